@@ -1,0 +1,1491 @@
+// make-art: draws every picture that ships with discmenu.
+//
+// Usage: make-art <repository root>
+//
+// All artwork is produced here from simple vector shapes, so the pictures can be
+// regenerated at any time and always come out the same. Nothing random is used
+// except a tiny fixed-seed generator for star positions.
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+QString g_root;
+int g_failures = 0;
+
+// ---------------------------------------------------------------------------
+// Small helpers
+// ---------------------------------------------------------------------------
+
+QString outputPath(const QString& rel) {
+  const QString full = QDir(g_root).filePath(rel);
+  QDir().mkpath(QFileInfo(full).absolutePath());
+  return full;
+}
+
+void report(const QString& rel, bool ok, const QString& why = {}) {
+  if (ok) {
+    std::printf("wrote %s\n", qPrintable(rel));
+  } else {
+    std::fprintf(stderr, "make-art: cannot write %s: %s\n", qPrintable(rel), qPrintable(why));
+    ++g_failures;
+  }
+}
+
+QImage newImage(int w, int h, const QColor& fill) {
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  img.fill(fill);
+  // 72 dpi, so the files do not depend on the screen the tool runs on.
+  img.setDotsPerMeterX(2835);
+  img.setDotsPerMeterY(2835);
+  return img;
+}
+
+void saveJpeg(const QImage& img, const QString& rel) {
+  QImage out = img.convertToFormat(QImage::Format_RGB32);
+  out.setDotsPerMeterX(2835);
+  out.setDotsPerMeterY(2835);
+  QImageWriter writer(outputPath(rel), "jpeg");
+  writer.setQuality(90);
+  writer.setOptimizedWrite(false);
+  writer.setProgressiveScanWrite(false);
+  const bool ok = writer.write(out);
+  report(rel, ok, writer.errorString());
+}
+
+QImage toStraightArgb(const QImage& img) {
+  QImage out = img.convertToFormat(QImage::Format_ARGB32);
+  out.setDotsPerMeterX(2835);
+  out.setDotsPerMeterY(2835);
+  return out;
+}
+
+void savePng(const QImage& img, const QString& rel) {
+  QImageWriter writer(outputPath(rel), "png");
+  const bool ok = writer.write(toStraightArgb(img));
+  report(rel, ok, writer.errorString());
+}
+
+QByteArray pngBytes(const QImage& img) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  writer.write(toStraightArgb(img));
+  return data;
+}
+
+QFont uiFont(double pixelSize, bool bold) {
+  QFont f;
+  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+  f.setBold(bold);
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setStyleStrategy(QFont::PreferAntialias);
+  return f;
+}
+
+// Deterministic pseudo random numbers (plain LCG, fixed seed).
+class Lcg {
+ public:
+  explicit Lcg(uint32_t seed) : state_(seed) {}
+  double next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 24);
+  }
+  double range(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+ private:
+  uint32_t state_;
+};
+
+double smoothstep(double e0, double e1, double x) {
+  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
+  return t * t * (3.0 - 2.0 * t);
+}
+
+QColor withAlpha(QColor c, int a) {
+  c.setAlpha(a);
+  return c;
+}
+
+// Running-sum blur of one line of premultiplied pixels (edges clamped).
+void blurLine(QRgb* p, int stride, int n, int r, std::vector<QRgb>& tmp) {
+  for (int i = 0; i < n; ++i) tmp[i] = p[i * stride];
+  const int win = 2 * r + 1;
+  auto at = [&](int i) { return tmp[std::clamp(i, 0, n - 1)]; };
+  int sa = 0, sr = 0, sg = 0, sb = 0;
+  for (int k = -r; k <= r; ++k) {
+    const QRgb c = at(k);
+    sa += qAlpha(c);
+    sr += qRed(c);
+    sg += qGreen(c);
+    sb += qBlue(c);
+  }
+  for (int i = 0; i < n; ++i) {
+    p[i * stride] = qRgba(sr / win, sg / win, sb / win, sa / win);
+    const QRgb out = at(i - r);
+    const QRgb in = at(i + r + 1);
+    sa += qAlpha(in) - qAlpha(out);
+    sr += qRed(in) - qRed(out);
+    sg += qGreen(in) - qGreen(out);
+    sb += qBlue(in) - qBlue(out);
+  }
+}
+
+// Three box passes give a good approximation of a Gaussian blur.
+void softBlur(QImage& img, int radius) {
+  if (radius < 1) return;
+  Q_ASSERT(img.format() == QImage::Format_ARGB32_Premultiplied);
+  const int w = img.width();
+  const int h = img.height();
+  std::vector<QRgb> tmp(std::max(w, h));
+  const int stride = static_cast<int>(img.bytesPerLine() / 4);
+  for (int pass = 0; pass < 3; ++pass) {
+    for (int y = 0; y < h; ++y)
+      blurLine(reinterpret_cast<QRgb*>(img.scanLine(y)), 1, w, radius, tmp);
+    auto* base = reinterpret_cast<QRgb*>(img.bits());
+    for (int x = 0; x < w; ++x) blurLine(base + x, stride, h, radius, tmp);
+  }
+}
+
+// Draws at `factor` times the size and scales down with area averaging.
+QImage supersample(int w, int h, int factor, const QColor& fill,
+                   const std::function<void(QPainter&)>& draw) {
+  QImage big = newImage(w * factor, h * factor, fill);
+  {
+    QPainter p(&big);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(factor, factor);
+    draw(p);
+  }
+  QImage small = big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  small.setDotsPerMeterX(2835);
+  small.setDotsPerMeterY(2835);
+  return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// ---------------------------------------------------------------------------
+// Placeholder button: an open carton box holding an optical disc
+// ---------------------------------------------------------------------------
+
+void drawCartonWithDisc(QPainter& p) {
+  // Coordinates are in a 64x64 box.
+  const QColor edge(22, 58, 120);
+  p.setPen(QPen(edge, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+  // Soft floor shadow.
+  {
+    QRadialGradient g(QPointF(34, 58), 26);
+    g.setColorAt(0.0, QColor(30, 60, 110, 70));
+    g.setColorAt(1.0, QColor(30, 60, 110, 0));
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.translate(34, 58);
+    p.scale(1.0, 0.22);
+    p.drawEllipse(QPointF(0, 0), 28, 28);
+    p.restore();
+  }
+
+  // Box corners: front face and the back rim of the opening.
+  const QPointF fTL(9, 31), fTR(41, 31), fBR(41, 57), fBL(9, 57);
+  const QPointF bTL(21, 24), bTR(54, 24), sBR(54, 49);
+
+  // Back flaps (behind the disc).
+  p.setBrush(QColor(120, 165, 225));
+  p.drawPolygon(QPolygonF{bTL, bTR, QPointF(58, 11), QPointF(26, 11)});
+
+  // Inside of the box.
+  p.setBrush(QColor(28, 62, 128));
+  p.drawPolygon(QPolygonF{fTL, fTR, bTR, bTL});
+
+  // The disc, partly sunk into the box.
+  {
+    const QPointF c(33, 21);
+    const double r = 15.5;
+    QRadialGradient g(QPointF(28, 15), 22);
+    g.setColorAt(0.0, QColor(240, 248, 255));
+    g.setColorAt(0.45, QColor(170, 205, 245));
+    g.setColorAt(0.8, QColor(95, 150, 225));
+    g.setColorAt(1.0, QColor(70, 125, 210));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(40, 90, 170), 0.9));
+    p.drawEllipse(c, r, r);
+    // Light streak across the data area.
+    p.save();
+    QPainterPath clip;
+    clip.addEllipse(c, r - 0.6, r - 0.6);
+    p.setClipPath(clip);
+    p.setPen(Qt::NoPen);
+    QLinearGradient s(QPointF(20, 8), QPointF(44, 32));
+    s.setColorAt(0.0, QColor(255, 255, 255, 0));
+    s.setColorAt(0.45, QColor(255, 255, 255, 150));
+    s.setColorAt(0.55, QColor(200, 230, 255, 150));
+    s.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setBrush(s);
+    p.drawPolygon(QPolygonF{QPointF(14, 22), QPointF(30, 2), QPointF(36, 6), QPointF(22, 30)});
+    p.restore();
+    // Hub.
+    p.setBrush(QColor(225, 236, 250));
+    p.setPen(QPen(QColor(60, 110, 185), 0.8));
+    p.drawEllipse(c, 5.2, 5.2);
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, 2.2, 2.2);
+  }
+
+  p.setPen(QPen(edge, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+  // Right side face.
+  {
+    QLinearGradient g(fTR, sBR);
+    g.setColorAt(0.0, QColor(40, 95, 180));
+    g.setColorAt(1.0, QColor(30, 75, 155));
+    p.setBrush(g);
+    p.drawPolygon(QPolygonF{fTR, bTR, sBR, fBR});
+  }
+  // Front face.
+  {
+    QLinearGradient g(fTL, fBR);
+    g.setColorAt(0.0, QColor(85, 150, 235));
+    g.setColorAt(1.0, QColor(50, 115, 210));
+    p.setBrush(g);
+    p.drawPolygon(QPolygonF{fTL, fTR, fBR, fBL});
+  }
+  // Packing tape strip and a small label.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(150, 195, 245, 170));
+  p.drawRect(QRectF(22, 31.5, 6, 25));
+  p.setBrush(QColor(255, 255, 255, 230));
+  p.drawRoundedRect(QRectF(30.5, 44, 8, 8), 1, 1);
+  p.setPen(QPen(edge, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+  // Front flaps folded open towards the viewer.
+  p.setBrush(QColor(105, 165, 240));
+  p.drawPolygon(QPolygonF{fTL, bTL, QPointF(12, 19), QPointF(1, 26)});
+  p.setBrush(QColor(70, 130, 220));
+  p.drawPolygon(QPolygonF{fTR, bTR, QPointF(62, 30), QPointF(50, 38)});
+}
+
+QImage makePlaceholderButton() {
+  return supersample(64, 64, 4, Qt::white, drawCartonWithDisc);
+}
+
+// ---------------------------------------------------------------------------
+// Placeholder background: lighthouse and white walls under a blue sky
+// ---------------------------------------------------------------------------
+
+void drawLighthouseScene(QPainter& p) {
+  const QRectF all(0, 0, 640, 480);
+  const double horizon = 292;
+
+  // Sky.
+  {
+    QLinearGradient g(0, 0, 0, horizon);
+    g.setColorAt(0.0, QColor(22, 86, 184));
+    g.setColorAt(0.55, QColor(70, 145, 222));
+    g.setColorAt(1.0, QColor(168, 210, 242));
+    p.fillRect(QRectF(0, 0, 640, horizon + 1), g);
+    QRadialGradient sun(QPointF(120, 60), 190);
+    sun.setColorAt(0.0, QColor(255, 255, 240, 120));
+    sun.setColorAt(0.25, QColor(255, 255, 240, 40));
+    sun.setColorAt(1.0, QColor(255, 255, 240, 0));
+    p.fillRect(QRectF(0, 0, 640, horizon + 1), sun);
+  }
+
+  // Distant coast on the left.
+  p.setPen(Qt::NoPen);
+  {
+    QPainterPath hill;
+    hill.moveTo(0, horizon + 1);
+    hill.lineTo(0, horizon - 14);
+    hill.cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8);
+    hill.cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1);
+    hill.closeSubpath();
+    p.setBrush(QColor(120, 160, 192));
+    p.drawPath(hill);
+  }
+
+  // Sea.
+  {
+    QLinearGradient g(0, horizon, 0, 440);
+    g.setColorAt(0.0, QColor(44, 118, 182));
+    g.setColorAt(1.0, QColor(14, 66, 132));
+    p.fillRect(QRectF(0, horizon, 640, 480 - horizon), g);
+    Lcg rng(1207);
+    for (int i = 0; i < 60; ++i) {
+      const double y = rng.range(horizon + 4, 392);
+      const double depth = (y - horizon) / (400 - horizon);
+      const double len = 6 + 22 * depth * rng.next();
+      const double x = rng.range(0, 420);
+      p.setPen(QPen(QColor(210, 235, 250, static_cast<int>(50 + 70 * rng.next())), 0.8 + depth));
+      p.drawLine(QPointF(x, y), QPointF(x + len, y));
+    }
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(0, horizon, 640, 1.2), QColor(235, 245, 252, 150));
+  }
+
+  // Headland.
+  QPainterPath land;
+  land.moveTo(0, 480);
+  land.lineTo(0, 418);
+  land.cubicTo(90, 410, 180, 398, 250, 378);
+  land.cubicTo(290, 366, 318, 346, 350, 336);
+  land.cubicTo(400, 326, 520, 322, 640, 320);
+  land.lineTo(640, 480);
+  land.closeSubpath();
+  {
+    // Rocky cliff edge just under the grass line.
+    QPainterPath cliff;
+    cliff.moveTo(0, 430);
+    cliff.cubicTo(90, 422, 180, 410, 250, 390);
+    cliff.cubicTo(290, 378, 318, 358, 350, 348);
+    cliff.lineTo(350, 336);
+    cliff.cubicTo(318, 346, 290, 366, 250, 378);
+    cliff.cubicTo(180, 398, 90, 410, 0, 418);
+    cliff.closeSubpath();
+    QLinearGradient g(0, 330, 0, 440);
+    g.setColorAt(0.0, QColor(168, 146, 118));
+    g.setColorAt(1.0, QColor(120, 100, 84));
+    p.setBrush(g);
+    p.drawPath(land);
+    p.setBrush(QColor(98, 82, 70, 120));
+    p.drawPath(cliff);
+  }
+  {
+    QPainterPath grass;
+    grass.moveTo(0, 480);
+    grass.lineTo(0, 432);
+    grass.cubicTo(90, 424, 180, 412, 252, 392);
+    grass.cubicTo(292, 380, 322, 360, 354, 350);
+    grass.cubicTo(404, 340, 520, 334, 640, 332);
+    grass.lineTo(640, 480);
+    grass.closeSubpath();
+    QLinearGradient g(0, 330, 0, 480);
+    g.setColorAt(0.0, QColor(150, 168, 86));
+    g.setColorAt(1.0, QColor(92, 120, 58));
+    p.setBrush(g);
+    p.drawPath(grass);
+  }
+
+  // Lighthouse tower.
+  const double cx = 482;
+  const double baseY = 334;
+  const double topY = 124;
+  const double baseHalf = 31;
+  const double topHalf = 20;
+  auto halfAt = [&](double y) {
+    return baseHalf + (topHalf - baseHalf) * (baseY - y) / (baseY - topY);
+  };
+  {
+    const int bands = 6;
+    const double bandH = (baseY - topY) / bands;
+    for (int i = 0; i < bands; ++i) {
+      const double y0 = baseY - i * bandH;
+      const double y1 = y0 - bandH;
+      const bool dark = (i % 2) == 0;
+      QLinearGradient g(cx - baseHalf, 0, cx + baseHalf, 0);
+      if (dark) {
+        g.setColorAt(0.0, QColor(58, 58, 64));
+        g.setColorAt(0.35, QColor(40, 40, 46));
+        g.setColorAt(1.0, QColor(12, 12, 16));
+      } else {
+        g.setColorAt(0.0, QColor(252, 252, 250));
+        g.setColorAt(0.35, QColor(244, 244, 242));
+        g.setColorAt(1.0, QColor(176, 184, 198));
+      }
+      p.setBrush(g);
+      const double h0 = halfAt(y0);
+      const double h1 = halfAt(y1);
+      p.drawPolygon(QPolygonF{QPointF(cx - h0, y0), QPointF(cx + h0, y0), QPointF(cx + h1, y1),
+                              QPointF(cx - h1, y1)});
+    }
+    // Small windows in the white bands.
+    p.setBrush(QColor(40, 52, 70));
+    for (int i = 1; i < bands; i += 2) {
+      const double yc = baseY - (i + 0.5) * bandH;
+      p.drawRoundedRect(QRectF(cx - 5, yc - 7, 8, 14), 3, 3);
+    }
+  }
+  // Gallery, lantern and roof.
+  {
+    p.setBrush(QColor(30, 30, 36));
+    p.drawRect(QRectF(cx - 29, topY - 7, 58, 7));
+    p.setPen(QPen(QColor(30, 30, 36), 1.6));
+    p.drawLine(QPointF(cx - 27, topY - 22), QPointF(cx + 27, topY - 22));
+    for (int i = 0; i <= 9; ++i) {
+      const double x = cx - 27 + i * 6;
+      p.drawLine(QPointF(x, topY - 22), QPointF(x, topY - 7));
+    }
+    p.setPen(Qt::NoPen);
+    // Lantern glass with a warm glow.
+    QRadialGradient glow(QPointF(cx, topY - 30), 60);
+    glow.setColorAt(0.0, QColor(255, 250, 210, 110));
+    glow.setColorAt(1.0, QColor(255, 250, 210, 0));
+    p.setBrush(glow);
+    p.drawEllipse(QPointF(cx, topY - 30), 60, 60);
+    QLinearGradient glass(cx - 15, 0, cx + 15, 0);
+    glass.setColorAt(0.0, QColor(255, 248, 214));
+    glass.setColorAt(1.0, QColor(236, 210, 140));
+    p.setBrush(glass);
+    p.drawRect(QRectF(cx - 15, topY - 40, 30, 33));
+    p.setPen(QPen(QColor(28, 28, 34), 2.2));
+    for (double x : {cx - 15.0, cx - 5.0, cx + 5.0, cx + 15.0})
+      p.drawLine(QPointF(x, topY - 40), QPointF(x, topY - 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(22, 22, 28));
+    QPainterPath roof;
+    roof.moveTo(cx - 20, topY - 39);
+    roof.cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62);
+    roof.cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39);
+    roof.closeSubpath();
+    p.drawPath(roof);
+    p.drawRect(QRectF(cx - 1.2, topY - 74, 2.4, 13));
+    p.drawEllipse(QPointF(cx, topY - 64), 3.2, 3.2);
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawEllipse(QPointF(cx - 9, topY - 52), 3.5, 6);
+  }
+  // Door at the foot of the tower.
+  p.setBrush(QColor(32, 70, 140));
+  {
+    QPainterPath door;
+    door.moveTo(cx - 9, baseY);
+    door.lineTo(cx - 9, baseY - 20);
+    door.arcTo(QRectF(cx - 9, baseY - 29, 18, 18), 180, -180);
+    door.lineTo(cx + 9, baseY);
+    door.closeSubpath();
+    p.drawPath(door);
+  }
+
+  // Keeper's house: white cubes with flat roofs and blue shutters.
+  auto whiteBlock = [&](const QRectF& front, double sideW, double roofH) {
+    // Sunlit front.
+    QLinearGradient g(front.topLeft(), front.bottomLeft());
+    g.setColorAt(0.0, QColor(255, 255, 253));
+    g.setColorAt(1.0, QColor(236, 238, 240));
+    p.setBrush(g);
+    p.drawRect(front);
+    // Shaded side.
+    p.setBrush(QColor(196, 206, 222));
+    p.drawPolygon(QPolygonF{front.topRight(), QPointF(front.right() + sideW, front.top() - roofH),
+                            QPointF(front.right() + sideW, front.bottom() - roofH),
+                            front.bottomRight()});
+    // Roof top.
+    p.setBrush(QColor(226, 230, 236));
+    p.drawPolygon(QPolygonF{front.topLeft(), front.topRight(),
+                            QPointF(front.right() + sideW, front.top() - roofH),
+                            QPointF(front.left() + sideW, front.top() - roofH)});
+    // Parapet line.
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(QRectF(front.left() - 1, front.top() - 2, front.width() + 2, 3));
+  };
+  whiteBlock(QRectF(380, 296, 64, 42), 10, 6);
+  whiteBlock(QRectF(352, 312, 40, 28), 8, 5);
+  p.setBrush(QColor(36, 92, 176));
+  p.drawRect(QRectF(392, 308, 10, 12));
+  p.drawRect(QRectF(420, 308, 10, 12));
+  p.drawRect(QRectF(362, 320, 8, 18));
+  p.setBrush(QColor(20, 40, 80, 150));
+  p.drawRect(QRectF(394, 310, 6, 8));
+  p.drawRect(QRectF(422, 310, 6, 8));
+
+  // Long whitewashed wall in front of the buildings.
+  {
+    QPainterPath wall;
+    wall.moveTo(300, 366);
+    wall.cubicTo(330, 352, 360, 344, 400, 340);
+    wall.lineTo(640, 336);
+    wall.lineTo(640, 354);
+    wall.lineTo(400, 359);
+    wall.cubicTo(360, 362, 330, 370, 300, 384);
+    wall.closeSubpath();
+    QLinearGradient g(0, 336, 0, 384);
+    g.setColorAt(0.0, QColor(255, 255, 252));
+    g.setColorAt(1.0, QColor(226, 230, 236));
+    p.setBrush(g);
+    p.drawPath(wall);
+    // Coping along the top edge.
+    p.setPen(QPen(QColor(205, 214, 226), 2.0));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath top;
+    top.moveTo(300, 367);
+    top.cubicTo(330, 353, 360, 345, 400, 341);
+    top.lineTo(640, 337);
+    p.drawPath(top);
+    p.setPen(Qt::NoPen);
+    // Shadow cast on the grass.
+    QPainterPath shade;
+    shade.moveTo(300, 384);
+    shade.cubicTo(330, 370, 360, 362, 400, 359);
+    shade.lineTo(640, 354);
+    shade.lineTo(640, 362);
+    shade.lineTo(400, 368);
+    shade.cubicTo(360, 371, 330, 380, 306, 392);
+    shade.closeSubpath();
+    p.setBrush(QColor(40, 60, 30, 90));
+    p.drawPath(shade);
+    // Rounded end pier where the wall stops.
+    p.setBrush(QColor(250, 250, 248));
+    p.drawRoundedRect(QRectF(296, 360, 12, 28), 3, 3);
+    p.setBrush(QColor(205, 214, 226));
+    p.drawRoundedRect(QRectF(304, 361, 4, 26), 2, 2);
+    // Gate posts.
+    p.setBrush(QColor(250, 250, 248));
+    p.drawRect(QRectF(560, 326, 9, 30));
+    p.drawRect(QRectF(596, 325, 9, 30));
+    p.setBrush(QColor(196, 206, 222));
+    p.drawRect(QRectF(566, 326, 3, 30));
+    p.drawRect(QRectF(602, 325, 3, 30));
+  }
+
+  // Shrubs and stones in the foreground.
+  {
+    Lcg rng(77);
+    for (int i = 0; i < 9; ++i) {
+      const double x = rng.range(20, 620);
+      const double y = rng.range(410, 468);
+      const double r = rng.range(5, 12);
+      p.setBrush(QColor(62, 92, 44, 220));
+      p.drawEllipse(QPointF(x, y), r * 1.6, r);
+      p.setBrush(QColor(110, 140, 70, 160));
+      p.drawEllipse(QPointF(x - r * 0.4, y - r * 0.35), r * 0.8, r * 0.5);
+    }
+    for (int i = 0; i < 6; ++i) {
+      const double x = rng.range(40, 600);
+      const double y = rng.range(420, 472);
+      p.setBrush(QColor(190, 182, 168));
+      p.drawEllipse(QPointF(x, y), 7, 4);
+      p.setBrush(QColor(140, 132, 122));
+      p.drawEllipse(QPointF(x + 1.5, y + 1.5), 5, 2.5);
+    }
+  }
+  (void)all;
+}
+
+QImage makePlaceholderBackground() {
+  return supersample(640, 480, 2, Qt::white, drawLighthouseScene);
+}
+
+// ---------------------------------------------------------------------------
+// Application icon: a white window with a cyan title bar, seen in perspective
+// ---------------------------------------------------------------------------
+
+const QColor kIconOutline(38, 62, 86);
+const QColor kIconTitleEdge(0, 128, 160);
+const QColor kIconTitle(28, 200, 236);
+const QColor kIconTitleLight(120, 228, 250);
+const QColor kIconBody(255, 255, 255);
+const QColor kIconLine(178, 196, 214);
+
+// Small sizes are drawn pixel by pixel so the edges stay crisp. The window's
+// left edge is tall and its right edge short: at each step column the top edge
+// moves one pixel down and the bottom edge one pixel up, which reads as
+// perspective without any blurry anti-aliased slopes.
+struct PixelIcon {
+  int size;
+  int x0, x1;              // first and last column of the window
+  int top, bot;            // first and last row at the left edge
+  std::vector<int> steps;  // columns where the window gets one pixel shorter on each side
+  int title;               // cyan rows below the top edge
+  bool titleRule;          // darker rule under the title bar
+  std::vector<int> lines;  // content line rows, relative to the top edge
+  bool buttons;            // window buttons in the title bar
+};
+
+QImage drawAppIconPixels(const PixelIcon& s) {
+  QImage img(s.size, s.size, QImage::Format_ARGB32);
+  img.fill(Qt::transparent);
+  auto put = [&](int x, int y, const QColor& c) {
+    if (x >= 0 && y >= 0 && x < s.size && y < s.size) img.setPixelColor(x, y, c);
+  };
+  for (int x = s.x0; x <= s.x1; ++x) {
+    const int shift = static_cast<int>(
+        std::count_if(s.steps.begin(), s.steps.end(), [x](int c) { return x >= c; }));
+    const int top = s.top + shift;
+    const int bot = s.bot - shift;
+    const bool edge = (x == s.x0 || x == s.x1);
+    const int titleEnd = top + s.title + (s.titleRule ? 1 : 0);
+    for (int y = top; y <= bot; ++y) {
+      QColor c = kIconBody;
+      if (y == top || (s.titleRule && y == titleEnd)) {
+        c = kIconTitleEdge;
+      } else if (y < titleEnd || (!s.titleRule && y == titleEnd)) {
+        c = edge ? kIconTitleEdge : (y == top + 1 ? kIconTitleLight : kIconTitle);
+      } else if (edge || y == bot) {
+        c = kIconOutline;
+      }
+      put(x, y, c);
+    }
+    if (edge) continue;
+    // Content lines converge towards the middle like the edges do; the last
+    // line is shorter.
+    for (size_t k = 0; k < s.lines.size(); ++k) {
+      const bool last = k + 1 == s.lines.size();
+      int end = s.x1 - 2;
+      if (last) {
+        // Stop just before a step so the short line never ends in a stub.
+        end = s.x0 + 4;
+        for (int c : s.steps)
+          if (c - 2 <= s.x0 + (s.x1 - s.x0) * 11 / 20) end = std::max(end, c - 2);
+      }
+      const double v = static_cast<double>(s.lines[k]) / (s.bot - s.top);
+      const int y = s.top + s.lines[k] + static_cast<int>(std::lround(shift * (1.0 - 2.0 * v)));
+      if (x >= s.x0 + 2 && x <= end) put(x, y, kIconLine);
+    }
+    // Two small window buttons at the right end of the title bar.
+    if (s.buttons) {
+      const int bx = s.x1 - x;
+      if (bx == 2 || bx == 3 || bx == 5 || bx == 6) {
+        put(x, top + 2, Qt::white);
+        put(x, top + 3, Qt::white);
+      }
+    }
+  }
+  return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// Larger sizes are drawn as vectors with a perspective transform and a soft shadow.
+QImage drawAppIconVector(int size) {
+  const double S = size;
+  const QRectF model(0, 0, 100, 78);
+  const QPolygonF quad{QPointF(0.06 * S, 0.12 * S), QPointF(0.88 * S, 0.20 * S),
+                       QPointF(0.88 * S, 0.72 * S), QPointF(0.06 * S, 0.82 * S)};
+  QTransform xf;
+  QTransform::quadToQuad(
+      QPolygonF{model.topLeft(), model.topRight(), model.bottomRight(), model.bottomLeft()}, quad,
+      xf);
+  const double unitsPerPixel = 100.0 / (0.82 * S);
+
+  QImage img = newImage(size, size, Qt::transparent);
+
+  // Shadow.
+  {
+    QImage shadow = newImage(size, size, Qt::transparent);
+    QPainter sp(&shadow);
+    sp.setRenderHint(QPainter::Antialiasing);
+    sp.translate(0.035 * S, 0.06 * S);
+    sp.setPen(Qt::NoPen);
+    sp.setBrush(QColor(0, 24, 48, 130));
+    sp.drawPolygon(quad);
+    sp.end();
+    softBlur(shadow, std::max(1, static_cast<int>(std::lround(S * 0.028))));
+    QPainter p(&img);
+    p.drawImage(0, 0, shadow);
+  }
+
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setTransform(xf);
+  QPainterPath body;
+  body.addRoundedRect(model, 3.5, 3.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kIconBody);
+  p.drawPath(body);
+
+  p.save();
+  p.setClipPath(body);
+  // Title bar.
+  {
+    QLinearGradient g(0, 0, 0, 17);
+    g.setColorAt(0.0, QColor(110, 226, 250));
+    g.setColorAt(0.5, kIconTitle);
+    g.setColorAt(1.0, QColor(10, 178, 222));
+    p.fillRect(QRectF(0, 0, 100, 17), g);
+    p.fillRect(QRectF(0, 17, 100, std::max(0.8, unitsPerPixel)), kIconTitleEdge);
+  }
+  // Window buttons and caption.
+  p.setBrush(QColor(255, 255, 255, 235));
+  if (size >= 64) {
+    for (double x : {74.0, 83.0, 92.0}) p.drawEllipse(QPointF(x, 8.5), 3.0, 3.0);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawRoundedRect(QRectF(7, 6.8, 30, 3.6), 1.8, 1.8);
+  } else {
+    for (double x : {80.0, 91.0}) p.drawEllipse(QPointF(x, 8.5), 3.6, 3.6);
+  }
+  // Content: a picture tile and a few lines of text.
+  const double lineW = std::max(3.0, 2.0 * unitsPerPixel);
+  p.setBrush(kIconLine);
+  if (size >= 64) {
+    QLinearGradient g(0, 26, 0, 52);
+    g.setColorAt(0.0, QColor(180, 236, 250));
+    g.setColorAt(1.0, QColor(120, 210, 240));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(8, 26, 30, 26), 2, 2);
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawPolygon(QPolygonF{QPointF(10, 50), QPointF(20, 36), QPointF(27, 44), QPointF(31, 40),
+                            QPointF(37, 50)});
+    p.setBrush(kIconLine);
+    for (int i = 0; i < 4; ++i) {
+      const double w = (i == 3) ? 30 : 46;
+      p.drawRoundedRect(QRectF(45, 27 + i * 7.5, w, lineW), lineW / 2, lineW / 2);
+    }
+    p.drawRoundedRect(QRectF(8, 60, 84, lineW), lineW / 2, lineW / 2);
+    p.drawRoundedRect(QRectF(8, 67.5, 60, lineW), lineW / 2, lineW / 2);
+  } else {
+    for (int i = 0; i < 4; ++i) {
+      const double w = (i == 3) ? 50 : 82;
+      p.drawRect(QRectF(9, 29 + i * 12, w, lineW));
+    }
+  }
+  p.restore();
+
+  // Outline.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kIconOutline, std::max(1.0, S / 110.0) * unitsPerPixel));
+  p.drawPath(body);
+  return img;
+}
+
+QImage makeAppIcon(int size) {
+  switch (size) {
+    case 16:
+      return drawAppIconPixels({16, 1, 14, 2, 14, {8}, 2, false, {5, 7, 9}, false});
+    case 24:
+      return drawAppIconPixels({24, 1, 22, 3, 20, {8, 16}, 3, false, {7, 10, 13}, false});
+    case 32:
+      return drawAppIconPixels({32, 1, 30, 4, 27, {9, 17, 25}, 4, true, {9, 12, 15}, true});
+    default:
+      return drawAppIconVector(size);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Windows .ico writer
+// ---------------------------------------------------------------------------
+
+// The 16 colours of the standard VGA / Windows palette, in Windows order.
+const std::array<QRgb, 16> kVgaPalette = {
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+
+int nearestVga(QRgb c) {
+  int best = 0;
+  int bestDist = 1 << 30;
+  for (int i = 0; i < 16; ++i) {
+    const int dr = qRed(c) - qRed(kVgaPalette[i]);
+    const int dg = qGreen(c) - qGreen(kVgaPalette[i]);
+    const int db = qBlue(c) - qBlue(kVgaPalette[i]);
+    const int d = dr * dr + dg * dg + db * db;
+    if (d < bestDist) {
+      bestDist = d;
+      best = i;
+    }
+  }
+  return best;
+}
+
+void putLe16(QByteArray& out, uint32_t v) {
+  out.append(static_cast<char>(v & 0xff));
+  out.append(static_cast<char>((v >> 8) & 0xff));
+}
+
+void putLe32(QByteArray& out, uint32_t v) {
+  putLe16(out, v & 0xffff);
+  putLe16(out, v >> 16);
+}
+
+struct IconImage {
+  int width = 0;
+  int height = 0;
+  int bpp = 0;
+  QByteArray data;
+};
+
+constexpr int kOpaqueAlpha = 128;
+
+// Builds a classic DIB icon image: header, optional palette, XOR bitmap and
+// AND mask, both stored bottom-up. 1 bpp uses black/white, 4 bpp the VGA palette.
+IconImage dibIcon(const QImage& src, int bpp) {
+  const QImage img = src.convertToFormat(QImage::Format_ARGB32);
+  const int w = img.width();
+  const int h = img.height();
+  const int xorStride = ((w * bpp + 31) / 32) * 4;
+  const int andStride = ((w + 31) / 32) * 4;
+  const int colours = bpp <= 8 ? (1 << bpp) : 0;
+
+  IconImage res{w, h, bpp, {}};
+  QByteArray& out = res.data;
+  putLe32(out, 40);
+  putLe32(out, static_cast<uint32_t>(w));
+  putLe32(out, static_cast<uint32_t>(h * 2));
+  putLe16(out, 1);
+  putLe16(out, static_cast<uint32_t>(bpp));
+  putLe32(out, 0);  // BI_RGB
+  putLe32(out, static_cast<uint32_t>((xorStride + andStride) * h));
+  putLe32(out, 0);
+  putLe32(out, 0);
+  putLe32(out, static_cast<uint32_t>(colours));
+  putLe32(out, 0);
+
+  if (bpp == 1) {
+    putLe32(out, 0x00000000);  // black
+    putLe32(out, 0x00ffffff);  // white
+  } else if (bpp == 4) {
+    for (QRgb c : kVgaPalette) {
+      out.append(static_cast<char>(qBlue(c)));
+      out.append(static_cast<char>(qGreen(c)));
+      out.append(static_cast<char>(qRed(c)));
+      out.append('\0');
+    }
+  }
+
+  for (int y = h - 1; y >= 0; --y) {
+    QByteArray row(xorStride, '\0');
+    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const QRgb c = line[x];
+      const bool opaque = qAlpha(c) >= kOpaqueAlpha;
+      if (bpp == 32) {
+        row[x * 4 + 0] = static_cast<char>(qBlue(c));
+        row[x * 4 + 1] = static_cast<char>(qGreen(c));
+        row[x * 4 + 2] = static_cast<char>(qRed(c));
+        row[x * 4 + 3] = static_cast<char>(qAlpha(c));
+      } else if (bpp == 4) {
+        const int idx = opaque ? nearestVga(c) : 0;
+        row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? idx << 4 : idx));
+      } else if (bpp == 1) {
+        // Cyan counts as dark here so the title bar stays visible in two colours.
+        const int luma = (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
+        const bool white = opaque && luma >= 200;
+        if (white) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+      }
+    }
+    out.append(row);
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    QByteArray row(andStride, '\0');
+    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      if (qAlpha(line[x]) < kOpaqueAlpha)
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out.append(row);
+  }
+  return res;
+}
+
+IconImage pngIcon(const QImage& src) {
+  return IconImage{src.width(), src.height(), 32, pngBytes(src)};
+}
+
+void writeIco(const std::vector<IconImage>& images, const QString& rel) {
+  QByteArray out;
+  putLe16(out, 0);  // reserved
+  putLe16(out, 1);  // type: icon
+  putLe16(out, static_cast<uint32_t>(images.size()));
+  uint32_t offset = 6 + 16 * static_cast<uint32_t>(images.size());
+  for (const IconImage& im : images) {
+    out.append(static_cast<char>(im.width >= 256 ? 0 : im.width));
+    out.append(static_cast<char>(im.height >= 256 ? 0 : im.height));
+    out.append(static_cast<char>(im.bpp < 8 ? (1 << im.bpp) : 0));
+    out.append('\0');
+    putLe16(out, 1);  // planes
+    putLe16(out, static_cast<uint32_t>(im.bpp));
+    putLe32(out, static_cast<uint32_t>(im.data.size()));
+    putLe32(out, offset);
+    offset += static_cast<uint32_t>(im.data.size());
+  }
+  for (const IconImage& im : images) out.append(im.data);
+
+  QFile f(outputPath(rel));
+  const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(out) == out.size();
+  report(rel, ok, f.errorString());
+}
+
+// ---------------------------------------------------------------------------
+// Demo menu: background
+// ---------------------------------------------------------------------------
+
+// Everything is laid out on a 640x480 canvas; `scale` renders it larger.
+QImage makeDemoBackground(int scale) {
+  const double s = scale;
+  const int W = 640 * scale;
+  const int H = 480 * scale;
+  QImage img = newImage(W, H, Qt::black);
+
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s, s);
+    const QRectF all(0, 0, 640, 480);
+
+    QLinearGradient base(0, 0, 0, 480);
+    base.setColorAt(0.0, QColor(9, 20, 44));
+    base.setColorAt(0.5, QColor(13, 34, 68));
+    base.setColorAt(1.0, QColor(7, 16, 36));
+    p.fillRect(all, base);
+
+    QRadialGradient teal(QPointF(640, 0), 520);
+    teal.setColorAt(0.0, QColor(22, 110, 128, 120));
+    teal.setColorAt(0.5, QColor(22, 90, 120, 40));
+    teal.setColorAt(1.0, QColor(22, 90, 120, 0));
+    p.fillRect(all, teal);
+
+    QRadialGradient violet(QPointF(660, 500), 380);
+    violet.setColorAt(0.0, QColor(96, 60, 170, 110));
+    violet.setColorAt(1.0, QColor(96, 60, 170, 0));
+    p.fillRect(all, violet);
+
+    QRadialGradient shade(QPointF(60, 260), 380);
+    shade.setColorAt(0.0, QColor(0, 0, 0, 0));
+    shade.setColorAt(1.0, QColor(0, 0, 10, 50));
+    p.fillRect(all, shade);
+
+    // Sparse stars, kept out of the title and the button area.
+    Lcg rng(2026);
+    for (int i = 0; i < 70; ++i) {
+      const double x = rng.range(300, 640);
+      const double y = rng.range(2, 58);
+      const double r = rng.range(0.35, 1.0);
+      const int a = static_cast<int>(rng.range(60, 200) * smoothstep(300, 420, x));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(220, 236, 255, a));
+      p.drawEllipse(QPointF(x, y), r, r);
+    }
+  }
+
+  // Aurora curtains in the upper right, drawn on their own layer and softened.
+  // Each curtain has a bright lower hem with rays rising from it.
+  {
+    QImage layer = newImage(W, H, Qt::transparent);
+    QPainter a(&layer);
+    a.setRenderHint(QPainter::Antialiasing);
+    a.scale(s, s);
+    a.setPen(Qt::NoPen);
+    struct Curtain {
+      double x0, x1, base, tilt, amp1, amp2, rays, strength;
+      QColor hem, top;
+    };
+    const std::array<Curtain, 2> curtains = {{
+        {380, 660, 30, -0.02, 7, 4, 38, 0.55, QColor(120, 150, 255), QColor(190, 90, 220)},
+        {300, 660, 54, -0.07, 9, 5, 56, 1.0, QColor(90, 255, 180), QColor(150, 90, 230)},
+    }};
+    for (const Curtain& c : curtains) {
+      for (double x = c.x0; x <= c.x1; x += 0.75) {
+        const double u = x - c.x0;
+        const double hem =
+            c.base + c.amp1 * std::sin(u / 70.0) + c.amp2 * std::sin(u / 27.0 + 1.1) + c.tilt * u;
+        const double len = c.rays * (0.7 + 0.3 * std::sin(u / 19.0 + 0.4));
+        const double fade = smoothstep(c.x0, c.x0 + 130, x);
+        const double rayMod =
+            0.55 + 0.45 * std::pow(std::sin(u / 6.5) * std::sin(u / 17.0 + 2.0), 2);
+        const int alpha = static_cast<int>(165 * c.strength * fade * rayMod);
+        QLinearGradient g(0, hem + 3, 0, hem - len);
+        g.setColorAt(0.0, withAlpha(c.hem, 0));
+        g.setColorAt(0.06, withAlpha(c.hem, alpha));
+        g.setColorAt(0.35, withAlpha(c.hem, alpha / 2));
+        g.setColorAt(0.7, withAlpha(c.top, alpha / 5));
+        g.setColorAt(1.0, withAlpha(c.top, 0));
+        a.fillRect(QRectF(x, hem - len, 0.9, len + 3), g);
+      }
+    }
+    a.end();
+    softBlur(layer, static_cast<int>(std::lround(1.5 * s)));
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(0, 0, layer);
+  }
+
+  // Large, very soft rings on the right side.
+  {
+    QImage layer = newImage(W, H, Qt::transparent);
+    QPainter a(&layer);
+    a.setRenderHint(QPainter::Antialiasing);
+    a.scale(s, s);
+    a.setBrush(Qt::NoBrush);
+    a.setPen(QPen(QColor(60, 200, 220, 34), 26));
+    a.drawEllipse(QPointF(860, 250), 270, 270);
+    a.setPen(QPen(QColor(130, 90, 230, 30), 16));
+    a.drawEllipse(QPointF(840, 300), 200, 200);
+    a.end();
+    softBlur(layer, static_cast<int>(std::lround(9 * s)));
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(0, 0, layer);
+  }
+
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(s, s);
+
+  // Mountain silhouettes along the bottom right.
+  {
+    QPainterPath far;
+    far.moveTo(300, 480);
+    far.lineTo(300, 470);
+    far.cubicTo(360, 462, 400, 446, 440, 430);
+    far.lineTo(468, 416);
+    far.lineTo(490, 424);
+    far.lineTo(530, 404);
+    far.lineTo(560, 418);
+    far.lineTo(588, 408);
+    far.lineTo(640, 430);
+    far.lineTo(640, 480);
+    far.closeSubpath();
+    QLinearGradient g(0, 400, 0, 480);
+    g.setColorAt(0.0, QColor(30, 52, 92));
+    g.setColorAt(1.0, QColor(12, 24, 48));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(far);
+    // Light catching the ridge.
+    p.setPen(QPen(QColor(120, 220, 230, 70), 0.8));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath ridge;
+    ridge.moveTo(440, 430);
+    ridge.lineTo(468, 416);
+    ridge.lineTo(490, 424);
+    ridge.lineTo(530, 404);
+    ridge.lineTo(560, 418);
+    ridge.lineTo(588, 408);
+    ridge.lineTo(640, 430);
+    p.drawPath(ridge);
+
+    QPainterPath near;
+    near.moveTo(360, 480);
+    near.cubicTo(420, 470, 470, 452, 510, 442);
+    near.lineTo(546, 430);
+    near.lineTo(574, 444);
+    near.lineTo(610, 432);
+    near.lineTo(640, 446);
+    near.lineTo(640, 480);
+    near.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(7, 15, 32));
+    p.drawPath(near);
+  }
+
+  // Thin separators under the title and above the footer.
+  {
+    QLinearGradient g(24, 0, 616, 0);
+    g.setColorAt(0.0, QColor(120, 220, 240, 110));
+    g.setColorAt(0.6, QColor(120, 220, 240, 40));
+    g.setColorAt(1.0, QColor(120, 220, 240, 0));
+    p.fillRect(QRectF(24, 57, 592, 0.8), g);
+    p.fillRect(QRectF(24, 398, 592, 0.8), g);
+  }
+
+  // Product mark: a rounded tile with a peak and an aurora swoosh.
+  {
+    const QRectF tile(24, 12, 40, 40);
+    QLinearGradient g(tile.topLeft(), tile.bottomRight());
+    g.setColorAt(0.0, QColor(60, 230, 190));
+    g.setColorAt(0.55, QColor(40, 150, 220));
+    g.setColorAt(1.0, QColor(120, 80, 220));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(tile, 10, 10);
+    p.setBrush(QColor(255, 255, 255, 50));
+    p.drawRoundedRect(QRectF(26, 14, 36, 16), 8, 8);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF{QPointF(31, 45), QPointF(44, 24), QPointF(57, 45), QPointF(51.5, 45),
+                            QPointF(44, 32.5), QPointF(36.5, 45)});
+    p.setPen(QPen(QColor(255, 255, 255, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath swoosh;
+    swoosh.moveTo(29, 39);
+    swoosh.cubicTo(38, 33, 48, 41, 59, 33);
+    p.drawPath(swoosh);
+  }
+
+  // Title and subtitle.
+  {
+    const QFont title = uiFont(27, true);
+    const QFontMetricsF fm(title);
+    p.setFont(title);
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawText(QPointF(75.5, 38.5), QStringLiteral("Aurora Studio"));
+    p.setPen(QColor(246, 250, 255));
+    p.drawText(QPointF(74, 37), QStringLiteral("Aurora Studio"));
+    const double x5 = 74 + fm.horizontalAdvance(QStringLiteral("Aurora Studio ")) - 1;
+    QLinearGradient g(x5, 14, x5 + 18, 38);
+    g.setColorAt(0.0, QColor(110, 250, 210));
+    g.setColorAt(1.0, QColor(70, 180, 255));
+    p.setPen(QPen(QBrush(g), 1));
+    p.drawText(QPointF(x5, 37), QStringLiteral("5"));
+
+    p.setFont(uiFont(11.5, false));
+    p.setPen(QColor(150, 180, 214));
+    p.drawText(QPointF(75, 52), QStringLiteral("Creative suite for images, sound and video"));
+  }
+
+  // Footer.
+  {
+    p.setFont(uiFont(11, false));
+    p.setPen(QColor(150, 172, 205));
+    p.drawText(QPointF(24, 424),
+               QString::fromUtf8("\u00a9 2026 Aurora Software \u2014 Insert the disc and choose an "
+                                 "option"));
+    p.setPen(QColor(110, 132, 168));
+    p.drawText(QPointF(24, 442), QStringLiteral("Version 5.0  \u00b7  Installation disc 1 of 1"));
+  }
+  p.end();
+  return img;
+}
+
+// ---------------------------------------------------------------------------
+// Demo menu: button icons (drawn on a 64x64 grid, rendered at any size)
+// ---------------------------------------------------------------------------
+
+void roundedLine(QPainter& p, double x, double y, double w, double h) {
+  p.drawRoundedRect(QRectF(x, y, w, h), h / 2, h / 2);
+}
+
+// 1: installer - a box with an arrow going into it.
+void drawInstallerIcon(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  // Inside of the open box.
+  p.setBrush(QColor(18, 66, 150));
+  p.drawPolygon(QPolygonF{QPointF(12, 30), QPointF(52, 30), QPointF(58, 38), QPointF(6, 38)});
+  // Arrow.
+  QLinearGradient ag(0, 3, 0, 40);
+  ag.setColorAt(0.0, QColor(120, 196, 255));
+  ag.setColorAt(1.0, QColor(70, 160, 250));
+  p.setBrush(ag);
+  QPainterPath arrow;
+  arrow.moveTo(26, 4);
+  arrow.lineTo(38, 4);
+  arrow.lineTo(38, 20);
+  arrow.lineTo(47, 20);
+  arrow.lineTo(32, 38);
+  arrow.lineTo(17, 20);
+  arrow.lineTo(26, 20);
+  arrow.closeSubpath();
+  p.drawPath(arrow);
+  // Front of the box.
+  QLinearGradient fg(0, 36, 0, 60);
+  fg.setColorAt(0.0, QColor(40, 122, 232));
+  fg.setColorAt(1.0, QColor(26, 96, 206));
+  p.setBrush(fg);
+  QPainterPath front;
+  front.moveTo(6, 36);
+  front.lineTo(58, 36);
+  front.lineTo(55, 57);
+  front.quadTo(54.6, 60, 51.5, 60);
+  front.lineTo(12.5, 60);
+  front.quadTo(9.4, 60, 9, 57);
+  front.closeSubpath();
+  p.drawPath(front);
+  p.setBrush(QColor(100, 170, 250));
+  p.drawRect(QRectF(6, 36, 52, 3));
+  p.setBrush(QColor(255, 255, 255, 220));
+  roundedLine(p, 24, 46, 16, 4);
+}
+
+// 2: manual - a page with text lines.
+void drawManualIcon(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  QPainterPath page;
+  page.moveTo(15, 3);
+  page.lineTo(40, 3);
+  page.lineTo(53, 16);
+  page.lineTo(53, 58);
+  page.quadTo(53, 61, 50, 61);
+  page.lineTo(15, 61);
+  page.quadTo(12, 61, 12, 58);
+  page.lineTo(12, 6);
+  page.quadTo(12, 3, 15, 3);
+  page.closeSubpath();
+  QLinearGradient g(0, 3, 0, 61);
+  g.setColorAt(0.0, QColor(255, 156, 48));
+  g.setColorAt(1.0, QColor(240, 124, 20));
+  p.setBrush(g);
+  p.drawPath(page);
+  // Folded corner.
+  p.setBrush(QColor(255, 204, 140));
+  QPainterPath fold;
+  fold.moveTo(40, 3);
+  fold.lineTo(40, 13);
+  fold.quadTo(40, 16, 43, 16);
+  fold.lineTo(53, 16);
+  fold.closeSubpath();
+  p.drawPath(fold);
+  // Heading and text lines.
+  p.setBrush(Qt::white);
+  roundedLine(p, 19, 12, 16, 5);
+  p.setBrush(QColor(255, 240, 222));
+  for (int i = 0; i < 4; ++i) roundedLine(p, 19, 25 + i * 8, i == 3 ? 18 : 27, 3.6);
+}
+
+// 3: folder.
+void drawFolderIcon(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  QPainterPath back;
+  back.moveTo(6, 13);
+  back.quadTo(6, 9, 10, 9);
+  back.lineTo(24, 9);
+  back.quadTo(26.5, 9, 28, 11);
+  back.lineTo(31, 15);
+  back.lineTo(54, 15);
+  back.quadTo(58, 15, 58, 19);
+  back.lineTo(58, 52);
+  back.lineTo(6, 52);
+  back.closeSubpath();
+  p.setBrush(QColor(232, 168, 20));
+  p.drawPath(back);
+  // A sheet of paper peeking out.
+  p.setBrush(QColor(255, 252, 240));
+  p.drawRoundedRect(QRectF(11, 19, 42, 20), 2, 2);
+  // Front flap.
+  QLinearGradient g(0, 24, 0, 56);
+  g.setColorAt(0.0, QColor(255, 214, 70));
+  g.setColorAt(1.0, QColor(250, 190, 36));
+  p.setBrush(g);
+  QPainterPath front;
+  front.moveTo(6, 27);
+  front.quadTo(6, 24, 9, 24);
+  front.lineTo(55, 24);
+  front.quadTo(58, 24, 58, 27);
+  front.lineTo(58, 52);
+  front.quadTo(58, 56, 54, 56);
+  front.lineTo(10, 56);
+  front.quadTo(6, 56, 6, 52);
+  front.closeSubpath();
+  p.drawPath(front);
+  p.setBrush(QColor(255, 236, 160, 170));
+  p.drawRect(QRectF(6, 24, 52, 2.5));
+}
+
+// 4: web - a globe with meridians and parallels.
+void drawGlobeIcon(QPainter& p) {
+  const QPointF c(32, 32);
+  const double r = 27;
+  p.setPen(Qt::NoPen);
+  QRadialGradient g(QPointF(24, 22), 40);
+  g.setColorAt(0.0, QColor(84, 212, 120));
+  g.setColorAt(1.0, QColor(26, 150, 78));
+  p.setBrush(g);
+  p.drawEllipse(c, r, r);
+
+  QPainterPath disc;
+  disc.addEllipse(c, r, r);
+  p.save();
+  p.setClipPath(disc);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(214, 250, 222), 2.6));
+  p.drawEllipse(c, 11, r);
+  p.drawLine(QPointF(32, 4), QPointF(32, 60));
+  p.drawLine(QPointF(4, 32), QPointF(60, 32));
+  // Parallels bend slightly, as on a sphere.
+  for (double dy : {-14.0, 14.0}) {
+    QPainterPath par;
+    const double y = 32 + dy;
+    par.moveTo(4, y + (dy < 0 ? 3 : -3));
+    par.quadTo(32, y + (dy < 0 ? -4 : 4), 60, y + (dy < 0 ? 3 : -3));
+    p.drawPath(par);
+  }
+  p.restore();
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(18, 118, 60), 1.6));
+  p.drawEllipse(c, r - 0.8, r - 0.8);
+}
+
+// 5: release notes - a spiral bound notepad.
+void drawNotepadIcon(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  QLinearGradient g(0, 8, 0, 61);
+  g.setColorAt(0.0, QColor(160, 96, 236));
+  g.setColorAt(1.0, QColor(128, 68, 210));
+  p.setBrush(g);
+  p.drawRoundedRect(QRectF(10, 8, 44, 53), 5, 5);
+  // Paper.
+  p.setBrush(QColor(250, 246, 255));
+  p.drawRoundedRect(QRectF(15, 19, 34, 37), 2, 2);
+  // Binding band.
+  p.setBrush(QColor(100, 48, 176));
+  p.drawRoundedRect(QRectF(10, 8, 44, 9), 4, 4);
+  p.drawRect(QRectF(10, 12, 44, 5));
+  // Spiral rings.
+  for (int i = 0; i < 5; ++i) {
+    const double x = 16 + i * 8;
+    p.setBrush(QColor(60, 30, 110));
+    p.drawEllipse(QPointF(x + 1.5, 13), 2, 2);
+    p.setBrush(QColor(226, 226, 236));
+    p.drawRoundedRect(QRectF(x, 3, 3, 12), 1.5, 1.5);
+  }
+  // Bulleted notes.
+  for (int i = 0; i < 4; ++i) {
+    const double y = 25 + i * 7.5;
+    p.setBrush(QColor(150, 90, 230));
+    p.drawEllipse(QPointF(20.5, y + 1.6), 1.9, 1.9);
+    p.setBrush(QColor(190, 170, 222));
+    roundedLine(p, 25, y, i == 3 ? 12 : 19, 3.2);
+  }
+}
+
+// 6: terminal - a dark console window with a prompt.
+void drawTerminalIcon(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 44, 52));
+  p.drawRoundedRect(QRectF(4, 9, 56, 46), 6, 6);
+  p.setBrush(QColor(74, 80, 92));
+  QPainterPath bar;
+  bar.addRoundedRect(QRectF(4, 9, 56, 10), 6, 6);
+  bar.addRect(QRectF(4, 14, 56, 5));
+  bar.setFillRule(Qt::WindingFill);
+  p.drawPath(bar.simplified());
+  const std::array<QColor, 3> dots = {QColor(236, 96, 90), QColor(240, 190, 70),
+                                      QColor(90, 200, 110)};
+  for (int i = 0; i < 3; ++i) {
+    p.setBrush(dots[i]);
+    p.drawEllipse(QPointF(11 + i * 6.5, 14), 2, 2);
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(120, 236, 150), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(QPolygonF{QPointF(13, 28), QPointF(22, 36), QPointF(13, 44)});
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(236, 240, 246));
+  roundedLine(p, 27, 41.5, 15, 4.2);
+  p.setBrush(QColor(255, 255, 255, 25));
+  p.drawRect(QRectF(4, 19, 56, 1));
+}
+
+// 7: music - a pair of beamed notes.
+void drawMusicIcon(QPainter& p) {
+  const QColor pink(236, 72, 153);
+  const QColor deep(206, 44, 124);
+  p.setPen(Qt::NoPen);
+  auto head = [&](const QPointF& c) {
+    p.save();
+    p.translate(c);
+    p.rotate(-22);
+    p.drawEllipse(QPointF(0, 0), 9.5, 6.8);
+    p.restore();
+  };
+  p.setBrush(pink);
+  // Stems and beams.
+  p.drawRect(QRectF(24.5, 15, 4.5, 35));
+  p.drawRect(QRectF(52.5, 9, 4.5, 34));
+  p.setBrush(deep);
+  p.drawPolygon(QPolygonF{QPointF(24.5, 13), QPointF(57, 5), QPointF(57, 14), QPointF(24.5, 22)});
+  p.drawPolygon(
+      QPolygonF{QPointF(24.5, 26), QPointF(57, 18), QPointF(57, 23.5), QPointF(24.5, 31.5)});
+  p.setBrush(pink);
+  head(QPointF(18.5, 50));
+  head(QPointF(46.5, 43));
+  p.setBrush(QColor(255, 255, 255, 110));
+  for (const QPointF c : {QPointF(15.5, 47.5), QPointF(43.5, 40.5)}) {
+    p.save();
+    p.translate(c);
+    p.rotate(-22);
+    p.drawEllipse(QPointF(0, 0), 3.2, 1.8);
+    p.restore();
+  }
+}
+
+// 8: settings - a gear wheel.
+void drawGearIcon(QPainter& p) {
+  const QPointF c(32, 32);
+  QPainterPath gear;
+  gear.addEllipse(c, 21.5, 21.5);
+  for (int i = 0; i < 8; ++i) {
+    QPainterPath tooth;
+    tooth.addRoundedRect(QRectF(-6, -29, 12, 11), 2.2, 2.2);
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(i * 45.0 + 22.5);
+    gear = gear.united(t.map(tooth));
+  }
+  QPainterPath hole;
+  hole.addEllipse(c, 9, 9);
+  gear = gear.subtracted(hole);
+  QLinearGradient g(0, 3, 0, 61);
+  g.setColorAt(0.0, QColor(40, 190, 180));
+  g.setColorAt(1.0, QColor(16, 140, 138));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawPath(gear);
+  // Inner ring for depth.
+  QPainterPath ring;
+  ring.addEllipse(c, 15, 15);
+  ring.addEllipse(c, 9, 9);
+  p.setBrush(QColor(10, 110, 110, 110));
+  p.drawPath(ring);
+}
+
+using IconPainter = void (*)(QPainter&);
+
+QImage renderIcon(IconPainter draw, int size) {
+  QImage img = newImage(size, size, Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 64.0, size / 64.0);
+  draw(p);
+  p.end();
+  return img;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make-art <repository root>\n");
+    return 2;
+  }
+  g_root = QString::fromLocal8Bit(argv[1]);
+  if (!QFileInfo(g_root).isDir()) {
+    std::fprintf(stderr, "make-art: %s is not a directory\n", argv[1]);
+    return 2;
+  }
+
+  // Placeholders used when a menu has no pictures of its own.
+  saveJpeg(makePlaceholderButton(), QStringLiteral("resources/placeholder/button.jpg"));
+  saveJpeg(makePlaceholderBackground(), QStringLiteral("resources/placeholder/background.jpg"));
+
+  // Application icon.
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    savePng(makeAppIcon(size), QStringLiteral("resources/icon/discmenu-%1.png").arg(size));
+  {
+    const QImage i16 = makeAppIcon(16);
+    const QImage i32 = makeAppIcon(32);
+    writeIco({dibIcon(i32, 1), dibIcon(i32, 4), dibIcon(i16, 4), dibIcon(i16, 32), dibIcon(i32, 32),
+              dibIcon(makeAppIcon(48), 32), pngIcon(makeAppIcon(256))},
+             QStringLiteral("resources/icon/discmenu.ico"));
+  }
+
+  // Demo menu artwork.
+  saveJpeg(makeDemoBackground(1), QStringLiteral("examples/demo/menu/background.jpg"));
+  saveJpeg(makeDemoBackground(2), QStringLiteral("examples/demo/menu/background@2x.jpg"));
+  const std::array<IconPainter, 8> icons = {drawInstallerIcon, drawManualIcon,  drawFolderIcon,
+                                            drawGlobeIcon,     drawNotepadIcon, drawTerminalIcon,
+                                            drawMusicIcon,     drawGearIcon};
+  for (int i = 0; i < 8; ++i) {
+    savePng(renderIcon(icons[i], 64), QStringLiteral("examples/demo/menu/button%1.png").arg(i + 1));
+    savePng(renderIcon(icons[i], 128),
+            QStringLiteral("examples/demo/menu/button%1@2x.png").arg(i + 1));
+  }
+
+  return g_failures == 0 ? 0 : 1;
+}
