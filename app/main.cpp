@@ -1,0 +1,7 @@
+// The menu program. It takes no arguments: everything it shows comes from
+// install.ini beside the executable.
+#include "platform/run.h"
+
+int main() {
+  return discmenu::RunMenu();
+}

@@ -1,0 +1,257 @@
+#include "config/install_ini.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace discmenu {
+namespace {
+
+// Serves bytes from memory and counts how many were asked for.
+class MemorySource : public ByteSource {
+ public:
+  explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+  Error Read(size_t max, std::string* out, bool* eof) override {
+    size_t n = std::min(max, bytes_.size() - pos_);
+    out->append(bytes_, pos_, n);
+    pos_ += n;
+    *eof = pos_ == bytes_.size();
+    return Error();
+  }
+  size_t consumed() const { return pos_; }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+};
+
+const std::string kPath = "/media/disc/install.ini";
+
+Error Read(const std::string& bytes, MenuSettings* s, ReadReport* report = nullptr) {
+  MemorySource source(bytes);
+  return ReadMenuSettings(source, kPath, Windows1252Decoder(), s, report);
+}
+
+// 34 items; `items[i]` replaces item i+1 of a plain example.
+std::vector<std::string> Items() {
+  std::vector<std::string> v = {"1", "1", "1", "0", "0", "0", "0", "0"};
+  for (int n = 1; n <= 8; ++n) v.push_back("Caption " + std::to_string(n));
+  for (int n = 1; n <= 8; ++n) v.push_back("\\t" + std::to_string(n) + ".exe");
+  v.push_back("Welcome");
+  v.push_back("\\menu\\back.jpg");
+  for (int n = 1; n <= 8; ++n) v.push_back("\\menu\\button" + std::to_string(n) + ".jpg");
+  return v;
+}
+
+std::string Join(const std::vector<std::string>& items, const std::string& sep) {
+  std::string s;
+  for (size_t i = 0; i < items.size(); ++i) s += (i ? sep : "") + items[i];
+  return s;
+}
+
+TEST(InstallIniTest, LayoutsGiveTheSameRecord) {
+  MenuSettings expected;
+  ASSERT_TRUE(Read(Join(Items(), "\n") + "\n", &expected).ok());
+  EXPECT_EQ(expected.ShowFlag[0], VariantFromUnquoted("1"));
+  EXPECT_EQ(expected.LabelCaption[1].AsText(), "Caption 2");
+  EXPECT_EQ(expected.Target[7].AsText(), "\\t8.exe");
+  EXPECT_EQ(expected.WindowCaption.AsText(), "Welcome");
+  EXPECT_EQ(expected.ButtonPicture8, "\\menu\\button8.jpg");
+
+  const std::string variants[] = {
+      Join(Items(), ","),                       // all on one line, no final line end
+      Join(Items(), ",") + "\r\n",              // one line, CRLF
+      Join(Items(), "\r\n"),                    // CRLF lines
+      Join(Items(), "\r"),                      // old Mac lines
+      Join(Items(), ",\n"),                     // comma before every line end
+      Join(Items(), " ,  \r\n  "),              // blanks around separators
+      Join(Items(), "\n") + "\nextra,items\n",  // more than 34 items
+  };
+  for (const std::string& text : variants) {
+    MenuSettings s;
+    Error e = Read(text, &s);
+    ASSERT_TRUE(e.ok()) << e.ToString() << "\n" << text;
+    EXPECT_EQ(s, expected) << text;
+  }
+}
+
+TEST(InstallIniTest, ItemSyntax) {
+  struct Case {
+    std::string written;  // item 9, LabelCaption1, as written
+    Variant::Kind kind;
+    std::string text;
+  } cases[] = {
+      {"\"a, b\"", Variant::Kind::kText, "a, b"},
+      {"\"  spaced  \"", Variant::Kind::kText, "  spaced  "},
+      {"\"1\"", Variant::Kind::kText, "1"},
+      {"\"\"", Variant::Kind::kText, ""},
+      {"", Variant::Kind::kEmpty, ""},
+      {"   ", Variant::Kind::kEmpty, ""},
+      {"  leading", Variant::Kind::kText, "leading"},
+      {"trailing \t", Variant::Kind::kText, "trailing"},
+      {"\tinner  space ", Variant::Kind::kText, "inner  space"},
+      {"\"quoted\" ignored", Variant::Kind::kText, "quoted"},
+      {"2024", Variant::Kind::kNumber, "2024"},
+      {"un\"quoted", Variant::Kind::kText, "un\"quoted"},
+      {"\xC3\x9C"
+       "bersicht",
+       Variant::Kind::kText,
+       "\xC3\x9C"
+       "bersicht"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items = Items();
+    items[8] = c.written;
+    MenuSettings s;
+    Error e = Read(Join(items, "\n"), &s);
+    ASSERT_TRUE(e.ok()) << e.ToString() << " for " << c.written;
+    EXPECT_EQ(s.LabelCaption[0].kind(), c.kind) << c.written;
+    EXPECT_EQ(s.LabelCaption[0].AsText(), c.text) << c.written;
+    // The neighbours are not disturbed.
+    EXPECT_EQ(s.LabelCaption[1].AsText(), "Caption 2") << c.written;
+  }
+}
+
+TEST(InstallIniTest, FlagsKeepTheirKind) {
+  std::vector<std::string> items = Items();
+  items[0] = "1.0";
+  items[1] = "01";
+  items[2] = "\"1\"";
+  items[3] = "";
+  items[4] = "yes";
+  MenuSettings s;
+  ASSERT_TRUE(Read(Join(items, "\n"), &s).ok());
+  EXPECT_EQ(s.ShowFlag[0].kind(), Variant::Kind::kNumber);
+  EXPECT_EQ(s.ShowFlag[1].kind(), Variant::Kind::kNumber);
+  EXPECT_EQ(s.ShowFlag[2], Variant::Text("1"));
+  EXPECT_TRUE(s.ShowFlag[3].IsEmpty());
+  EXPECT_EQ(s.ShowFlag[4], Variant::Text("yes"));  // refused later, where it is used
+}
+
+TEST(InstallIniTest, FieldThirtyFourIsAlwaysText) {
+  std::vector<std::string> items = Items();
+  items[32] = "123";  // ButtonPicture7, a variant
+  items[33] = "0123";
+  MenuSettings s;
+  ASSERT_TRUE(Read(Join(items, "\n"), &s).ok());
+  EXPECT_TRUE(s.ButtonPicture1To7[6].IsNumber());
+  EXPECT_EQ(s.ButtonPicture8, "0123");
+}
+
+TEST(InstallIniTest, EmptyLinesAreEmptyItems) {
+  std::vector<std::string> items = Items();
+  for (int i = 11; i < 16; ++i) items[i] = "";
+  items[33] = "";
+  MenuSettings s;
+  // The last item is an empty line: it needs its line end to exist.
+  ASSERT_TRUE(Read(Join(items, "\n") + "\n", &s).ok());
+  EXPECT_TRUE(s.LabelCaption[4].IsEmpty());
+  EXPECT_EQ(s.ButtonPicture8, "");
+  EXPECT_EQ(s.LabelCaption[2].AsText(), "Caption 3");
+}
+
+TEST(InstallIniTest, TooFewItemsIsAnErrorNamingTheMissingItem) {
+  std::vector<std::string> items = Items();
+  items.pop_back();
+  struct Case {
+    std::string text;
+    std::string detail;
+  } cases[] = {
+      {"", "/media/disc/install.ini: found 0 of 34 items; item 1 (ShowFlag1) is missing"},
+      {Join(items, "\n") + "\n",
+       "/media/disc/install.ini: found 33 of 34 items; item 34 (ButtonPicture8) is missing"},
+      {"1,1,1\n", "/media/disc/install.ini: found 3 of 34 items; item 4 (ShowFlag4) is missing"},
+  };
+  for (const Case& c : cases) {
+    MenuSettings s;
+    s.WindowCaption = Variant::Text("untouched");
+    Error e = Read(c.text, &s);
+    EXPECT_EQ(e.number(), Error::kInputPastEndOfFile);
+    EXPECT_EQ(e.detail(), c.detail);
+    EXPECT_EQ(s.WindowCaption.AsText(), "untouched");
+  }
+}
+
+TEST(InstallIniTest, NothingIsReadPastTheItemsNeeded) {
+  std::string text = Join(Items(), "\n") + "\n" + std::string(50 << 20, 'x');
+  MemorySource source(text);
+  MenuSettings s;
+  ASSERT_TRUE(ReadMenuSettings(source, kPath, Windows1252Decoder(), &s).ok());
+  EXPECT_LE(source.consumed(), 64u * 1024);
+}
+
+TEST(InstallIniTest, UnclosedQuoteBeforeHugeFileIsBounded) {
+  std::vector<std::string> items = Items();
+  items[8] = "\"never closed";
+  std::string text = Join(items, "\n") + std::string(20 << 20, 'x');
+  MemorySource source(text);
+  MenuSettings s;
+  Error e = ReadMenuSettings(source, kPath, Windows1252Decoder(), &s);
+  EXPECT_EQ(e.number(), Error::kOutOfMemory);
+  EXPECT_EQ(e.detail(),
+            "/media/disc/install.ini: item 9 (LabelCaption1) does not end within the first 4 "
+            "MiB of the file; is a closing double quote missing?");
+  EXPECT_LE(source.consumed(), kMaxConfigBytes);
+}
+
+TEST(InstallIniTest, UnclosedQuoteAtEndOfFileRunsToTheEnd) {
+  std::vector<std::string> items = Items();
+  items[33] = "\"\\menu\\b8.jpg";
+  MenuSettings s;
+  ASSERT_TRUE(Read(Join(items, "\n"), &s).ok());
+  EXPECT_EQ(s.ButtonPicture8, "\\menu\\b8.jpg");
+}
+
+TEST(InstallIniTest, ReportsPositionsAndEncoding) {
+  std::vector<std::string> items = Items();
+  items[8] = "  \"x, y\"";
+  MenuSettings s;
+  ReadReport report;
+  ASSERT_TRUE(Read("\xEF\xBB\xBF" + Join(items, "\n"), &s, &report).ok());
+  EXPECT_EQ(report.encoding, Encoding::kUtf8Bom);
+  EXPECT_EQ(report.items_found, 34);
+  EXPECT_EQ(report.items[8].line, 9);
+  EXPECT_EQ(report.items[8].column, 3);
+  EXPECT_TRUE(report.items[8].quoted);
+  EXPECT_EQ(report.items[33].line, 34);
+}
+
+TEST(InstallIniTest, ColumnsCountCharacters) {
+  MenuSettings s;
+  ReadReport report;
+  std::vector<std::string> items = Items();
+  items[8] = "\xC3\xA4\xC3\xB6";  // two characters, four bytes
+  ASSERT_TRUE(Read(Join(items, ","), &s, &report).ok());
+  EXPECT_EQ(report.items[9].line, 1);
+  EXPECT_EQ(report.items[9].column, report.items[8].column + 3);
+}
+
+TEST(InstallIniTest, EncodingsDecodeBeforeSplitting) {
+  // UTF-16LE with a mark: the comma and line end bytes are two bytes wide.
+  std::string utf8 = Join(Items(), "\r\n");
+  std::string utf16 = "\xFF\xFE";
+  for (char c : utf8) {
+    utf16 += c;
+    utf16 += '\0';
+  }
+  MenuSettings a, b;
+  ASSERT_TRUE(Read(utf8, &a).ok());
+  ASSERT_TRUE(Read(utf16, &b).ok());
+  EXPECT_EQ(a, b);
+
+  // Windows-1252: "Übersicht" in one byte per letter.
+  std::vector<std::string> items = Items();
+  items[8] =
+      "\xDC"
+      "bersicht";
+  MenuSettings c;
+  ReadReport report;
+  ASSERT_TRUE(Read(Join(items, "\n"), &c, &report).ok());
+  EXPECT_EQ(c.LabelCaption[0].AsText(),
+            "\xC3\x9C"
+            "bersicht");
+  EXPECT_EQ(report.encoding, Encoding::kLegacy);
+}
+
+}  // namespace
+}  // namespace discmenu

@@ -1,0 +1,72 @@
+#include "menu/form1.h"
+
+#include <memory>
+#include <string>
+
+namespace discmenu {
+
+Error Form1::ReadConfiguration() {
+  std::unique_ptr<ByteSource> file;
+  {
+    const std::string path = runtime_.AppPath() + kConfigFileName;
+    if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
+    MenuSettings read;
+    if (Error e = ReadMenuSettings(*file, path, runtime_.legacy_decoder(), &read); !e.ok())
+      return e;
+    settings_ = std::move(read);
+  }
+  file.reset();  // close before anything is applied
+  return Error();
+}
+
+Error Form1::LoadPictureFile(const std::string& field_text, PictureRef* picture) {
+  return runtime_.LoadPicture(runtime_.AppPath() + field_text, picture);
+}
+
+Error Form1::Form_Load() {
+  if (Error e = ReadConfiguration(); !e.ok()) return e;
+
+  for (int n = 1; n <= kEntryCount; ++n) {
+    std::optional<bool> shown = EqualsOne(settings_.ShowFlag[n - 1]);
+    if (!shown) {
+      return Error::TypeMismatch(runtime_.NativeName(runtime_.AppPath() + kConfigFileName) +
+                                 ": item " + std::to_string(n) + " (" + FieldName(n) +
+                                 ") is the text \"" + settings_.ShowFlag[n - 1].AsText() +
+                                 "\", which is not a number; write 1 to show the entry or 0 "
+                                 "to hide it");
+    }
+    window_.SetCommandVisible(n, *shown);
+    window_.SetLabelVisible(n, *shown);
+  }
+
+  for (int n = 1; n <= kEntryCount; ++n)
+    window_.SetLabelCaption(n, settings_.LabelCaption[n - 1].AsText());
+
+  window_.SetCaption(settings_.WindowCaption.AsText());
+
+  {
+    PictureRef picture;
+    if (Error e = LoadPictureFile(settings_.BackgroundPicture.AsText(), &picture); !e.ok())
+      return e;
+    window_.SetPicture1Picture(std::move(picture));
+  }
+
+  for (int n = 1; n <= kEntryCount; ++n) {
+    PictureRef picture;
+    if (Error e = LoadPictureFile(settings_.ButtonPictureText(n), &picture); !e.ok()) return e;
+    window_.SetCommandPicture(n, std::move(picture));
+  }
+  return Error();
+}
+
+Error Form1::CommandClick(int n) {
+  const WindowHandle owner = window_.hWnd();
+  const std::string file = runtime_.AppPath() + settings_.Target[n - 1].AsText();
+  // The path stays Unicode (UTF-8) all the way to the backend, which hands
+  // it to the OS in its native wide or file-system form: converting it to an
+  // 8-bit code page would lose every character the code page lacks.
+  shell_.ShellExecute(owner, "open", file, nullptr, nullptr, kShowNormal);
+  return Error();
+}
+
+}  // namespace discmenu

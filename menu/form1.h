@@ -1,0 +1,50 @@
+// Form1: the menu's load and click handlers, written against the platform's
+// services. The window instance owns MenuSettings for its whole life.
+#pragma once
+
+#include "config/error.h"
+#include "config/menu_settings.h"
+#include "platform/platform.h"
+
+namespace discmenu {
+
+class Form1 {
+ public:
+  Form1(Runtime& runtime, FormWindow& window, Shell& shell)
+      : runtime_(runtime), window_(window), shell_(shell) {}
+
+  // Reads install.ini and fills the window: visibility, label captions,
+  // window caption, background picture, button pictures, in that order. On
+  // error what was set before the failing step stays set; the caller reports
+  // the error and ends the program without showing the window.
+  Error Form_Load();
+
+  // Opens target N under the application directory with the shell's "open".
+  // The shell's result is not examined.
+  Error Command1_Click() { return CommandClick(1); }
+  Error Command2_Click() { return CommandClick(2); }
+  Error Command3_Click() { return CommandClick(3); }
+  Error Command4_Click() { return CommandClick(4); }
+  Error Command5_Click() { return CommandClick(5); }
+  Error Command6_Click() { return CommandClick(6); }
+  Error Command7_Click() { return CommandClick(7); }
+  Error Command8_Click() { return CommandClick(8); }
+  // REQUIRES: 1 <= n <= 8.
+  Error CommandClick(int n);
+
+  const MenuSettings& settings() const { return settings_; }
+
+ private:
+  Error ReadConfiguration();
+  Error LoadPictureFile(const std::string& field_text, PictureRef* picture);
+
+  Runtime& runtime_;
+  FormWindow& window_;
+  Shell& shell_;
+  MenuSettings settings_;
+};
+
+// The name of install.ini as joined to the application directory.
+inline constexpr const char* kConfigFileName = "\\install.ini";
+
+}  // namespace discmenu

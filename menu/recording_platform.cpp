@@ -1,0 +1,85 @@
+#include "menu/recording_platform.h"
+
+namespace discmenu::testing {
+
+namespace {
+
+class LoggedSource : public ByteSource {
+ public:
+  LoggedSource(std::string bytes, Log* log) : bytes_(std::move(bytes)), log_(log) {}
+  ~LoggedSource() override { log_->push_back("Close"); }
+  Error Read(size_t max, std::string* out, bool* eof) override {
+    size_t n = std::min(max, bytes_.size() - pos_);
+    out->append(bytes_, pos_, n);
+    pos_ += n;
+    *eof = pos_ == bytes_.size();
+    return Error();
+  }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+  Log* log_;
+};
+
+std::string OnOff(bool b) {
+  return b ? "true" : "false";
+}
+
+std::string PictureName(const PictureRef& p) {
+  auto* r = dynamic_cast<const RecordingPicture*>(p.get());
+  return r ? r->path() : "?";
+}
+
+}  // namespace
+
+Error FakeRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) {
+  log_->push_back("Open " + path);
+  auto it = files.find(path);
+  if (it == files.end()) return Error::FileNotFound(path);
+  *file = std::make_unique<LoggedSource>(it->second, log_);
+  return Error();
+}
+
+Error FakeRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
+  log_->push_back("LoadPicture " + path);
+  if (!files.count(path)) return Error::FileNotFound(path);
+  if (bad_pictures.count(path)) return Error::InvalidPicture(path);
+  *picture = std::make_shared<RecordingPicture>(path);
+  return Error();
+}
+
+void RecordingWindow::SetCaption(const std::string& text) {
+  log_->push_back("Caption Form1 '" + text + "'");
+}
+void RecordingWindow::SetCommandVisible(int n, bool visible) {
+  log_->push_back("Visible Command" + std::to_string(n) + " " + OnOff(visible));
+}
+void RecordingWindow::SetLabelVisible(int n, bool visible) {
+  log_->push_back("Visible Label" + std::to_string(n) + " " + OnOff(visible));
+}
+void RecordingWindow::SetLabelCaption(int n, const std::string& text) {
+  log_->push_back("Caption Label" + std::to_string(n) + " '" + text + "'");
+}
+void RecordingWindow::SetPicture1Picture(PictureRef picture) {
+  log_->push_back("Picture Picture1 " + PictureName(picture));
+}
+void RecordingWindow::SetCommandPicture(int n, PictureRef picture) {
+  log_->push_back("Picture Command" + std::to_string(n) + " " + PictureName(picture));
+}
+WindowHandle RecordingWindow::hWnd() {
+  log_->push_back("hWnd");
+  return 0x1234;
+}
+
+int RecordingShell::ShellExecute(WindowHandle owner, std::string_view operation,
+                                 std::string_view file, const char* parameters,
+                                 const char* directory, int show) {
+  auto arg = [](const char* s) { return s ? "'" + std::string(s) + "'" : std::string("null"); };
+  log_->push_back("ShellExecute " + std::to_string(owner) + " '" + std::string(operation) + "' '" +
+                  std::string(file) + "' " + arg(parameters) + " " + arg(directory) + " " +
+                  std::to_string(show));
+  return result;
+}
+
+}  // namespace discmenu::testing

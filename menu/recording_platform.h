@@ -1,0 +1,74 @@
+// Test doubles for the platform: an in-memory application directory and a
+// window and shell that record every call, in order, as one line each.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace discmenu::testing {
+
+using Log = std::vector<std::string>;
+
+class RecordingPicture : public Picture {
+ public:
+  explicit RecordingPicture(std::string path) : path_(std::move(path)) {}
+  int width() const override { return 64; }
+  int height() const override { return 64; }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+class FakeRuntime : public Runtime {
+ public:
+  explicit FakeRuntime(Log* log) : log_(log) {}
+
+  std::string app_path = "D:\\Menu";
+  std::map<std::string, std::string> files;  // full path -> content
+  std::set<std::string> bad_pictures;        // paths that are no pictures
+
+  std::string AppPath() override {
+    log_->push_back("AppPath");
+    return app_path;
+  }
+  Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
+  const LegacyDecoder& legacy_decoder() override { return decoder_; }
+  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+
+ private:
+  Log* log_;
+  Windows1252Decoder decoder_;
+};
+
+class RecordingWindow : public FormWindow {
+ public:
+  explicit RecordingWindow(Log* log) : log_(log) {}
+  void SetCaption(const std::string& text) override;
+  void SetCommandVisible(int n, bool visible) override;
+  void SetLabelVisible(int n, bool visible) override;
+  void SetLabelCaption(int n, const std::string& text) override;
+  void SetPicture1Picture(PictureRef picture) override;
+  void SetCommandPicture(int n, PictureRef picture) override;
+  WindowHandle hWnd() override;
+
+ private:
+  Log* log_;
+};
+
+class RecordingShell : public Shell {
+ public:
+  explicit RecordingShell(Log* log) : log_(log) {}
+  int result = 42;
+  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                   const char* parameters, const char* directory, int show) override;
+
+ private:
+  Log* log_;
+};
+
+}  // namespace discmenu::testing

@@ -1,0 +1,94 @@
+// The services the menu takes from its platform: the application directory,
+// file input, picture loading, the window and its controls, the shell's
+// "open", and the error report. Each backend (platform/qt, platform/win32)
+// implements them; tests use recording fakes.
+//
+// Texts are UTF-8. Paths are the application directory followed by an
+// install.ini value, unchanged: they may hold backslashes, which each backend
+// maps to its file system when it touches a file.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "config/error.h"
+#include "config/install_ini.h"
+#include "config/text_decoding.h"
+
+namespace discmenu {
+
+// The native handle of the menu window (HWND, X11 window id, ...).
+using WindowHandle = std::uintptr_t;
+
+// A loaded picture; controls share it by reference.
+class Picture {
+ public:
+  virtual ~Picture() = default;
+  virtual int width() const = 0;  // in pixels, as stored in the file
+  virtual int height() const = 0;
+};
+using PictureRef = std::shared_ptr<const Picture>;
+
+// File input and pictures.
+class Runtime {
+ public:
+  virtual ~Runtime() = default;
+
+  // The directory of the program's executable, with no trailing separator
+  // unless it is a root directory. Read anew on every call.
+  virtual std::string AppPath() = 0;
+
+  // `path` as the user knows it on this system (separators mapped).
+  virtual std::string NativeName(const std::string& path) { return path; }
+
+  // Opens an existing file for sequential reading; a missing file is
+  // FileNotFound, any other failure PathFileAccess, each naming `path`.
+  virtual Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) = 0;
+
+  // Decodes install.ini text that is neither UTF-8 nor UTF-16.
+  virtual const LegacyDecoder& legacy_decoder() = 0;
+
+  // Loads the picture file `path`. A missing file is FileNotFound; anything
+  // that is not a readable picture of sane size is InvalidPicture.
+  virtual Error LoadPicture(const std::string& path, PictureRef* picture) = 0;
+};
+
+// The window Form1 and its controls as the menu sets them. `n` is an entry
+// number, 1-8.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual void SetCommandVisible(int n, bool visible) = 0;
+  virtual void SetLabelVisible(int n, bool visible) = 0;
+  virtual void SetLabelCaption(int n, const std::string& text) = 0;
+  virtual void SetPicture1Picture(PictureRef picture) = 0;
+  virtual void SetCommandPicture(int n, PictureRef picture) = 0;
+  virtual WindowHandle hWnd() = 0;
+};
+
+// Show state of an opened program's window: a normal window.
+inline constexpr int kShowNormal = 1;
+
+// The desktop shell's open action.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Starts `operation` ("open") on `file` and returns at once; never waits
+  // for the opened program. `parameters` and `directory` may be null. The
+  // result is positive when the shell took the request.
+  virtual int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                           const char* parameters, const char* directory, int show) = 0;
+};
+
+// Shows a runtime error to the user: a message box owned by nothing, and one
+// line on standard error. The caller then ends the program.
+class ErrorReport {
+ public:
+  virtual ~ErrorReport() = default;
+  virtual void Report(const Error& error) = 0;
+};
+
+}  // namespace discmenu

@@ -1,0 +1,86 @@
+#include "platform/posix/file_input.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace discmenu::posix {
+
+namespace {
+
+class FdSource : public ByteSource {
+ public:
+  FdSource(int fd, std::string shown_path) : fd_(fd), shown_path_(std::move(shown_path)) {}
+  ~FdSource() override { close(fd_); }
+
+  Error Read(size_t max, std::string* out, bool* eof) override {
+    size_t old = out->size();
+    out->resize(old + max);
+    size_t got = 0;
+    while (got < max) {
+      ssize_t n = read(fd_, out->data() + old + got, max - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        out->resize(old + got);
+        return Error::PathFileAccess(shown_path_ + ": " + std::strerror(errno));
+      }
+      if (n == 0) {
+        *eof = true;
+        break;
+      }
+      got += n;
+    }
+    out->resize(old + got);
+    return Error();
+  }
+
+ private:
+  int fd_;
+  std::string shown_path_;
+};
+
+}  // namespace
+
+Error OpenForInput(const std::string& native_path, const std::string& shown_path,
+                   std::unique_ptr<ByteSource>* file) {
+  struct stat st;
+  if (native_path.find('\0') != std::string::npos || stat(native_path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR || native_path.find('\0') != std::string::npos)
+      return Error::FileNotFound(shown_path);
+    return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+  }
+  // A FIFO or device could block forever or never end: only plain files.
+  if (S_ISDIR(st.st_mode)) return Error::PathFileAccess(shown_path + ": is a directory");
+  if (!S_ISREG(st.st_mode)) return Error::PathFileAccess(shown_path + ": is not a regular file");
+  int fd = open(native_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+  // Between the check and the open the name may have changed: check again.
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return Error::PathFileAccess(shown_path + ": is not a regular file");
+  }
+  *file = std::make_unique<FdSource>(fd, shown_path);
+  return Error();
+}
+
+Error ReadWholeFile(const std::string& native_path, const std::string& shown_path, size_t limit,
+                    std::string* data) {
+  std::unique_ptr<ByteSource> file;
+  if (Error e = OpenForInput(native_path, shown_path, &file); !e.ok()) return e;
+  data->clear();
+  bool eof = false;
+  while (!eof) {
+    if (data->size() > limit)
+      return Error::OutOfMemory(shown_path + ": the file is larger than " +
+                                std::to_string(limit >> 20) + " MiB");
+    if (Error e = file->Read(std::min<size_t>(1 << 20, limit + 1 - data->size()), data, &eof);
+        !e.ok())
+      return e;
+  }
+  return Error();
+}
+
+}  // namespace discmenu::posix

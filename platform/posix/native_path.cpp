@@ -1,0 +1,115 @@
+#include "platform/posix/native_path.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace discmenu::posix {
+
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// Decodes one UTF-8 character at `s[*i]`; invalid bytes stand for themselves.
+char32_t NextCodePoint(std::string_view s, size_t* i) {
+  auto c = static_cast<unsigned char>(s[*i]);
+  int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+  if (len <= 1 || *i + len > s.size()) {
+    ++*i;
+    return c < 0x80 ? c : 0xDC00 + c;  // lone bytes map apart from real letters
+  }
+  char32_t cp = c & (0x7F >> len);
+  for (int k = 1; k < len; ++k) {
+    auto t = static_cast<unsigned char>(s[*i + k]);
+    if ((t & 0xC0) != 0x80) {
+      ++*i;
+      return 0xDC00 + c;
+    }
+    cp = cp << 6 | (t & 0x3F);
+  }
+  *i += len;
+  return cp;
+}
+
+char32_t FoldCase(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + 32;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;    // Latin-1
+  if (c >= 0x100 && c <= 0x137 && c % 2 == 0) return c + 1;  // Latin Extended-A
+  if (c >= 0x139 && c <= 0x148 && c % 2 == 1) return c + 1;
+  if (c >= 0x14A && c <= 0x177 && c % 2 == 0) return c + 1;
+  if (c == 0x178) return 0xFF;
+  if (c >= 0x179 && c <= 0x17E && c % 2 == 1) return c + 1;
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;  // Greek
+  if (c >= 0x410 && c <= 0x42F) return c + 32;                // Cyrillic
+  if (c >= 0x400 && c <= 0x40F) return c + 80;
+  return c;
+}
+
+std::vector<std::string> Split(std::string_view path) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start) parts.emplace_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+// The entry of directory `dir` whose name matches `name` without regard to
+// case, or "" when there is none.
+std::string FindIgnoringCase(const std::string& dir, const std::string& name) {
+  DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return "";
+  std::string best;
+  while (dirent* e = readdir(d)) {
+    std::string_view entry = e->d_name;
+    if (EqualsIgnoringCase(entry, name) && (best.empty() || entry < best)) best = entry;
+  }
+  closedir(d);
+  return best;
+}
+
+}  // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size())
+    if (FoldCase(NextCodePoint(a, &i)) != FoldCase(NextCodePoint(b, &j))) return false;
+  return i == a.size() && j == b.size();
+}
+
+std::string SlashPath(std::string_view path) {
+  std::string s(path);
+  std::replace(s.begin(), s.end(), '\\', '/');
+  return s;
+}
+
+std::string ResolvePath(std::string_view path) {
+  std::string slashed = SlashPath(path);
+  if (slashed.find('\0') != std::string::npos || Exists(slashed)) return slashed;
+
+  std::string resolved = slashed.starts_with('/') ? "/" : "";
+  std::vector<std::string> parts = Split(slashed);
+  for (size_t k = 0; k < parts.size(); ++k) {
+    std::string base = resolved;
+    std::string candidate = base + parts[k];
+    if (parts[k] != "." && parts[k] != ".." && !Exists(candidate)) {
+      std::string match = FindIgnoringCase(base.empty() ? "." : base, parts[k]);
+      if (match.empty()) return slashed;
+      candidate = base + match;
+    }
+    resolved = candidate;
+    if (k + 1 < parts.size()) resolved += '/';
+  }
+  if (slashed.ends_with('/') && !resolved.ends_with('/')) resolved += '/';
+  return resolved;
+}
+
+}  // namespace discmenu::posix

@@ -1,0 +1,257 @@
+#include "platform/qt/form1_window.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <algorithm>
+
+#include "menu/layout.h"
+#include "platform/qt/qt_picture.h"
+
+namespace discmenu::qt {
+
+namespace {
+
+// Geometry in device-independent pixels: Qt scales them to the screen, so
+// twips convert at 96 per inch here and every scale keeps the design.
+constexpr int kLogicalDpi = 96;
+
+QRect Geometry(const layout::Control& c) {
+  layout::PixelRect r = layout::ToPixels(c, kLogicalDpi);
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
+QColor OleColor(uint32_t ole, const QPalette& palette) {
+  switch (ole) {
+    case layout::kSystemButtonFace:
+      return palette.color(QPalette::Button);
+    case layout::kSystemButtonText:
+      return palette.color(QPalette::ButtonText);
+  }
+  return QColor(ole & 0xFF, (ole >> 8) & 0xFF, (ole >> 16) & 0xFF);
+}
+
+// Draws `picture` so that its point `anchor` (in logical pixels of the
+// picture) lands on `target`, cut off at `clip`.
+void DrawPicture(QPainter& p, const PictureRef& ref, QRect clip, QPointF origin) {
+  auto* picture = dynamic_cast<const QtPicture*>(ref.get());
+  if (!picture) return;
+  // The part of the picture that falls into `clip`, in file pixels.
+  const qreal ratio = picture->width() / picture->logical_size().width();
+  QRectF wanted_logical = QRectF(clip).translated(-origin);
+  QRect wanted =
+      QRectF(wanted_logical.topLeft() * ratio, wanted_logical.size() * ratio).toAlignedRect();
+  QRect where;
+  QPixmap part = picture->Part(wanted, &where);
+  if (part.isNull()) return;
+  p.save();
+  p.setClipRect(clip);
+  // Fractional scales smooth the picture; whole ones keep it crisp.
+  const qreal dpr = p.device()->devicePixelRatioF() / ratio;
+  p.setRenderHint(QPainter::SmoothPixmapTransform, dpr != qRound(dpr));
+  p.drawPixmap(origin + QPointF(where.topLeft()) / ratio, part);
+  p.restore();
+}
+
+PictureRef Placeholder(const char* resource) {
+  QImage image(resource);
+  QSize size = image.size();
+  return std::make_shared<QtPicture>(std::move(image), QRect(QPoint(0, 0), size), size, 1.0,
+                                     QString::fromLatin1(resource), QByteArray("jpeg"));
+}
+
+}  // namespace
+
+PictureRef PlaceholderButtonPicture() {
+  static PictureRef picture = Placeholder(":/discmenu/placeholder/button.jpg");
+  return picture;
+}
+
+PictureRef PlaceholderBackgroundPicture() {
+  static PictureRef picture = Placeholder(":/discmenu/placeholder/background.jpg");
+  return picture;
+}
+
+void PictureButton::SetPicture(PictureRef picture) {
+  picture_ = std::move(picture);
+  update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  option.icon = QIcon();
+  p.drawControl(QStyle::CE_PushButtonBevel, option);
+  QRect face = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  if (picture_) {
+    auto* picture = dynamic_cast<const QtPicture*>(picture_.get());
+    QSizeF size = picture ? picture->logical_size() : QSizeF();
+    QPointF origin = QRectF(rect()).center() - QPointF(size.width(), size.height()) / 2;
+    if (isDown()) origin += QPointF(1, 1);  // the pressed look moves the face
+    DrawPicture(p, picture_, face, QPointF(std::round(origin.x()), std::round(origin.y())));
+  }
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = face.adjusted(1, 1, -1, -1);
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  // Enter and Return press the focused button as Space does.
+  if (!event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    animateClick();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(layout::kStyle.picture_border_px);
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, OleColor(layout::kStyle.picture_back, palette));
+  setPalette(palette);
+}
+
+void PictureBox::SetPicture(PictureRef picture) {
+  picture_ = std::move(picture);
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    if (picture_) DrawPicture(p, picture_, contentsRect(), contentsRect().topLeft());
+  }
+  QFrame::paintEvent(event);  // the border
+}
+
+Form1Window::Form1Window() {
+  setObjectName(QString::fromLatin1(layout::kForm.name));
+  setWindowTitle(QString::fromLatin1(layout::kForm.caption));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, OleColor(layout::kForm.back_color, palette));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  resize(layout::TwipsToPixels(layout::kForm.client_width, kLogicalDpi),
+         layout::TwipsToPixels(layout::kForm.client_height, kLogicalDpi));
+
+  QFont font{QString::fromLatin1(layout::kStyle.label_font.face)};
+  font.setPixelSize(layout::PointsToPixels(layout::kStyle.label_font.points, kLogicalDpi));
+  font.setWeight(QFont::Weight(layout::kStyle.label_font.weight));
+  font.setStyleHint(QFont::SansSerif);  // when Arial is missing, a sans-serif face
+  const int border = layout::kStyle.picture_border_px;
+
+  picture1_ = new PictureBox(this);
+  picture1_->setObjectName(QString::fromLatin1(layout::Picture1().name));
+  picture1_->setGeometry(Geometry(layout::Picture1()));
+  picture1_->SetPicture(PlaceholderBackgroundPicture());
+
+  for (int n = 1; n <= 8; ++n) {
+    auto* button = new PictureButton(this);
+    button->setObjectName(QString::fromLatin1(layout::CommandN(n).name));
+    button->setGeometry(Geometry(layout::CommandN(n)));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->SetPicture(PlaceholderButtonPicture());
+    commands_[n - 1] = button;
+
+    // Labels live on Picture1, their positions measured inside its border.
+    auto* label = new QLabel(QString::fromLatin1(layout::LabelN(n).name), picture1_);
+    label->setObjectName(QString::fromLatin1(layout::LabelN(n).name));
+    label->setGeometry(Geometry(layout::LabelN(n)).translated(border, border));
+    label->setFixedSize(label->size());
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette lp = label->palette();
+    lp.setColor(QPalette::Window, OleColor(layout::kStyle.label_back, lp));
+    lp.setColor(QPalette::WindowText, OleColor(layout::kStyle.label_fore, lp));
+    label->setPalette(lp);
+    labels_[n - 1] = label;
+  }
+
+  // Stacking: raise siblings from the back to the front.
+  std::array<const layout::Control*, 17> order;
+  std::transform(layout::kControls.begin(), layout::kControls.end(), order.begin(),
+                 [](const layout::Control& c) { return &c; });
+  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
+    return a->container != b->container ? a->container < b->container
+                                        : a->front_to_back > b->front_to_back;
+  });
+  for (const layout::Control* c : order) findChild<QWidget*>(QString::fromLatin1(c->name))->raise();
+
+  // Tab order by tab index, over the controls that can take the focus.
+  QWidget* previous = nullptr;
+  for (const layout::Control& c : layout::kControls) {  // the table is in tab order
+    if (c.kind == layout::Kind::kLabel) continue;
+    QWidget* w = findChild<QWidget*>(QString::fromLatin1(c.name));
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
+
+  for (int n = 1; n <= 8; ++n)
+    connect(commands_[n - 1], &QPushButton::clicked, this, [this, n] {
+      if (on_click_) on_click_(n);
+    });
+  setWindowIcon(QIcon(":/discmenu/icon/discmenu-256.png"));
+}
+
+void Form1Window::SetCaption(const std::string& text) {
+  setWindowTitle(QString::fromStdString(text));
+}
+
+void Form1Window::SetCommandVisible(int n, bool visible) {
+  commands_[n - 1]->setVisible(visible);
+}
+
+void Form1Window::SetLabelVisible(int n, bool visible) {
+  labels_[n - 1]->setVisible(visible);
+}
+
+void Form1Window::SetLabelCaption(int n, const std::string& text) {
+  QString caption = QString::fromStdString(text);
+  labels_[n - 1]->setText(caption);
+  // A screen reader names the button by what its label says.
+  commands_[n - 1]->setAccessibleName(caption);
+}
+
+void Form1Window::SetPicture1Picture(PictureRef picture) {
+  picture1_->SetPicture(std::move(picture));
+}
+
+void Form1Window::SetCommandPicture(int n, PictureRef picture) {
+  commands_[n - 1]->SetPicture(std::move(picture));
+}
+
+WindowHandle Form1Window::hWnd() {
+  return static_cast<WindowHandle>(winId());
+}
+
+void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
+  on_click_ = std::move(on_click);
+}
+
+void Form1Window::FocusFirst() {
+  for (const layout::Control& c : layout::kControls) {
+    if (c.kind == layout::Kind::kLabel) continue;
+    QWidget* w = findChild<QWidget*>(QString::fromLatin1(c.name));
+    if (w->isVisibleTo(this)) {
+      w->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+}  // namespace discmenu::qt

@@ -1,0 +1,82 @@
+// Form1 on Qt Widgets, built from the design table: Picture1 behind eight
+// picture buttons, with eight labels on Picture1.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace discmenu::qt {
+
+class QtPicture;
+
+// A graphical push button: the picture centred on its face, unscaled and
+// cut off at the face's edges; no text.
+class PictureButton : public QPushButton {
+ public:
+  explicit PictureButton(QWidget* parent) : QPushButton(parent) {}
+  void SetPicture(PictureRef picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  PictureRef picture_;
+};
+
+// The background picture box: a sunken border, the picture at the top-left
+// of its inner area, unscaled and cut off. It takes the focus but shows no
+// focus mark and reacts to no key.
+class PictureBox : public QFrame {
+ public:
+  explicit PictureBox(QWidget* parent);
+  void SetPicture(PictureRef picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PictureRef picture_;
+};
+
+class Form1Window : public QWidget, public FormWindow {
+ public:
+  Form1Window();
+
+  // FormWindow:
+  void SetCaption(const std::string& text) override;
+  void SetCommandVisible(int n, bool visible) override;
+  void SetLabelVisible(int n, bool visible) override;
+  void SetLabelCaption(int n, const std::string& text) override;
+  void SetPicture1Picture(PictureRef picture) override;
+  void SetCommandPicture(int n, PictureRef picture) override;
+  WindowHandle hWnd() override;
+
+  // Calls `on_click(n)` when button n (1-8) is clicked or pressed.
+  void OnCommandClick(std::function<void(int)> on_click);
+  // Gives the focus to the first visible control in tab order.
+  void FocusFirst();
+
+  PictureButton* command(int n) const { return commands_[n - 1]; }
+  QLabel* label(int n) const { return labels_[n - 1]; }
+  PictureBox* picture1() const { return picture1_; }
+
+ private:
+  PictureBox* picture1_ = nullptr;
+  std::array<PictureButton*, 8> commands_{};
+  std::array<QLabel*, 8> labels_{};
+  std::function<void(int)> on_click_;
+};
+
+// Placeholder pictures carried in the program, shown until the load step.
+PictureRef PlaceholderButtonPicture();
+PictureRef PlaceholderBackgroundPicture();
+
+}  // namespace discmenu::qt

@@ -1,0 +1,131 @@
+#include "platform/qt/qt_picture.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <QImageReader>
+
+#include "menu/layout.h"
+#include "platform/posix/native_path.h"
+
+namespace discmenu::qt {
+
+namespace {
+
+QString ToQString(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// Reads `clip` (or the whole picture when empty) from `path`.
+bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* image,
+            QString* why) {
+  QImageReader reader(path, format);
+  reader.setAutoTransform(false);
+  if (!clip.isEmpty()) reader.setClipRect(clip);
+  if (!reader.read(image)) {
+    *why = reader.errorString();
+    return false;
+  }
+  return true;
+}
+
+Error Load(const std::string& native_path, const std::string& shown_path, qreal ratio,
+           PictureRef* picture) {
+  struct stat st;
+  if (stat(native_path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Error::FileNotFound(shown_path);
+    return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+  }
+  if (S_ISDIR(st.st_mode))
+    return Error::InvalidPicture(shown_path + ": is a directory, not a picture file");
+  if (!S_ISREG(st.st_mode)) return Error::InvalidPicture(shown_path + ": is not a regular file");
+  if (st.st_size == 0) return Error::InvalidPicture(shown_path + ": the file is empty");
+
+  const QString path = ToQString(native_path);
+  QImageReader probe(path);
+  if (!probe.canRead())
+    return Error::InvalidPicture(shown_path + ": not a picture file that can be read");
+  const QByteArray format = probe.format();
+  const QSize size = probe.size();
+  if (!size.isValid() || size.isEmpty())
+    return Error::InvalidPicture(shown_path + ": the picture has no size");
+
+  // A picture bigger than Picture1 is cut off there; where the reader can
+  // decode a part, decode no more than can ever be seen.
+  const QSize visible = (QSizeF(VisibleBackgroundSize()) * ratio).toSize();
+  const bool partial = probe.supportsOption(QImageIOHandler::ClipRect) &&
+                       (size.width() > visible.width() || size.height() > visible.height());
+  const qint64 pixels = qint64(size.width()) * size.height();
+  if (!partial && pixels > kMaxPicturePixels) {
+    return Error::InvalidPicture(shown_path + ": the picture is " + std::to_string(size.width()) +
+                                 " x " + std::to_string(size.height()) +
+                                 " pixels, more than the 64 megapixels a picture may have");
+  }
+  QRect region(QPoint(0, 0), partial ? size.boundedTo(visible) : size);
+  QImage image;
+  QString why;
+  if (!Decode(path, format, partial ? region : QRect(), &image, &why) || image.isNull())
+    return Error::InvalidPicture(shown_path + ": " + why.toStdString());
+  *picture = std::make_shared<QtPicture>(std::move(image), region, size, ratio, path, format);
+  return Error();
+}
+
+}  // namespace
+
+QtPicture::QtPicture(QImage image, QRect region, QSize full_size, qreal pixel_ratio, QString path,
+                     QByteArray format)
+    : image_(std::move(image)),
+      region_(region),
+      full_size_(full_size),
+      pixel_ratio_(pixel_ratio),
+      path_(std::move(path)),
+      format_(std::move(format)) {}
+
+QPixmap QtPicture::Part(QRect wanted, QRect* where) const {
+  wanted &= QRect(QPoint(0, 0), full_size_);
+  QImage part;
+  if (region_.contains(wanted) || wanted.isEmpty()) {
+    part = image_;
+    *where = region_;
+  } else {
+    // Only a large picture that was decoded in part gets here, when it is
+    // shown somewhere else than at its top-left (on a button).
+    QString why;
+    if (!Decode(path_, format_, wanted, &part, &why)) part = QImage();
+    *where = wanted;
+  }
+  QPixmap pixmap = QPixmap::fromImage(part);
+  pixmap.setDevicePixelRatio(pixel_ratio_);
+  return pixmap;
+}
+
+QSize VisibleBackgroundSize() {
+  const layout::PixelRect box = layout::ToPixels(layout::Picture1(), 96);
+  const int border = 2 * layout::kStyle.picture_border_px;
+  return QSize(box.width - border, box.height - border);
+}
+
+std::string TwinPath(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
+  return path.substr(0, dot) + "@2x" + path.substr(dot);
+}
+
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
+                    qreal pixel_ratio, PictureRef* picture) {
+  // The configured file is always loaded, so that a broken one fails the
+  // same way at every scale.
+  if (Error e = Load(native_path, shown_path, 1.0, picture); !e.ok()) return e;
+  if (pixel_ratio < 1.5) return Error();
+  const std::string twin = posix::ResolvePath(TwinPath(native_path));
+  struct stat st;
+  if (stat(twin.c_str(), &st) != 0) return Error();
+  PictureRef crisp;
+  if (Load(twin, twin, 2.0, &crisp).ok()) *picture = std::move(crisp);
+  return Error();
+}
+
+}  // namespace discmenu::qt

@@ -1,0 +1,41 @@
+// The platform services on Qt (and POSIX underneath).
+#pragma once
+
+#include <QWidget>
+
+#include "platform/platform.h"
+#include "platform/posix/legacy_text.h"
+
+namespace discmenu::qt {
+
+class QtRuntime : public Runtime {
+ public:
+  std::string AppPath() override;
+  std::string NativeName(const std::string& path) override;
+  Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
+  const LegacyDecoder& legacy_decoder() override { return decoder_; }
+  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+
+ private:
+  posix::DetectingDecoder decoder_;
+};
+
+// Opens files like a desktop shell. A target that does not exist gets the
+// shell's own short message, owned by the menu window; the menu is told
+// nothing.
+class QtShell : public Shell {
+ public:
+  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                   const char* parameters, const char* directory, int show) override;
+};
+
+// A message box owned by nothing, and the same as one line on stderr.
+class QtErrorReport : public ErrorReport {
+ public:
+  void Report(const Error& error) override;
+};
+
+// The text of the error report's message box.
+QString ErrorMessage(const Error& error);
+
+}  // namespace discmenu::qt

@@ -1,0 +1,78 @@
+#include <unistd.h>
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "menu/form1.h"
+#include "platform/qt/form1_window.h"
+#include "platform/qt/qt_services.h"
+#include "platform/run.h"
+
+namespace discmenu {
+
+namespace {
+
+// A toolkit that cannot reach its display ends with a fatal message and an
+// abort; the menu ends with one clear line instead.
+void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) {
+    std::fprintf(stderr, "discmenu: cannot show the menu window: %s\n", qPrintable(message));
+    std::fflush(stderr);
+    _exit(1);
+  }
+  if (type == QtCriticalMsg || type == QtWarningMsg) {
+    std::fprintf(stderr, "discmenu: %s\n", qPrintable(message));
+  }
+}
+
+bool HaveDisplay() {
+#if defined(__APPLE__)
+  return true;
+#else
+  auto set = [](const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+  };
+  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+#endif
+}
+
+}  // namespace
+
+int RunMenu() {
+  qInstallMessageHandler(FatalToExit);
+  if (!HaveDisplay()) {
+    std::fprintf(stderr,
+                 "discmenu: cannot show the menu window: no display (neither DISPLAY nor "
+                 "WAYLAND_DISPLAY is set)\n");
+    return 1;
+  }
+  // The command line is not the menu's: Qt gets none of it either.
+  static char name[] = "discmenu";
+  static char* argv[] = {name, nullptr};
+  int argc = 1;
+  QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName("discmenu");
+
+  qt::QtRuntime runtime;
+  qt::QtShell shell;
+  qt::QtErrorReport report;
+  qt::Form1Window window;
+  Form1 form(runtime, window, shell);
+  if (Error e = form.Form_Load(); !e.ok()) {
+    report.Report(e);
+    return 1;
+  }
+  window.OnCommandClick([&](int n) {
+    if (Error e = form.CommandClick(n); !e.ok()) {
+      report.Report(e);
+      QCoreApplication::exit(1);
+    }
+  });
+  window.show();
+  window.FocusFirst();
+  return app.exec();
+}
+
+}  // namespace discmenu

@@ -1,0 +1,41 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing need, when missing.
+# Usage: scripts/install-deps.sh [base|windows|fuzz|bench]...
+set -eu
+
+base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-formats-plugins
+  libgl-dev libgtest-dev libgmock-dev libuchardet-dev fonts-liberation fontconfig
+  xvfb xauth xdotool x11-utils imagemagick procps clang-format"
+windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
+  binutils-mingw-w64-x86-64 wine64 wine"
+fuzz="clang-14 libclang-rt-14-dev llvm-14"
+bench="hyperfine valgrind linux-perf"
+
+want=""
+[ $# -eq 0 ] && set -- base
+for group in "$@"; do
+  eval "want=\"\$want \$$group\""
+done
+
+missing=""
+for pkg in $want; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing="$missing $pkg"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=""
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  sudo="sudo"
+else
+  echo "These Debian packages are missing:$missing" >&2
+  echo "Install them as root (apt-get install$missing) and run this again." >&2
+  exit 1
+fi
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq --no-install-recommends $missing
