@@ -1,5 +1,12 @@
-# One-command entry points; CMake does the building.
-.PHONY: all deps build run test format clean
+# One-command entry points; CMake does the building. Each mk/*.mk file adds
+# its own targets (Windows build, fuzzing, benchmarks) and may append to
+# TEST_TARGETS, which `make test` runs in order.
+.PHONY: all deps build run test test-unit format clean
+.NOTPARALLEL:
+
+TEST_TARGETS := test-unit
+
+-include mk/*.mk
 
 all: build
 
@@ -14,11 +21,13 @@ build: deps
 run: build
 	./build/demo/discmenu
 
-test: build
+test: $(TEST_TARGETS)
+
+test-unit: build
 	ctest --preset default -j2
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-*

@@ -13,17 +13,16 @@ namespace discmenu {
 
 namespace {
 
-// A toolkit that cannot reach its display ends with a fatal message and an
-// abort; the menu ends with one clear line instead.
+// A toolkit that cannot reach its display (or loses it) ends with a fatal
+// message and an abort; the menu ends with one clear line instead.
 void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtFatalMsg) {
     std::fprintf(stderr, "discmenu: cannot show the menu window: %s\n", qPrintable(message));
     std::fflush(stderr);
     _exit(1);
   }
-  if (type == QtCriticalMsg || type == QtWarningMsg) {
-    std::fprintf(stderr, "discmenu: %s\n", qPrintable(message));
-  }
+  // The toolkit's other remarks are not the user's business: the menu
+  // prints nothing but its errors.
 }
 
 bool HaveDisplay() {
