@@ -11,7 +11,9 @@ Error Form1::ReadConfiguration() {
     const std::string path = runtime_.AppPath() + kConfigFileName;
     if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
     MenuSettings read;
-    if (Error e = ReadMenuSettings(*file, path, runtime_.legacy_decoder(), &read); !e.ok())
+    if (Error e = ReadMenuSettings(*file, runtime_.NativeName(path), runtime_.legacy_decoder(),
+                                   &read);
+        !e.ok())
       return e;
     settings_ = std::move(read);
   }

@@ -16,7 +16,8 @@ namespace {
 // A toolkit that cannot reach its display (or loses it) ends with a fatal
 // message and an abort; the menu ends with one clear line instead.
 void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg) {
+  // The X11 backend reports a lost connection as a warning, then exits.
+  if (type == QtFatalMsg || message.startsWith(QLatin1String("The X11 connection broke"))) {
     std::fprintf(stderr, "discmenu: cannot show the menu window: %s\n", qPrintable(message));
     std::fflush(stderr);
     _exit(1);
