@@ -49,12 +49,25 @@ bool Convert(const std::string& charset, std::string_view bytes, std::string* ou
   return true;
 }
 
+bool IsLatinSingleByte(const std::string& charset) {
+  static const char* const kLatin[] = {
+      "WINDOWS-1250", "WINDOWS-1252", "WINDOWS-1254", "WINDOWS-1257", "WINDOWS-1258",
+      "ISO-8859-1",   "ISO-8859-2",   "ISO-8859-3",   "ISO-8859-4",   "ISO-8859-9",
+      "ISO-8859-10",  "ISO-8859-13",  "ISO-8859-15",  "ISO-8859-16",  "MAC-CENTRALEUROPE"};
+  for (const char* latin : kLatin)
+    if (charset == latin) return true;
+  return false;
+}
+
 }  // namespace
 
 std::string DetectingDecoder::ToUtf8(std::string_view bytes, std::string* name) const {
   std::string charset = Detect(bytes);
-  // As browsers do: text labelled Latin-1 is read as its superset.
-  if (charset == "ISO-8859-1") charset = "WINDOWS-1252";
+  // On a few lines of text the detector cannot tell the Latin-script code
+  // pages apart (French comes back as Central European): for all of them the
+  // most common one, Windows-1252, reads Western text right. Other scripts
+  // (CJK, Cyrillic, Greek, ...) it does tell apart, and those are kept.
+  if (IsLatinSingleByte(charset)) charset = "WINDOWS-1252";
   // The detector can answer UTF-8 or ASCII only for text that is not; those
   // answers, like none at all, leave the most common Western code page.
   if (!charset.empty() && charset != "ASCII" && charset.find("UTF") == std::string::npos) {

@@ -205,7 +205,10 @@ Form1Window::Form1Window() {
     connect(commands_[n - 1], &QPushButton::clicked, this, [this, n] {
       if (on_click_) on_click_(n);
     });
-  setWindowIcon(QIcon(":/discmenu/icon/discmenu-256.png"));
+  QIcon icon;
+  for (int size : {16, 32, 48, 256})
+    icon.addFile(QStringLiteral(":/discmenu/icon/discmenu-%1.png").arg(size));
+  setWindowIcon(icon);
 }
 
 void Form1Window::SetCaption(const std::string& text) {

@@ -244,3 +244,29 @@ TEST(Form1WindowTest, KeyboardAndMouseClicksReachTheHandler) {
 
 }  // namespace
 }  // namespace discmenu::qt
+
+namespace discmenu::qt {
+namespace {
+
+// Run at 100 % and again by ctest with QT_SCALE_FACTOR 1.25 and 2: every
+// figure grows with the scale.
+TEST(Form1WindowScaleTest, EverythingGrowsWithTheScale) {
+  Form1Window window;
+  const qreal dpr = window.devicePixelRatioF();
+  if (const char* scale = getenv("QT_SCALE_FACTOR")) {
+    EXPECT_DOUBLE_EQ(dpr, atof(scale));
+  }
+  const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_NEAR(image.width(), 640 * dpr, 1.0);
+  EXPECT_NEAR(image.height(), 478 * dpr, 1.0);
+  auto at = [&](qreal x, qreal y) { return QColor(image.pixel(qRound(x * dpr), qRound(y * dpr))); };
+  // Label1 covers 98..311 x 66..131 (inside Picture1's border); its lower
+  // right is cyan, just beyond it the placeholder background shows.
+  EXPECT_EQ(at(98 + 205, 66 + 60), QColor(128, 255, 255));
+  EXPECT_EQ(at(98 + 2, 66 + 60), QColor(128, 255, 255));
+  EXPECT_NE(at(98 + 213 + 3, 66 + 60), QColor(128, 255, 255));
+  EXPECT_NE(at(98 - 3, 66 + 60), QColor(128, 255, 255));
+}
+
+}  // namespace
+}  // namespace discmenu::qt

@@ -52,17 +52,19 @@ Error Load(const std::string& native_path, const std::string& shown_path, qreal 
   if (!size.isValid() || size.isEmpty())
     return Error::InvalidPicture(shown_path + ": the picture has no size");
 
+  // Even a decoder that reads only a part may hold the whole picture's
+  // data (a progressive JPEG does): refuse absurd sizes before decoding.
+  const qint64 pixels = qint64(size.width()) * size.height();
+  if (pixels > kMaxPicturePixels) {
+    return Error::InvalidPicture(shown_path + ": the picture is " + std::to_string(size.width()) +
+                                 " x " + std::to_string(size.height()) +
+                                 " pixels, more than the 64 megapixels a picture may have");
+  }
   // A picture bigger than Picture1 is cut off there; where the reader can
   // decode a part, decode no more than can ever be seen.
   const QSize visible = (QSizeF(VisibleBackgroundSize()) * ratio).toSize();
   const bool partial = probe.supportsOption(QImageIOHandler::ClipRect) &&
                        (size.width() > visible.width() || size.height() > visible.height());
-  const qint64 pixels = qint64(size.width()) * size.height();
-  if (!partial && pixels > kMaxPicturePixels) {
-    return Error::InvalidPicture(shown_path + ": the picture is " + std::to_string(size.width()) +
-                                 " x " + std::to_string(size.height()) +
-                                 " pixels, more than the 64 megapixels a picture may have");
-  }
   QRect region(QPoint(0, 0), partial ? size.boundedTo(visible) : size);
   QImage image;
   QString why;

@@ -13,7 +13,7 @@
 
 namespace discmenu::qt {
 
-// Decoding a whole picture of more pixels than this is refused.
+// A picture of more pixels than this is refused before it is decoded.
 inline constexpr qint64 kMaxPicturePixels = 64LL * 1000 * 1000;
 
 class QtPicture : public Picture {

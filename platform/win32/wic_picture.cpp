@@ -49,9 +49,9 @@ IWICImagingFactory* Factory() {
 }
 
 bool IsShownFormat(const GUID& format) {
-  static const GUID* const kFormats[] = {
-      &GUID_ContainerFormatJpeg, &GUID_ContainerFormatPng, &GUID_ContainerFormatBmp,
-      &GUID_ContainerFormatGif,  &GUID_ContainerFormatIco, &GUID_ContainerFormatTiff};
+  static const GUID* const kFormats[] = {&GUID_ContainerFormatJpeg, &GUID_ContainerFormatPng,
+                                         &GUID_ContainerFormatBmp,  &GUID_ContainerFormatGif,
+                                         &GUID_ContainerFormatIco,  &GUID_ContainerFormatTiff};
   for (const GUID* f : kFormats)
     if (IsEqualGUID(format, *f)) return true;
   return false;
@@ -63,8 +63,7 @@ Error Undecodable(const std::string& shown, HRESULT hr) {
 }
 
 // Decodes the parts of the picture in `decoder` that controls can show.
-Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio,
-             DecodedPicture* out) {
+Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, DecodedPicture* out) {
   GUID format{};
   if (FAILED(decoder->GetContainerFormat(&format)) || !IsShownFormat(format)) {
     return Error::InvalidPicture(shown +
@@ -102,9 +101,8 @@ Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio,
   Com<IWICFormatConverter> converter;
   HRESULT hr = Factory()->CreateFormatConverter(converter.Put());
   if (SUCCEEDED(hr)) {
-    hr = converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
-                               WICBitmapDitherTypeNone, nullptr, 0.0,
-                               WICBitmapPaletteTypeCustom);
+    hr = converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                               nullptr, 0.0, WICBitmapPaletteTypeCustom);
   }
   if (FAILED(hr)) return Undecodable(shown, hr);
 

@@ -106,8 +106,8 @@ int ScaledLength(int pixels, int ratio, int dpi) {
   return static_cast<int>((2 * num + den) / (2 * den));
 }
 
-Box ButtonPictureBox(int button_width, int button_height, int width, int height, int ratio,
-                     int dpi, bool pressed) {
+Box ButtonPictureBox(int button_width, int button_height, int width, int height, int ratio, int dpi,
+                     bool pressed) {
   const int w = ScaledLength(width, ratio, dpi), h = ScaledLength(height, ratio, dpi);
   // Centred, halves rounded away from zero.
   int x = static_cast<int>(std::lround((button_width - w) / 2.0));

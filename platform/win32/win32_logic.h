@@ -65,8 +65,8 @@ int ScaledLength(int pixels, int ratio, int dpi);
 // Where a picture of `width` x `height` file pixels (`ratio`) lies on a
 // button of `button_width` x `button_height` device pixels at `dpi`: centred,
 // moved one pixel right and down while the button is pressed.
-Box ButtonPictureBox(int button_width, int button_height, int width, int height, int ratio,
-                     int dpi, bool pressed);
+Box ButtonPictureBox(int button_width, int button_height, int width, int height, int ratio, int dpi,
+                     bool pressed);
 
 // Of an icon file's images (their `widths`, in file order), the one a
 // picture shows: the smallest at least 32 pixels wide (the later one of

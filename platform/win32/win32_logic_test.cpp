@@ -124,9 +124,9 @@ TEST(PartsToDecode, LargePicturesDecodeTheVisibleTopLeftAndTheMiddle) {
 TEST(ScaledLength, FollowsTheDpiAndTheTwinRatio) {
   const struct {
     int px, ratio, dpi, want;
-  } cases[] = {{64, 1, 96, 64},   {64, 1, 144, 96},  {64, 1, 120, 80},  {65, 1, 144, 98},
-               {128, 2, 192, 128}, {128, 2, 144, 96}, {128, 2, 96, 64}, {1, 1, 96, 1},
-               {640, 1, 192, 1280}};
+  } cases[] = {{64, 1, 96, 64},  {64, 1, 144, 96},   {64, 1, 120, 80},
+               {65, 1, 144, 98}, {128, 2, 192, 128}, {128, 2, 144, 96},
+               {128, 2, 96, 64}, {1, 1, 96, 1},      {640, 1, 192, 1280}};
   for (const auto& c : cases)
     EXPECT_EQ(ScaledLength(c.px, c.ratio, c.dpi), c.want)
         << c.px << " ratio " << c.ratio << " at " << c.dpi;

@@ -1,7 +1,6 @@
 #include "platform/win32/win32_text.h"
 
 #include <climits>
-#include <cstdio>
 
 #include "platform/win32/win32_logic.h"
 
@@ -39,8 +38,8 @@ std::string SystemMessage(DWORD code) {
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
     text.pop_back();
   if (text.empty()) {
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "error 0x%08lX", static_cast<unsigned long>(code));
+    std::string hex = "error 0x";
+    for (int shift = 28; shift >= 0; shift -= 4) hex += "0123456789ABCDEF"[(code >> shift) & 0xF];
     return hex;
   }
   return Narrow(text);

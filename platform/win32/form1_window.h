@@ -1,0 +1,86 @@
+// Form1 as Win32 windows, built from the design table: a top-level window
+// with Picture1 (a sunken child drawing the background picture) behind
+// eight owner-drawn picture buttons, and eight labels (static texts) on
+// Picture1. Sizes are twips scaled by the window's DPI and follow it when
+// the window moves to a monitor with another DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+
+#include "menu/layout.h"
+#include "platform/platform.h"
+
+namespace discmenu::win32 {
+
+class Form1Window : public FormWindow {
+ public:
+  // Creates the window hidden; created() tells whether that worked.
+  Form1Window();
+  ~Form1Window() override;
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  bool created() const { return form_ != nullptr; }
+
+  // FormWindow:
+  void SetCaption(const std::string& text) override;
+  void SetCommandVisible(int n, bool visible) override;
+  void SetLabelVisible(int n, bool visible) override;
+  void SetLabelCaption(int n, const std::string& text) override;
+  void SetPicture1Picture(PictureRef picture) override;
+  void SetCommandPicture(int n, PictureRef picture) override;
+  WindowHandle hWnd() override;
+
+  // Calls `on_click(n)` when button n (1-8) is clicked or pressed.
+  void OnCommandClick(std::function<void(int)> on_click) { on_click_ = std::move(on_click); }
+  void Show(int show_command);
+  // Gives the focus to the first visible control in tab order.
+  void FocusFirst();
+  // The window's DPI (96 is 100 %).
+  int dpi() const { return dpi_; }
+
+  // Keyboard navigation for a message taken from the queue: true when the
+  // message was handled and must not be dispatched.
+  bool PreTranslate(MSG* msg);
+
+  HWND form() const { return form_; }
+  HWND picture1() const { return picture1_; }
+  HWND command(int n) const { return commands_[n - 1]; }
+  HWND label(int n) const { return labels_[n - 1]; }
+
+ private:
+  static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT OnPictureMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateControls();
+  HWND Window(const layout::Control& c) const;
+  void ApplyDpi(int dpi);
+  void SizeForDpi();
+  void PaintPicture1(HWND hwnd);
+  void DrawButton(const DRAWITEMSTRUCT& item);
+  void MoveFocus(bool forward);
+  HWND FirstFocusable() const;
+  // Where the focus goes back to when the window is activated again.
+  HWND FocusToRestore() const;
+  bool IsOurControl(HWND hwnd) const;
+
+  HWND form_ = nullptr;
+  HWND picture1_ = nullptr;
+  std::array<HWND, 8> commands_{};
+  std::array<HWND, 8> labels_{};
+  PictureRef picture1_picture_;
+  std::array<PictureRef, 8> command_pictures_;
+  HFONT label_font_ = nullptr;
+  HBRUSH label_brush_ = nullptr;
+  HICON icon_large_ = nullptr, icon_small_ = nullptr;
+  int dpi_ = 96;
+  HWND saved_focus_ = nullptr;
+  std::function<void(int)> on_click_;
+};
+
+}  // namespace discmenu::win32

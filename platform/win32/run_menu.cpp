@@ -1,0 +1,79 @@
+// The Windows frame: Form1 built hidden, the load step, then the window and
+// its message loop with the dialog manager's keyboard navigation.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+
+#include "menu/form1.h"
+#include "platform/run.h"
+#include "platform/win32/form1_window.h"
+#include "platform/win32/wic_picture.h"
+#include "platform/win32/win32_services.h"
+
+#if defined(__GLIBCXX__)
+// A window program has nobody to read what the default terminate handler
+// prints, and that handler links the symbol demangler: some 46 KB of the
+// executable. Replacing it keeps std::terminate an abort.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+  std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
+
+namespace discmenu {
+
+namespace {
+
+int RunForm() {
+  win32::Win32ErrorReport report;
+  win32::Form1Window window;
+  if (!window.created()) {
+    win32::WriteErrorLine("discmenu: cannot create the menu window");
+    return 1;
+  }
+  win32::Win32Runtime runtime([&window] { return window.dpi(); });
+  win32::Win32Shell shell;
+  Form1 form(runtime, window, shell);
+  if (Error e = form.Form_Load(); !e.ok()) {
+    report.Report(e);
+    return 1;
+  }
+  window.OnCommandClick([&](int n) {
+    if (Error e = form.CommandClick(n); !e.ok()) {
+      report.Report(e);
+      PostQuitMessage(1);
+    }
+  });
+  window.Show(SW_SHOWDEFAULT);
+  window.FocusFirst();
+
+  MSG msg{};
+  for (;;) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) break;  // WM_QUIT
+    if (got == -1) return 1;
+    if (window.PreTranslate(&msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int RunMenu() {
+  // COM for the imaging component and the shell, on this one UI thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  const int status = RunForm();
+  win32::ReleaseImaging();
+  if (SUCCEEDED(com)) CoUninitialize();
+  return status;
+}
+
+}  // namespace discmenu

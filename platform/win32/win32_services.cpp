@@ -1,0 +1,153 @@
+#include "platform/win32/win32_services.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/win32/wic_picture.h"
+#include "platform/win32/win32_logic.h"
+#include "platform/win32/win32_text.h"
+
+// The shell's header names its wide function through a macro; the menu's
+// Shell interface has a method of that name.
+#undef ShellExecute
+
+namespace discmenu::win32 {
+
+namespace {
+
+class HandleSource : public ByteSource {
+ public:
+  HandleSource(HANDLE handle, std::string shown_path)
+      : handle_(handle), shown_path_(std::move(shown_path)) {}
+  ~HandleSource() override { CloseHandle(handle_); }
+  HandleSource(const HandleSource&) = delete;
+  HandleSource& operator=(const HandleSource&) = delete;
+
+  Error Read(size_t max, std::string* out, bool* eof) override {
+    const size_t old = out->size();
+    out->resize(old + max);
+    size_t got = 0;
+    while (got < max) {
+      const DWORD want = static_cast<DWORD>(std::min<size_t>(max - got, 1u << 20));
+      DWORD n = 0;
+      if (!ReadFile(handle_, out->data() + old + got, want, &n, nullptr)) {
+        const DWORD code = GetLastError();
+        out->resize(old + got);
+        if (code == ERROR_HANDLE_EOF) {
+          *eof = true;
+          return Error();
+        }
+        return Error::PathFileAccess(shown_path_ + ": " + SystemMessage(code));
+      }
+      if (n == 0) {
+        *eof = true;
+        break;
+      }
+      got += n;
+    }
+    out->resize(old + got);
+    return Error();
+  }
+
+ private:
+  HANDLE handle_;
+  std::string shown_path_;
+};
+
+}  // namespace
+
+std::string AnsiCodePageDecoder::ToUtf8(std::string_view bytes, std::string* name) const {
+  *name = CodePageName(GetACP());
+  if (bytes.empty()) return std::string();
+  if (bytes.size() > INT_MAX / 2) bytes = bytes.substr(0, INT_MAX / 2);
+  const int n = static_cast<int>(bytes.size());
+  // Bytes the code page has no character for come out as its default
+  // character; without MB_ERR_INVALID_CHARS nothing is dropped.
+  int wide = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
+  std::wstring text(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, text.data(), wide);
+  return Narrow(text);
+}
+
+std::string Win32Runtime::AppPath() {
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::string();
+    if (n < buffer.size()) {
+      buffer.resize(n);
+      break;
+    }
+    buffer.resize(buffer.size() * 2);  // cut off: try a larger buffer
+  }
+  return AppDirectoryOf(Narrow(buffer));
+}
+
+Error Win32Runtime::OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) {
+  if (path.find('\0') != std::string::npos) return Error::FileNotFound(path);
+  const std::wstring native = NativePath(path);
+  const DWORD attributes = GetFileAttributesW(native.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = GetLastError();
+    if (IsNotFound(code)) return Error::FileNotFound(path);
+    return Error::PathFileAccess(path + ": " + SystemMessage(code));
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+    return Error::PathFileAccess(path + ": is a directory");
+  HANDLE handle = CreateFileW(native.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    if (IsNotFound(code)) return Error::FileNotFound(path);
+    return Error::PathFileAccess(path + ": " + SystemMessage(code));
+  }
+  // A pipe or a device could block forever or never end: only disk files.
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
+    CloseHandle(handle);
+    return Error::PathFileAccess(path + ": is not a regular file");
+  }
+  *file = std::make_unique<HandleSource>(handle, path);
+  return Error();
+}
+
+Error Win32Runtime::LoadPicture(const std::string& path, PictureRef* picture) {
+  return LoadPictureFile(path, dpi_ ? dpi_() : 96, picture);
+}
+
+int Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                             const char* parameters, const char* directory, int show) {
+  const std::wstring verb = Widen(operation);
+  const std::wstring target = Widen(file);
+  const std::wstring args = parameters ? Widen(parameters) : std::wstring();
+  const std::wstring dir = directory ? Widen(directory) : std::wstring();
+  HINSTANCE result =
+      ShellExecuteW(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),
+                    parameters ? args.c_str() : nullptr, directory ? dir.c_str() : nullptr, show);
+  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+void WriteErrorLine(const std::string& line) {
+  HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
+  DWORD mode = 0, written = 0;
+  if (GetConsoleMode(handle, &mode)) {
+    const std::wstring text = Widen(line + "\r\n");
+    WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  } else {
+    const std::string text = line + "\n";
+    WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  }
+}
+
+void Win32ErrorReport::Report(const Error& error) {
+  WriteErrorLine(ErrorLine(error));
+  const std::wstring text = Widen(ErrorMessageText(error));
+  MessageBoxW(nullptr, text.c_str(), L"discmenu", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+}  // namespace discmenu::win32

@@ -1,0 +1,51 @@
+// The platform services on Windows: the executable's folder, file input,
+// WIC pictures, the system's ANSI code page, the shell's open and the error
+// message box. Paths and texts arrive as UTF-8 and go to Windows as UTF-16.
+#pragma once
+
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace discmenu::win32 {
+
+// install.ini text in the system's ANSI code page (CP_ACP).
+class AnsiCodePageDecoder : public LegacyDecoder {
+ public:
+  std::string ToUtf8(std::string_view bytes, std::string* name) const override;
+};
+
+class Win32Runtime : public Runtime {
+ public:
+  // `dpi` tells the menu window's DPI, which decides whether pictures take
+  // their @2x twins.
+  explicit Win32Runtime(std::function<int()> dpi) : dpi_(std::move(dpi)) {}
+
+  std::string AppPath() override;
+  Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
+  const LegacyDecoder& legacy_decoder() override { return decoder_; }
+  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+
+ private:
+  std::function<int()> dpi_;
+  AnsiCodePageDecoder decoder_;
+};
+
+// ShellExecuteW: the shell shows its own message when it cannot open a file.
+class Win32Shell : public Shell {
+ public:
+  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                   const char* parameters, const char* directory, int show) override;
+};
+
+// A message box owned by nothing, and the same as one line on the standard
+// error handle when the program has one.
+class Win32ErrorReport : public ErrorReport {
+ public:
+  void Report(const Error& error) override;
+};
+
+// Writes `line` and a line end to the standard error handle, if any.
+void WriteErrorLine(const std::string& line);
+
+}  // namespace discmenu::win32
