@@ -9,7 +9,8 @@ base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-forma
 windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 wine64 wine"
 fuzz="clang-14 libclang-rt-14-dev llvm-14"
-bench="hyperfine valgrind linux-perf"
+bench="hyperfine valgrind linux-perf strace libx11-dev libxext-dev libxtst-dev libxdamage-dev
+  libxfixes-dev"
 
 want=""
 [ $# -eq 0 ] && set -- base

@@ -1,0 +1,546 @@
+#!/usr/bin/env python3
+"""Start-up benchmark of the menu, observed from outside (see bench/README.md).
+
+Runs every program under a private Xvfb through `paintwatch`, which times the
+exec to the first paint that shows all the expected pixels. Comparisons are
+made side by side: the two programs of a pair run one after the other in each
+round (A B, then B A in the next round, and so on), and a ratio is the median
+of the per-round ratios. Prints a Markdown table and writes it, with a
+description of the machine, to the results file.
+"""
+
+import argparse
+import datetime
+import os
+import platform
+import re
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(HERE)
+
+# The menu's window in pixels at 96 dpi (from the design table in twips).
+MENU_W, MENU_H = 640, 478
+SHOWN = (1, 2, 3, 5, 6)  # the demo's visible entries
+
+
+def log(*args):
+    print(*args, file=sys.stderr, flush=True)
+
+
+# --- pictures -------------------------------------------------------------
+
+
+def read_ppm(path):
+    """(width, height, bytes) of a binary PPM as paintwatch writes it."""
+    with open(path, "rb") as f:
+        data = f.read()
+    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+    if not m:
+        raise RuntimeError(f"{path}: not a PPM picture")
+    w, h = int(m.group(1)), int(m.group(2))
+    return w, h, data[m.end():m.end() + 3 * w * h]
+
+
+def pixel(img, x, y):
+    w, _, data = img
+    i = 3 * (y * w + x)
+    return data[i], data[i + 1], data[i + 2]
+
+
+def pick(img, box, mode):
+    """The most telling pixel of `box` (x0, y0, x1, y1, exclusive ends).
+
+    "colour": the most saturated pixel, which neither the X server's blank
+    window nor the toolkit's grey face ever shows; "dark": the darkest one
+    (text). Ties go to the pixel nearest the box's centre.
+    """
+    x0, y0, x1, y1 = box
+    cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
+    best, best_key = None, None
+    for y in range(y0, y1):
+        for x in range(x0, x1):
+            r, g, b = pixel(img, x, y)
+            if mode == "colour":
+                score = max(r, g, b) - min(r, g, b)
+            else:
+                score = 765 - (r + g + b)
+            key = (score, -((x - cx) ** 2 + (y - cy) ** 2))
+            if best_key is None or key > best_key:
+                best, best_key = (x, y, r, g, b), key
+    return best
+
+
+def client_offset(img, client_w, client_h):
+    """Where the client area starts in the X window (Wine may draw a frame)."""
+    w, h, _ = img
+    border = max(0, (w - client_w) // 2)
+    return border, max(0, h - client_h - border)
+
+
+def menu_regions(dx=0, dy=0):
+    """Probe boxes of the menu: the middle of each visible button's picture
+    (clear of the focus frame), three places on the background picture, and
+    the first label (its colour and its text)."""
+    boxes = []
+    for n in SHOWN:
+        col, row = (n - 1) // 4, (n - 1) % 4
+        cx, cy = 24 + 296 * col + 33, 64 + 80 * row + 32
+        boxes.append(((cx - 18, cy - 18, cx + 18, cy + 18), "colour"))
+    boxes.append(((26, 14, 66, 54), "colour"))      # the logo
+    boxes.append(((380, 4, 630, 60), "colour"))     # the aurora
+    boxes.append(((430, 405, 630, 470), "colour"))  # the mountains
+    boxes.append(((98, 66, 310, 80), "dark"))       # Label1's text
+    boxes.append(((150, 100, 300, 128), "colour"))  # Label1's back colour
+    return [((x0 + dx, y0 + dy, x1 + dx, y1 + dy), mode) for (x0, y0, x1, y1), mode in boxes]
+
+
+def bare_regions(dx=0, dy=0):
+    """The bare windows' one label: its text and its back colour."""
+    return [((96 + dx, 64 + dy, 309 + dx, 80 + dy), "dark"),
+            ((150 + dx, 100 + dy, 300 + dx, 128 + dy), "colour")]
+
+
+# --- the X server -----------------------------------------------------------
+
+
+class XServer:
+    """Xvfb on a display of its own choosing; -noreset, so that it does not
+    reset (and refuse connections for a moment) each time the last client
+    leaves between two runs."""
+
+    def __init__(self):
+        read_fd, write_fd = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
+             "-nolisten", "tcp", "-dpi", "96", "-noreset"],
+            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        self.display = ":" + number.decode().strip()
+
+    def close(self):
+        self.proc.terminate()
+        try:
+            self.proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+
+
+# --- one program under test ---------------------------------------------------
+
+
+class Program:
+    def __init__(self, name, argv, cwd, env, regions, min_size=(300, 300)):
+        self.name, self.argv, self.cwd, self.env = name, argv, cwd, env
+        self.regions, self.min_size = regions, min_size
+        self.probes = []
+
+    def watch(self, tools, extra, timeout_ms=30000):
+        cmd = [os.path.join(tools, "paintwatch"), "-m", "%d,%d" % self.min_size,
+               "-T", str(timeout_ms), *extra, "--", *self.argv]
+        out = subprocess.run(cmd, cwd=self.cwd, env=self.env, capture_output=True, text=True,
+                             timeout=timeout_ms / 1000 + 30)
+        fields = dict(kv.split("=", 1) for kv in out.stdout.split() if "=" in kv)
+        if out.returncode != 0 or fields.get("status") != "ok":
+            raise RuntimeError(f"{self.name}: {out.stdout.strip()} {out.stderr.strip()}")
+        return {k: (v if k == "status" else float(v)) for k, v in fields.items()}
+
+    def reference(self, tools, folder, offset_for=None):
+        """Runs once until the window settles, and takes the probes from it."""
+        path = os.path.join(folder, f"reference-{self.name}.ppm")
+        self.watch(tools, ["-s", path], timeout_ms=60000)
+        img = read_ppm(path)
+        regions = self.regions(*client_offset(img, *offset_for)) if offset_for else self.regions()
+        self.probes = [pick(img, box, mode) for box, mode in regions]
+        return path
+
+    def probe_args(self):
+        args = ["-d", "4"]
+        for x, y, r, g, b in self.probes:
+            args += ["-p", f"{x},{y},{r:02x}{g:02x}{b:02x}"]
+        return args
+
+    def run(self, tools, extra=()):
+        last = None
+        for _ in range(3):  # a run that times out on a busy machine is tried again
+            try:
+                return self.watch(tools, [*self.probe_args(), *extra])
+            except (RuntimeError, subprocess.TimeoutExpired) as e:
+                last = e
+                log(f"  retrying {self.name}: {e}")
+        raise RuntimeError(str(last))
+
+
+# --- figures ------------------------------------------------------------------
+
+
+def median(values):
+    return statistics.median(values) if values else float("nan")
+
+
+def spread(values):
+    if len(values) < 2:
+        return ""
+    q = statistics.quantiles(values, n=4)
+    return f"{min(values):.1f} / {q[0]:.1f} / {q[2]:.1f} / {max(values):.1f}"
+
+
+def interleave(pairs, rounds, tools, results, extra=("-r",)):
+    """Runs each (a, b) pair `rounds` times, side by side, flipping the order
+    each round; results[(a.name, b.name)] gets the list of (a_run, b_run)."""
+    for i in range(rounds):
+        for a, b in pairs:
+            order = (a, b) if i % 2 == 0 else (b, a)
+            got = {p.name: p.run(tools, extra) for p in order}
+            results.setdefault((a.name, b.name), []).append((got[a.name], got[b.name]))
+        log(f"  round {i + 1}/{rounds} done")
+
+
+# --- the machine ----------------------------------------------------------------
+
+
+def machine():
+    info = {}
+    with open("/proc/cpuinfo") as f:
+        cpuinfo = f.read()
+    m = re.search(r"^model name\s*:\s*(.+)$", cpuinfo, re.M)
+    info["CPU"] = m.group(1).strip() if m else platform.processor() or "unknown"
+    info["cores"] = (f"{os.cpu_count()} logical CPUs "
+                     f"({len(os.sched_getaffinity(0))} usable by this process)")
+    with open("/proc/meminfo") as f:
+        m = re.search(r"MemTotal:\s*(\d+) kB", f.read())
+    info["memory"] = f"{int(m.group(1)) / 1024 / 1024:.1f} GiB" if m else "unknown"
+    info["kernel"] = " ".join(platform.uname()[i] for i in (0, 2, 4))
+    try:
+        qt = subprocess.run(["pkg-config", "--modversion", "Qt6Widgets"], capture_output=True,
+                            text=True).stdout.strip()
+    except OSError:
+        qt = ""
+    info["Qt"] = qt or "unknown"
+    try:
+        with open("/etc/debian_version") as f:
+            info["OS"] = "Debian " + f.read().strip()
+    except OSError:
+        info["OS"] = platform.platform()
+    info["load average at start"] = " ".join(f"{x:.2f}" for x in os.getloadavg())
+    info["date"] = datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC")
+    return info
+
+
+# --- the test folders -----------------------------------------------------------
+
+
+def copy_demo(demo, dest):
+    if os.path.exists(dest):
+        shutil.rmtree(dest)
+    shutil.copytree(demo, dest, symlinks=True)
+    return dest
+
+
+def big_background(data, source):
+    """A 6000 x 4000 JPEG whose top-left 640 x 480 is the demo's background
+    and whose rest is the same picture scaled up with some grain, so that the
+    file is as heavy as a camera's. Made once and kept."""
+    path = os.path.join(data, "background-6000x4000.jpg")
+    if os.path.exists(path):
+        return path
+    log("  making the 6000 x 4000 background (once)")
+    tmp = path + ".tmp.jpg"
+    subprocess.run(["convert", source, "-resize", "6000x4000!", "-attenuate", "0.4",
+                    "+noise", "Gaussian", source, "-geometry", "+0+0", "-composite",
+                    "-quality", "90", "-sampling-factor", "2x2", "-interlace", "none", tmp],
+                   check=True)
+    os.replace(tmp, path)
+    return path
+
+
+def large_ini(source, dest, size=1 << 30):
+    """The demo's install.ini followed by zeros up to `size` bytes, sparse."""
+    with open(source, "rb") as f:
+        head = f.read()
+    with open(dest, "wb") as f:
+        f.write(head)
+        f.truncate(size)
+
+
+# --- Wine -----------------------------------------------------------------------
+
+
+class Wine:
+    def __init__(self, data, env):
+        self.env = dict(env, WINEPREFIX=os.path.join(data, "wine"), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
+        self.server = None
+
+    def start(self):
+        if not os.path.exists(os.path.join(self.env["WINEPREFIX"], "system.reg")):
+            log("  making the Wine prefix (once)")
+            subprocess.run(["wineboot", "-i"], env=self.env, check=True, timeout=600,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # A persistent wineserver of our own (it goes to the background): each
+        # run then starts like a program on a running desktop, not like the
+        # first one after a boot.
+        subprocess.run(["wineserver", "-p"], env=self.env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.server = True
+
+    def stop(self):
+        if self.server:
+            subprocess.run(["wineserver", "-k"], env=self.env, timeout=60,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def build_bare_win32(data):
+    exe = os.path.join(data, "bare_win32.exe")
+    cc = shutil.which("x86_64-w64-mingw32-gcc")
+    if not cc:
+        return None, "x86_64-w64-mingw32-gcc is missing"
+    src = os.path.join(HERE, "bare_win32.c")
+    if not os.path.exists(exe) or os.path.getmtime(exe) < os.path.getmtime(src):
+        subprocess.run([cc, "-O2", "-municode", "-mwindows", "-o", exe, src], check=True)
+    return exe, None
+
+
+# --- main -----------------------------------------------------------------------
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--build", default=os.path.join(ROOT, "build-release"))
+    ap.add_argument("--tools", default=None, help="where paintwatch and the helpers are")
+    ap.add_argument("--win64", default=os.path.join(ROOT, "build-win64", "discmenu.exe"))
+    ap.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", 15)))
+    ap.add_argument("--warmup", type=int, default=2)
+    ap.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
+    ap.add_argument("--rows", default="ABCDEFG", help="which rows to measure")
+    args = ap.parse_args()
+    if args.runs < 15:
+        log("note: fewer than 15 runs per row; the figures are only indicative")
+
+    build = os.path.abspath(args.build)
+    tools = os.path.abspath(args.tools or os.path.join(build, "bench-tools"))
+    demo = os.path.join(build, "demo")
+    data = os.path.join(build, "bench-data")
+    os.makedirs(data, exist_ok=True)
+    for exe in (os.path.join(demo, "discmenu"), os.path.join(tools, "paintwatch")):
+        if not os.access(exe, os.X_OK):
+            sys.exit(f"run_bench: {exe} is missing; run `make bench`")
+
+    info = machine()
+    started = time.monotonic()
+    xserver = XServer()
+    runtime_dir = tempfile.mkdtemp(prefix="discmenu-bench-rt-")
+    os.chmod(runtime_dir, 0o700)
+    env = dict(os.environ, DISPLAY=xserver.display, XDG_RUNTIME_DIR=runtime_dir)
+    for var in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+        env.pop(var, None)
+    rows = set(args.rows.upper())
+    table, notes = [], []
+    details = []
+    big_ini = None
+    try:
+        # --- rows A to E: the Qt menu -------------------------------------------
+        a = Program("A", [os.path.join(demo, "discmenu")], demo, env, menu_regions)
+        b = Program("B", [os.path.join(tools, "bare_qt")], tools, env, bare_regions)
+        c_dir = copy_demo(demo, os.path.join(data, "demo-big-background"))
+        shutil.copy(big_background(data, os.path.join(demo, "menu", "background.jpg")),
+                    os.path.join(c_dir, "menu", "background.jpg"))
+        c = Program("C", [os.path.join(c_dir, "discmenu")], c_dir, env, menu_regions)
+        d_dir = copy_demo(demo, os.path.join(data, "demo-large-ini"))
+        big_ini = os.path.join(d_dir, "install.ini")
+        large_ini(os.path.join(demo, "install.ini"), big_ini)
+        d = Program("D", [os.path.join(d_dir, "discmenu")], d_dir, env, menu_regions)
+
+        qt_programs = [a, b, c, d]
+        log(f"Xvfb on {xserver.display}; taking the reference pictures")
+        for p in qt_programs:
+            p.reference(tools, data)
+            log(f"  {p.name}: probes " + " ".join(f"({x},{y})=#{r:02x}{g:02x}{bb:02x}"
+                                                  for x, y, r, g, bb in p.probes))
+        log(f"warm-up: {args.warmup} runs of each")
+        for _ in range(args.warmup):
+            for p in qt_programs:
+                p.run(tools)
+        pairs = []
+        if rows & set("ABE"):
+            pairs.append((a, b))
+        if "C" in rows:
+            pairs.append((a, c))
+        if "D" in rows:
+            pairs.append((a, d))
+        results = {}
+        log(f"measuring {args.runs} rounds of " + ", ".join(x.name + "/" + y.name
+                                                           for x, y in pairs))
+        interleave(pairs, args.runs, tools, results)
+        os.remove(big_ini)
+        big_ini = None
+
+        def times(key, side):
+            return [run[side]["paint_ms"] for run in results.get(key, [])]
+
+        a_all = [r[0]["paint_ms"] for v in results.values() for r in v]
+        if a_all:
+            table.append(("A", "the demo menu (build-release/demo), warm cache: exec to the "
+                          "paint with all nine pictures",
+                          f"{median(a_all):.1f} ms (median of {len(a_all)})", "reported",
+                          "-"))
+            details.append(("A: demo menu", a_all))
+        if ("A", "B") in results:
+            pairs_ab = results[("A", "B")]
+            ratio = median([x["paint_ms"] / y["paint_ms"] for x, y in pairs_ab])
+            if "B" in rows or "A" in rows:
+                table.append(("B", "a bare Qt window with one label (bench/bare_qt.cpp)",
+                              f"{median(times(('A', 'B'), 1)):.1f} ms; **A/B = {ratio:.2f}**",
+                              "A/B <= 1.25", "yes" if ratio <= 1.25 else "**no**"))
+                details.append(("B: bare Qt window", times(("A", "B"), 1)))
+                details.append(("A beside B", times(("A", "B"), 0)))
+            if "E" in rows:
+                diffs = [(x["rss_kib"] - y["rss_kib"]) / 1024 for x, y in pairs_ab]
+                rss_a = median([x["rss_kib"] / 1024 for x, _ in pairs_ab])
+                rss_b = median([y["rss_kib"] / 1024 for _, y in pairs_ab])
+                diff = median(diffs)
+                table.append(("E", "peak RSS (VmHWM at the full paint) of A against B",
+                              f"A {rss_a:.1f} MiB, B {rss_b:.1f} MiB; **A - B = {diff:.1f} MiB**",
+                              "A - B <= 8 MiB", "yes" if diff <= 8 else "**no**"))
+        for row, key, what, goal in (
+                ("C", ("A", "C"), "the demo with a 6000 x 4000 background JPEG", 1.3),
+                ("D", ("A", "D"), "the demo with a 1 GiB install.ini (34 items, then zeros)",
+                 1.05)):
+            if key in results:
+                ratio = median([y["paint_ms"] / x["paint_ms"] for x, y in results[key]])
+                table.append((row, what, f"{median(times(key, 1)):.1f} ms; **{row}/A = "
+                              f"{ratio:.2f}**", f"{row}/A <= {goal}",
+                              "yes" if ratio <= goal else "**no**"))
+                details.append((f"{row}: {what}", times(key, 1)))
+                details.append((f"A beside {row}", times(key, 0)))
+        lag = [r[0]["paint_ms"] - r[0]["first_ms"] for v in results.values() for r in v]
+        if lag:
+            notes.append(f"In A, the complete paint came a median {median(lag):.1f} ms after the "
+                         "first damage reported on the window (the window's first drawing, "
+                         "background included).")
+
+        # --- row G: click to the opener ------------------------------------------
+        if "G" in rows:
+            fake = tempfile.mkdtemp(prefix="discmenu-bench-open-")
+            os.makedirs(os.path.join(fake, "bin"))
+            shutil.copy(os.path.join(tools, "fake_open"), os.path.join(fake, "bin", "xdg-open"))
+            stamp = os.path.join(fake, "stamp")
+            genv = dict(env, PATH=os.path.join(fake, "bin") + os.pathsep + env.get("PATH", ""),
+                        BENCH_OPEN_STAMP=stamp)
+            g = Program("G", [os.path.join(demo, "discmenu")], demo, genv, menu_regions)
+            g.probes = a.probes
+            col, row_ = 0, 1  # Command2 opens \docs\manual.html, a document
+            click = ["-c", f"{24 + 296 * col + 33},{64 + 80 * row_ + 32}", "-w", stamp]
+            log(f"row G: {args.warmup} warm-up and {args.runs} clicks")
+            for _ in range(args.warmup):
+                g.run(tools, click)
+            clicks = [g.run(tools, click)["click_ms"] for _ in range(args.runs)]
+            shutil.rmtree(fake, ignore_errors=True)
+            table.append(("G", "click (XTest press and release) to the opener's start "
+                          "(a stand-in xdg-open notes CLOCK_MONOTONIC)",
+                          f"{median(clicks):.2f} ms (median of {len(clicks)})", "reported", "-"))
+            details.append(("G: click to opener", clicks))
+
+        # --- row F: the Windows build under Wine -----------------------------------
+        if "F" in rows:
+            table.append(run_wine(args, tools, data, demo, env, details, notes))
+    finally:
+        if big_ini and os.path.exists(big_ini):
+            os.remove(big_ini)
+        xserver.close()
+        shutil.rmtree(runtime_dir, ignore_errors=True)
+
+    order = "ABCDEFG"
+    table.sort(key=lambda r: order.index(r[0]))
+    elapsed = time.monotonic() - started
+    md = ["| row | what | measured | goal | met |", "|---|---|---|---|---|"]
+    md += [f"| {' | '.join(r)} |" for r in table]
+    report = "\n".join(md)
+    print(report)
+
+    lines = ["# Start-up benchmark results", "",
+             "Written by `make bench` (bench/run_bench.py); see bench/README.md for what each row "
+             "measures and how.", "", report, ""]
+    lines += ["Each time runs from the exec of the program to the first paint in which every "
+              f"probe pixel has its final colour; {args.runs} measured rounds after "
+              f"{args.warmup} warm-up runs of each program. A ratio is the median of the "
+              "per-round ratios of two programs run side by side (A B, then B A, ...).", ""]
+    for n in notes:
+        lines += [n, ""]
+    lines += ["## Spread", "", "| series | n | median ms | min / p25 / p75 / max ms |",
+              "|---|---|---|---|"]
+    lines += [f"| {name} | {len(v)} | {median(v):.1f} | {spread(v)} |" for name, v in details]
+    lines += ["", "## Machine", ""]
+    lines += [f"- {k}: {v}" for k, v in info.items()]
+    lines += [f"- benchmark time: {elapsed / 60:.1f} min", ""]
+    with open(args.out, "w") as f:
+        f.write("\n".join(lines))
+    log(f"written to {os.path.relpath(args.out, ROOT)} in {elapsed:.0f} s")
+
+
+def run_wine(args, tools, data, demo, env, details, notes):
+    what = "the Windows build under Wine against a bare Win32 window under Wine"
+    if not os.path.exists(args.win64):
+        return ("F", what, "n/a (Windows build not available)", "F ratio <= 1.2", "-")
+    if not shutil.which("wine"):
+        return ("F", what, "n/a (Wine is not installed)", "F ratio <= 1.2", "-")
+    bare, why = build_bare_win32(data)
+    if not bare:
+        return ("F", what, f"n/a ({why})", "F ratio <= 1.2", "-")
+    wine = Wine(data, env)
+    folder = copy_demo(demo, os.path.join(data, "demo-win64"))
+    os.remove(os.path.join(folder, "discmenu"))
+    exe = os.path.join(folder, "discmenu.exe")
+    shutil.copy(args.win64, exe)
+    # The Windows build may need DLLs of its own beside it.
+    for name in os.listdir(os.path.dirname(args.win64)):
+        if name.lower().endswith(".dll"):
+            shutil.copy(os.path.join(os.path.dirname(args.win64), name), folder)
+    try:
+        wine.start()
+        menu = Program("F", ["wine", exe], folder, wine.env,
+                       lambda dx=0, dy=0: menu_regions(dx, dy))
+        base = Program("Fb", ["wine", bare], data, wine.env,
+                       lambda dx=0, dy=0: bare_regions(dx, dy))
+        log("row F: references under Wine")
+        for p in (menu, base):
+            p.reference(tools, data, offset_for=(MENU_W, MENU_H))
+        for _ in range(args.warmup):
+            menu.run(tools, ())
+            base.run(tools, ())
+        results = {}
+        interleave([(menu, base)], args.runs, tools, results, extra=())
+        runs = results[("F", "Fb")]
+        ratio = median([x["paint_ms"] / y["paint_ms"] for x, y in runs])
+        details.append(("F: Windows menu under Wine", [x["paint_ms"] for x, _ in runs]))
+        details.append(("F: bare Win32 window under Wine", [y["paint_ms"] for _, y in runs]))
+        version = subprocess.run(["wine", "--version"], capture_output=True,
+                                 text=True).stdout.strip()
+        notes.append(f"Row F ran under {version or 'Wine'} with a persistent wineserver.")
+        return ("F", what, f"{median([x['paint_ms'] for x, _ in runs]):.1f} ms against "
+                f"{median([y['paint_ms'] for _, y in runs]):.1f} ms; **F = {ratio:.2f}**",
+                "F ratio <= 1.2", "yes" if ratio <= 1.2 else "**no**")
+    except (RuntimeError, subprocess.SubprocessError) as e:
+        log(f"row F failed: {e}")
+        return ("F", what, f"n/a (the Windows build did not show its window under Wine: "
+                f"{str(e).splitlines()[0][:120]})", "F ratio <= 1.2", "-")
+    finally:
+        wine.stop()
+
+
+if __name__ == "__main__":
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    main()
