@@ -5,7 +5,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QFile>
 #include <QImageReader>
+#include <algorithm>
+#include <cstdlib>
 
 #include "menu/layout.h"
 #include "platform/posix/native_path.h"
@@ -29,6 +32,44 @@ bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* i
     return false;
   }
   return true;
+}
+
+uint32_t LittleEndian(const QByteArray& b, int at, int size) {
+  uint32_t v = 0;
+  for (int k = size - 1; k >= 0; --k) v = v << 8 | static_cast<uint8_t>(b[at + k]);
+  return v;
+}
+
+// Some readers decode a cut-off file without complaint, filling the missing
+// part with grey or black: check that the file is whole. Returns "" when it
+// is, or what is wrong.
+std::string Incomplete(const QString& path, const QByteArray& format, qint64 file_size) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "cannot be read";
+  if (format == "jpeg" || format == "jpg") {
+    // A JPEG ends with its end-of-image marker, after the last scan. Both
+    // markers cannot occur inside the coded data, so the tail tells.
+    constexpr qint64 kTail = 64 * 1024;
+    file.seek(std::max<qint64>(0, file_size - kTail));
+    QByteArray tail = file.read(kTail);
+    qsizetype end = tail.lastIndexOf(QByteArray("\xFF\xD9", 2));
+    qsizetype scan = tail.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    if (end < 0 || scan > end) return "the JPEG data ends too early (the file is cut off)";
+  } else if (format == "bmp") {
+    QByteArray header = file.read(54);
+    if (header.size() < 54) return "the BMP header is cut off";
+    const uint32_t offset = LittleEndian(header, 10, 4);
+    const int64_t width = static_cast<int32_t>(LittleEndian(header, 18, 4));
+    const int64_t height = static_cast<int32_t>(LittleEndian(header, 22, 4));
+    const int64_t bits = LittleEndian(header, 28, 2);
+    const uint32_t compression = LittleEndian(header, 30, 4);
+    if (compression == 0 || compression == 3) {  // uncompressed rows
+      const int64_t row = (std::abs(width) * bits + 31) / 32 * 4;
+      if (file_size < int64_t(offset) + row * std::abs(height))
+        return "the BMP pixel data is cut off";
+    }
+  }
+  return "";
 }
 
 Error Load(const std::string& native_path, const std::string& shown_path, qreal ratio,
@@ -68,9 +109,16 @@ Error Load(const std::string& native_path, const std::string& shown_path, qreal 
   QRect region(QPoint(0, 0), partial ? size.boundedTo(visible) : size);
   QImage image;
   QString why;
+  if (std::string why_cut = Incomplete(path, format, st.st_size); !why_cut.empty())
+    return Error::InvalidPicture(shown_path + ": " + why_cut);
   if (!Decode(path, format, partial ? region : QRect(), &image, &why) || image.isNull())
     return Error::InvalidPicture(shown_path + ": " + why.toStdString());
-  *picture = std::make_shared<QtPicture>(std::move(image), region, size, ratio, path, format);
+  // A reader may announce another size than it decodes (for a GIF, its first
+  // frame's instead of its screen's): a picture decoded whole is as large as
+  // what was decoded, so that it is placed and cut off by what is drawn.
+  const QSize full = partial ? size : image.size();
+  if (!partial) region = QRect(QPoint(0, 0), full);
+  *picture = std::make_shared<QtPicture>(std::move(image), region, full, ratio, path, format);
   return Error();
 }
 

@@ -95,6 +95,42 @@ TEST_F(PictureTest, BadFilesAreErrorsNamingThePath) {
             Error::kInvalidPicture);
 }
 
+// Damaged files of every format: each is an error, never half a picture.
+TEST_F(PictureTest, DamagedFilesAreErrors) {
+  std::ofstream(Path("whole.gif"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(kGif), sizeof kGif);
+  const char* formats[] = {"jpg", "png", "bmp", "gif"};
+  for (const char* format : formats) {
+    std::string whole = std::string("whole.") + format;
+    if (std::string(format) != "gif") {
+      QImage image(120, 90, QImage::Format_RGB32);
+      for (int y = 0; y < 90; ++y)
+        for (int x = 0; x < 120; ++x) image.setPixel(x, y, qRgb(x * 2, y * 2, (x * y) % 256));
+      ASSERT_TRUE(image.save(QString::fromStdString(Path(whole)), format));
+    }
+    std::ifstream in(Path(whole), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    // Cut off after the header: the picture data is incomplete.
+    std::string cut = std::string("cut.") + format;
+    std::ofstream(Path(cut), std::ios::binary) << bytes.substr(0, bytes.size() * 2 / 3);
+    // Garbage in place of the picture data, header intact.
+    std::string bad = std::string("bad.") + format;
+    std::string garbled = bytes;
+    const size_t header = std::string(format) == "bmp" ? 14 : 40;  // BMP: the info header
+    for (size_t i = std::min<size_t>(header, bytes.size() / 2); i < garbled.size(); ++i)
+      garbled[i] = static_cast<char>(0xFF ^ (i * 7));
+    std::ofstream(Path(bad), std::ios::binary) << garbled;
+
+    PictureRef picture;
+    EXPECT_TRUE(LoadQtPicture(Path(whole), whole, 1.0, &picture).ok()) << whole;
+    for (const std::string& name : {cut, bad}) {
+      Error e = LoadQtPicture(Path(name), name, 1.0, &picture);
+      EXPECT_EQ(e.number(), Error::kInvalidPicture) << name << " " << e.ToString();
+      EXPECT_TRUE(e.detail().starts_with(name + ": ")) << e.ToString();
+    }
+  }
+}
+
 TEST_F(PictureTest, HugePicturesAreRefusedBeforeDecoding) {
   // A PNG whose header announces 20000 x 20000 pixels; its data is tiny.
   QImage image(20000, 1, QImage::Format_Mono);
@@ -131,6 +167,24 @@ TEST_F(PictureTest, LargeJpegIsDecodedOnlyAsFarAsItCanBeSeen) {
   part = q->Part(QRect(1468, 968, 64, 64), &where);
   EXPECT_EQ(where, QRect(1468, 968, 64, 64));
   EXPECT_EQ(part.size(), QSize(64, 64));
+}
+
+TEST_F(PictureTest, SizeIsTheSizeDecoded) {
+  // Found by fuzz_picture: the toolkit announces the first frame's size
+  // (4 x 4) for a GIF whose screen is much wider (3000 x 10), then decodes
+  // the whole screen; the picture was placed by the smaller size.
+  std::string gif(reinterpret_cast<const char*>(kGif), sizeof kGif);
+  gif[6] = static_cast<char>(3000 & 0xFF), gif[7] = static_cast<char>(3000 >> 8);  // width
+  gif[8] = 10;                                                                     // height
+  std::ofstream(Path("wide.gif"), std::ios::binary) << gif;
+  PictureRef picture;
+  ASSERT_TRUE(LoadQtPicture(Path("wide.gif"), "wide.gif", 1.0, &picture).ok());
+  auto* q = dynamic_cast<const QtPicture*>(picture.get());
+  QRect where;
+  QPixmap part = q->Part(QRect(0, 0, q->width(), q->height()), &where);
+  EXPECT_EQ(QSize(q->width(), q->height()), part.size());
+  EXPECT_EQ(where, QRect(QPoint(0, 0), part.size()));
+  EXPECT_EQ(q->width(), 3000);
 }
 
 TEST_F(PictureTest, TwinIsUsedOnDenseScreens) {
