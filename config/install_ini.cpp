@@ -145,7 +145,9 @@ Error ReadMenuSettings(ByteSource& in, const std::string& path, const LegacyDeco
                                 std::to_string(kMaxConfigBytes >> 20) +
                                 " MiB of the file; is a closing double quote missing?");
     }
-    chunk = std::min(bytes.size(), kMaxConfigBytes - bytes.size());
+    // A source may serve less than asked for, even nothing: the chunk never
+    // shrinks, so a short read cannot turn the next request into nothing.
+    chunk = std::min(std::max(chunk, bytes.size()), kMaxConfigBytes - bytes.size());
   }
   if (report) {
     report->encoding = text.encoding;

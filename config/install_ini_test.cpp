@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace discmenu {
@@ -23,6 +24,29 @@ class MemorySource : public ByteSource {
  private:
   std::string bytes_;
   size_t pos_ = 0;
+};
+
+// Serves nothing on its first read and at most a few bytes on each later
+// one, as a source may; records what it was asked for.
+class TricklingSource : public ByteSource {
+ public:
+  explicit TricklingSource(std::string bytes) : bytes_(std::move(bytes)) {}
+  Error Read(size_t max, std::string* out, bool* eof) override {
+    requests_.push_back(max);
+    // A request for nothing could be repeated forever: fail it at once.
+    if (max == 0) return Error::PathFileAccess("asked for nothing");
+    size_t n = requests_.size() == 1 ? 0 : std::min({max, size_t{5}, bytes_.size() - pos_});
+    out->append(bytes_, pos_, n);
+    pos_ += n;
+    *eof = pos_ == bytes_.size();
+    return Error();
+  }
+  const std::vector<size_t>& requests() const { return requests_; }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+  std::vector<size_t> requests_;
 };
 
 const std::string kPath = "/media/disc/install.ini";
@@ -178,6 +202,19 @@ TEST(InstallIniTest, NothingIsReadPastTheItemsNeeded) {
   MenuSettings s;
   ASSERT_TRUE(ReadMenuSettings(source, kPath, Windows1252Decoder(), &s).ok());
   EXPECT_LE(source.consumed(), 64u * 1024);
+}
+
+TEST(InstallIniTest, ShortReadsGiveTheSameRecord) {
+  // Found by fuzz_install_ini: after a first read that returned nothing the
+  // reader asked for zero bytes, again and again.
+  const std::string text = Join(Items(), "\r\n") + "\r\n";
+  MenuSettings expected, s;
+  ASSERT_TRUE(Read(text, &expected).ok());
+  TricklingSource source(text);
+  Error e = ReadMenuSettings(source, kPath, Windows1252Decoder(), &s);
+  ASSERT_TRUE(e.ok()) << e.ToString();
+  EXPECT_EQ(s, expected);
+  for (size_t max : source.requests()) EXPECT_GT(max, 0u);
 }
 
 TEST(InstallIniTest, UnclosedQuoteBeforeHugeFileIsBounded) {
