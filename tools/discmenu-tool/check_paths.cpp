@@ -1,0 +1,100 @@
+// The file-name and character checks: plain C++ over the values read.
+#include <algorithm>
+
+#include "config/menu_settings.h"
+#include "platform/posix/native_path.h"
+#include "tools/discmenu-tool/ansi_code_pages.h"
+#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/menu_folder.h"
+
+namespace discmenu::tool {
+
+namespace {
+
+constexpr int kFirstTarget = 17;
+constexpr int kBackground = 26;
+constexpr int kFirstButtonPicture = 27;
+
+// `resolved` (a path under `app_path`) written as an install.ini value.
+std::string AsValue(const std::string& app_path, const std::string& resolved) {
+  if (!resolved.starts_with(app_path + "/")) return resolved;
+  std::string value = resolved.substr(app_path.size());
+  std::replace(value.begin(), value.end(), '/', '\\');
+  return value;
+}
+
+// One file name, item `item`; `is_target`: a click opens it, so it should
+// exist (a picture that is missing is an error of its own).
+void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<Finding>* findings) {
+  const std::string& text = config.Value(item).AsText();
+  // An empty target opens the menu folder itself; an empty picture field is
+  // an error that the picture check reports.
+  if (text.empty()) return;
+  const std::string joined = config.app_path + text;
+  const std::string slashed = posix::SlashPath(joined);
+  const std::string resolved = posix::ResolvePath(joined);
+  const std::string quoted = "\"" + text + "\"";
+
+  if (text.front() != '\\' && text.front() != '/') {
+    findings->push_back(ItemFinding(
+        config, item, Severity::kWarning,
+        ItemName(item) + ": " + quoted + " does not start with a backslash, so it joins to \"" +
+            slashed + "\"" + (PathExists(resolved) ? "" : ", which does not exist") +
+            "; write \"\\" + text + "\""));
+    return;
+  }
+  if (!PathExists(slashed) && PathExists(resolved)) {
+    findings->push_back(ItemFinding(
+        config, item, Severity::kWarning,
+        ItemName(item) + ": " + quoted + " matches \"" + AsValue(config.app_path, resolved) +
+            "\" only with other letter case; the menu finds it, but programs on case-sensitive "
+            "systems do not: write the name as it is on disk"));
+    return;
+  }
+  if (is_target && !PathExists(resolved)) {
+    findings->push_back(ItemFinding(config, item, Severity::kWarning,
+                                    ItemName(item) + ": " + quoted +
+                                        " does not exist, so a click only reports that it "
+                                        "cannot find " +
+                                        resolved));
+  }
+}
+
+std::string CharacterList(const std::vector<char32_t>& characters) {
+  std::string list;
+  for (char32_t cp : characters) {
+    if (!list.empty()) list += ", ";
+    std::string utf8;
+    AppendUtf8(cp, &utf8);
+    list += "\"" + utf8 + "\" (" + CodePointName(cp) + ")";
+  }
+  return list;
+}
+
+}  // namespace
+
+void CheckPaths(const MenuConfig& config, std::vector<Finding>* findings) {
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const int item = kFirstTarget + n - 1;
+    if (config.Has(item) && config.Shown(n)) CheckPath(config, item, true, findings);
+  }
+  for (int item = kBackground; item < kFirstButtonPicture + kEntryCount; ++item)
+    if (config.Has(item)) CheckPath(config, item, false, findings);
+}
+
+void CheckCharacters(const MenuConfig& config, AnsiCodePages& code_pages,
+                     std::vector<Finding>* findings) {
+  for (int item = 1; item <= kItemCount && config.Has(item); ++item) {
+    const std::vector<char32_t> missing =
+        code_pages.Unrepresentable(config.report.items[item - 1].text);
+    if (missing.empty()) continue;
+    findings->push_back(ItemFinding(
+        config, item, Severity::kWarning,
+        ItemName(item) + ": " + CharacterList(missing) + (missing.size() == 1 ? " is" : " are") +
+            " in no Windows ANSI code page, so readers that take install.ini as ANSI text "
+            "cannot show " +
+            (missing.size() == 1 ? "it" : "them")));
+  }
+}
+
+}  // namespace discmenu::tool

@@ -1,0 +1,99 @@
+// The checks that need the toolkit: pictures loaded as the menu loads them,
+// and captions measured in the labels' font.
+#include <QString>
+
+#include "platform/qt/form1_window.h"
+#include "platform/qt/qt_picture.h"
+#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/window_metrics.h"
+
+namespace discmenu::tool {
+
+namespace {
+
+constexpr int kFirstCaption = 9;
+constexpr int kBackground = 26;
+constexpr int kFirstButtonPicture = 27;
+
+// The picture's size on screen, in the pixels that the window's geometry
+// uses.
+QSize ShownSize(const PictureRef& picture) {
+  if (auto* qt_picture = dynamic_cast<const qt::QtPicture*>(picture.get()))
+    return qt_picture->logical_size().toSize();
+  return QSize(picture->width(), picture->height());
+}
+
+std::string SizeText(QSize size) {
+  return std::to_string(size.width()) + " x " + std::to_string(size.height());
+}
+
+// Loads the picture of item `item`; returns null after an error finding.
+PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
+                std::vector<Finding>* findings) {
+  const std::string& text = config.Value(item).AsText();
+  PictureRef picture;
+  const Error e = runtime.LoadPicture(config.app_path + text, &picture);
+  if (e.ok()) return picture;
+  std::string what = text.empty() ? " is empty, so it names the menu folder itself"
+                                  : ": the picture cannot be loaded";
+  if (entry > 0 && !config.Shown(entry))
+    what += "; pictures are loaded even for hidden entries like entry " + std::to_string(entry);
+  findings->push_back(
+      ItemFinding(config, item, Severity::kError,
+                  ItemName(item) + what + " (the menu stops with " + e.ToString() + ")"));
+  return nullptr;
+}
+
+}  // namespace
+
+void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Window& window,
+                   std::vector<Finding>* findings) {
+  if (config.Has(kBackground)) {
+    if (PictureRef picture = Load(config, runtime, kBackground, 0, findings)) {
+      const QSize size = ShownSize(picture), visible = qt::VisibleBackgroundSize();
+      if (size.width() < visible.width() || size.height() < visible.height()) {
+        findings->push_back(
+            ItemFinding(config, kBackground, Severity::kWarning,
+                        ItemName(kBackground) + ": the picture is " + SizeText(size) +
+                            " pixels, smaller than the " + SizeText(visible) +
+                            " pixels the window shows of it: the rest stays plain"));
+      }
+    }
+  }
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const int item = kFirstButtonPicture + n - 1;
+    if (!config.Has(item)) continue;
+    PictureRef picture = Load(config, runtime, item, n, findings);
+    if (!picture || !config.Shown(n)) continue;
+    const QSize size = ShownSize(picture), face = ButtonFace(window, n).size();
+    if (size.width() > face.width() || size.height() > face.height()) {
+      findings->push_back(ItemFinding(
+          config, item, Severity::kWarning,
+          ItemName(item) + ": the picture is " + SizeText(size) + " pixels, larger than the " +
+              SizeText(face) + " pixel face of button " + std::to_string(n) +
+              ", which shows only " + SizeText(size.boundedTo(face)) + " of it"));
+    }
+  }
+}
+
+void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
+                   std::vector<Finding>* findings) {
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const int item = kFirstCaption + n - 1;
+    if (!config.Has(item) || !config.Shown(n)) continue;
+    const std::string& caption = config.Value(item).AsText();
+    const CaptionFit fit = FitCaption(window, n, QString::fromStdString(caption));
+    if (fit.fits) continue;
+    const std::string label = "label " + std::to_string(n);
+    const std::string why = fit.lines_needed > fit.lines_shown
+                                ? "takes " + std::to_string(fit.lines_needed) + " lines, but " +
+                                      label + " shows " + std::to_string(fit.lines_shown)
+                                : "is " + std::to_string(fit.width_needed) + " pixels wide, but " +
+                                      label + " only " + std::to_string(fit.width_shown);
+    findings->push_back(
+        ItemFinding(config, item, Severity::kWarning,
+                    ItemName(item) + ": the caption " + why + ": the rest is cut off"));
+  }
+}
+
+}  // namespace discmenu::tool
