@@ -134,6 +134,7 @@ const BrokenFolder kBrokenFolders[] = {
     {"caption that just fits",
      [](MenuFolder& f) { f.items[10] = "\"one\ntwo\nthree\nfour\""; },
      {}},
+    // The reader names the file as joined, backslash and all, as the menu does.
     {"unclosed quote before a large file",
      [](MenuFolder& f) {
        f.items[16] = "\"\\t1.txt";
