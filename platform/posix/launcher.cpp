@@ -1,15 +1,19 @@
 #include "platform/posix/launcher.h"
 
-#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <thread>
 
 #include "platform/posix/native_path.h"
+
+extern char** environ;
 
 namespace discmenu::posix {
 
@@ -21,34 +25,23 @@ constexpr const char* kOpener = "open";
 constexpr const char* kOpener = "xdg-open";
 #endif
 
-void CloseFrom(int lowest) {
-#if defined(__linux__) || defined(__FreeBSD__)
-  closefrom(lowest);
+}  // namespace
+
+void ThreadReaper::Watch(pid_t pid) {
+  std::thread([pid] {
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+}
+
+int ProcessExitDescriptor(pid_t pid) {
+#ifdef SYS_pidfd_open
+  return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
 #else
-  for (int fd = lowest, max = static_cast<int>(sysconf(_SC_OPEN_MAX)); fd < max; ++fd) close(fd);
+  (void)pid;
+  return -1;
 #endif
 }
-
-// Runs in the grandchild, between fork and exec: async-signal-safe calls only.
-[[noreturn]] void ExecChild(const char* path, char* const* argv, int report_fd) {
-  sigset_t none;
-  sigemptyset(&none);
-  sigprocmask(SIG_SETMASK, &none, nullptr);
-  for (int sig : {SIGPIPE, SIGCHLD, SIGINT, SIGTERM, SIGHUP}) signal(sig, SIG_DFL);
-  // Keep only standard input, output and error, and the report pipe as fd 3.
-  if (report_fd != 3) {
-    dup2(report_fd, 3);
-    report_fd = 3;
-  }
-  fcntl(report_fd, F_SETFD, FD_CLOEXEC);
-  CloseFrom(4);
-  execv(path, argv);
-  int err = errno;
-  (void)!write(report_fd, &err, sizeof err);
-  _exit(127);
-}
-
-}  // namespace
 
 std::string FindInPath(const std::string& name) {
   const char* path = std::getenv("PATH");
@@ -68,45 +61,38 @@ std::string FindInPath(const std::string& name) {
   return "";
 }
 
-int SpawnDetached(const std::vector<std::string>& args) {
-  // Everything exec needs is prepared before fork.
+int Spawn(const std::vector<std::string>& args, pid_t* pid) {
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
 
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0) return errno;
-  pid_t child = fork();
-  if (child < 0) {
-    int err = errno;
-    close(report[0]);
-    close(report[1]);
-    return err;
-  }
-  if (child == 0) {
-    setsid();
-    pid_t grandchild = fork();
-    if (grandchild == 0) ExecChild(argv[0], argv.data(), report[1]);
-    if (grandchild < 0) {
-      int err = errno;
-      (void)!write(report[1], &err, sizeof err);
-    }
-    _exit(0);
-  }
-  close(report[1]);
-  // The intermediate child ends right after its fork: reap it at once.
-  while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-  }
-  // The pipe closes on a successful exec; a failed one writes its errno.
-  int err = 0;
-  ssize_t n;
-  while ((n = read(report[0], &err, sizeof err)) < 0 && errno == EINTR) {
-  }
-  close(report[0]);
-  return n == static_cast<ssize_t>(sizeof err) ? err : 0;
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  sigset_t none, all;
+  sigemptyset(&none);
+  sigfillset(&all);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setsigdefault(&attr, &all);
+  short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+#ifdef POSIX_SPAWN_SETSID
+  flags |= POSIX_SPAWN_SETSID;  // its own session: it outlives the menu
+#endif
+  posix_spawnattr_setflags(&attr, flags);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
+  // Only standard input, output and error go to the new program.
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#endif
+  // posix_spawn shares memory with the child until exec (no copy of the
+  // menu's pages) and reports a failed exec as its result.
+  int err = posix_spawn(pid, argv[0], &actions, &attr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attr);
+  return err;
 }
 
-LaunchOutcome OpenPath(const std::string& path) {
+LaunchOutcome OpenPath(const std::string& path, ChildWatcher& watcher) {
   LaunchOutcome outcome;
   outcome.native_path = ResolvePath(path);
   struct stat st;
@@ -116,9 +102,10 @@ LaunchOutcome OpenPath(const std::string& path) {
     outcome.error = errno;
     return outcome;
   }
+  pid_t pid;
   if (S_ISREG(st.st_mode) && access(outcome.native_path.c_str(), X_OK) == 0) {
-    int err = SpawnDetached({outcome.native_path});
-    if (err == 0) {
+    if (Spawn({outcome.native_path}, &pid) == 0) {
+      watcher.Watch(pid);
       outcome.result = LaunchResult::kStarted;
       return outcome;
     }
@@ -131,7 +118,8 @@ LaunchOutcome OpenPath(const std::string& path) {
     outcome.error = ENOENT;
     return outcome;
   }
-  outcome.error = SpawnDetached({opener, outcome.native_path});
+  outcome.error = Spawn({opener, outcome.native_path}, &pid);
+  if (outcome.error == 0) watcher.Watch(pid);
   outcome.result = outcome.error == 0 ? LaunchResult::kStarted : LaunchResult::kFailed;
   return outcome;
 }

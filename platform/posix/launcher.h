@@ -3,10 +3,31 @@
 // opener (xdg-open, or open on macOS). Nothing waits for what it starts.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
 namespace discmenu::posix {
+
+// Reaps the processes that the launcher starts, once they end, so that none
+// is left a zombie. Implementations must not block the caller.
+class ChildWatcher {
+ public:
+  virtual ~ChildWatcher() = default;
+  virtual void Watch(pid_t pid) = 0;
+};
+
+// Reaps each child on a detached thread that waits for it: works anywhere.
+class ThreadReaper : public ChildWatcher {
+ public:
+  void Watch(pid_t pid) override;
+};
+
+// A descriptor that becomes readable when process `pid` (a child) ends, for
+// an event loop to wait on; -1 where the system has none (then use
+// ThreadReaper).
+int ProcessExitDescriptor(pid_t pid);
 
 enum class LaunchResult { kStarted, kNotFound, kFailed };
 
@@ -19,14 +40,14 @@ struct LaunchOutcome {
 // Opens `path` (a menu path: backslashes and letter case are mapped). A
 // regular file with execute permission is run with no arguments in the
 // current directory; anything else is handed, as one argument, to the
-// desktop's opener. Returns once the new process has started.
-LaunchOutcome OpenPath(const std::string& path);
+// desktop's opener. Returns once the new process runs; `watcher` reaps it.
+LaunchOutcome OpenPath(const std::string& path, ChildWatcher& watcher);
 
-// Starts `argv` (argv[0] is the program's full path) in a new session,
-// detached: the process is double-forked so that it never becomes a zombie
-// of this one and keeps running after this process ends. Returns 0 once it
-// runs, or the errno of the failed exec.
-int SpawnDetached(const std::vector<std::string>& argv);
+// Starts `argv` (argv[0] is the program's full path) in a new session with
+// default signal handling, without copying this process's memory (so a
+// click costs the same however large the menu is). Returns 0 and the pid
+// once the program runs, or the errno of the failed start.
+int Spawn(const std::vector<std::string>& argv, pid_t* pid);
 
 // The full path of `name` found in the directories of PATH, or "".
 std::string FindInPath(const std::string& name);

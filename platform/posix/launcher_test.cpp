@@ -99,6 +99,13 @@ class LauncherTest : public ::testing::Test {
       args.push_back(all.substr(start, end - start));
     return args;
   }
+  int OpenerCount() {
+    int count = 0;
+    DIR* d = opendir((dir_ + "/out").c_str());
+    while (dirent* e = readdir(d)) count += std::string(e->d_name).starts_with("open.");
+    closedir(d);
+    return count;
+  }
   std::vector<std::string> WaitForOpener() {
     for (int i = 0; i < 1000; ++i) {
       std::vector<std::string> args = OpenerArgs();
@@ -110,6 +117,7 @@ class LauncherTest : public ::testing::Test {
 
   std::string dir_;
   std::string old_path_;
+  ThreadReaper reaper_;
 };
 
 TEST_F(LauncherTest, HostileNamesReachTheOpenerWholeAndUnchanged) {
@@ -132,7 +140,7 @@ TEST_F(LauncherTest, HostileNamesReachTheOpenerWholeAndUnchanged) {
   };
   for (const std::string& name : names) {
     std::ofstream(dir_ + "/menu/" + name) << "document";
-    LaunchOutcome outcome = OpenPath(dir_ + "/menu\\" + name);
+    LaunchOutcome outcome = OpenPath(dir_ + "/menu\\" + name, reaper_);
     EXPECT_EQ(outcome.result, LaunchResult::kStarted) << name;
     std::vector<std::string> args = WaitForOpener();
     ASSERT_EQ(args.size(), 1u) << name;
@@ -152,7 +160,7 @@ TEST_F(LauncherTest, ProgramsRunDirectlyWithNoArguments) {
                                                     "mv \"" +
                                                     dir_ + "/out/ran.tmp\" \"" + dir_ +
                                                     "/out/ran\"\n");
-  LaunchOutcome outcome = OpenPath(dir_ + "\\MENU\\Setup.sh --silent");
+  LaunchOutcome outcome = OpenPath(dir_ + "\\MENU\\Setup.sh --silent", reaper_);
   EXPECT_EQ(outcome.result, LaunchResult::kStarted);
   ASSERT_TRUE(WaitFor(dir_ + "/out/ran"));
   char cwd[4096];
@@ -160,7 +168,7 @@ TEST_F(LauncherTest, ProgramsRunDirectlyWithNoArguments) {
   EXPECT_EQ(ReadFile(dir_ + "/out/ran"), "0\n" + std::string(cwd) + "\n");
   EXPECT_TRUE(OpenerArgs().empty());
   // An option after the name never becomes an argument: no such file.
-  EXPECT_EQ(OpenPath(dir_ + "\\menu\\setup.sh /S").result, LaunchResult::kNotFound);
+  EXPECT_EQ(OpenPath(dir_ + "\\menu\\setup.sh /S", reaper_).result, LaunchResult::kNotFound);
 }
 
 TEST_F(LauncherTest, DocumentsFoldersAndNonProgramsGoToTheOpener) {
@@ -168,7 +176,7 @@ TEST_F(LauncherTest, DocumentsFoldersAndNonProgramsGoToTheOpener) {
   std::ofstream(dir_ + "/menu/broken") << "no interpreter line";
   chmod((dir_ + "/menu/broken").c_str(), 0755);  // executable, but exec refuses it
   for (std::string name : {"\\manual.html", "", "\\broken"}) {
-    EXPECT_EQ(OpenPath(dir_ + "/menu" + name).result, LaunchResult::kStarted) << name;
+    EXPECT_EQ(OpenPath(dir_ + "/menu" + name, reaper_).result, LaunchResult::kStarted) << name;
     std::vector<std::string> args = WaitForOpener();
     ASSERT_EQ(args.size(), 1u) << name;
     EXPECT_EQ(args[0], dir_ + "/menu" + (name.empty() ? "" : "/" + name.substr(1)));
@@ -176,7 +184,7 @@ TEST_F(LauncherTest, DocumentsFoldersAndNonProgramsGoToTheOpener) {
 }
 
 TEST_F(LauncherTest, MissingTargetIsReportedAndNothingRuns) {
-  LaunchOutcome outcome = OpenPath(dir_ + "/menu\\nothing.exe");
+  LaunchOutcome outcome = OpenPath(dir_ + "/menu\\nothing.exe", reaper_);
   EXPECT_EQ(outcome.result, LaunchResult::kNotFound);
   EXPECT_EQ(outcome.native_path, dir_ + "/menu/nothing.exe");
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -187,15 +195,31 @@ TEST_F(LauncherTest, NeverWaitsForTheOpenerAndLeavesNoZombie) {
   setenv("OPENER_SLEEP", "30", 1);
   std::ofstream(dir_ + "/menu/doc.txt") << "x";
   for (int i = 0; i < 200; ++i)
-    ASSERT_EQ(OpenPath(dir_ + "/menu\\doc.txt").result, LaunchResult::kStarted);
+    ASSERT_EQ(OpenPath(dir_ + "/menu\\doc.txt", reaper_).result, LaunchResult::kStarted);
   // Each opener is still asleep, yet every launch has returned.
   EXPECT_EQ(Zombies(), 0);
+}
+
+TEST_F(LauncherTest, EndedProgramsAreReaped) {
+  std::ofstream(dir_ + "/menu/doc.txt") << "x";
+  for (int i = 0; i < 200; ++i)
+    ASSERT_EQ(OpenPath(dir_ + "/menu\\doc.txt", reaper_).result, LaunchResult::kStarted);
+  // Every opener has run and ended; none is left unreaped for long.
+  for (int i = 0; i < 1000 && OpenerCount() < 200; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(OpenerCount(), 200);
+  bool reaped = false;
+  for (int i = 0; i < 500 && !reaped; ++i) {
+    reaped = Zombies() == 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_TRUE(reaped);
 }
 
 TEST_F(LauncherTest, MissingOpenerFails) {
   setenv("PATH", "/nonexistent", 1);
   std::ofstream(dir_ + "/menu/doc.txt") << "x";
-  LaunchOutcome outcome = OpenPath(dir_ + "/menu\\doc.txt");
+  LaunchOutcome outcome = OpenPath(dir_ + "/menu\\doc.txt", reaper_);
   EXPECT_EQ(outcome.result, LaunchResult::kFailed);
 }
 

@@ -1,8 +1,11 @@
 #include "platform/qt/qt_picture.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <QFile>
@@ -21,9 +24,34 @@ QString ToQString(const std::string& s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// Image libraries print their own complaints on standard error (libpng
+// does); the menu reports one error line of its own, so they are silenced
+// while a picture is read.
+class QuietStderr {
+ public:
+  QuietStderr() {
+    std::fflush(stderr);
+    saved_ = dup(2);
+    int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) dup2(null, 2);
+    if (null >= 0) close(null);
+  }
+  ~QuietStderr() {
+    if (saved_ < 0) return;
+    dup2(saved_, 2);
+    close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
+
 // Reads `clip` (or the whole picture when empty) from `path`.
 bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* image,
             QString* why) {
+  QuietStderr quiet;
   QImageReader reader(path, format);
   reader.setAutoTransform(false);
   if (!clip.isEmpty()) reader.setClipRect(clip);
@@ -55,6 +83,15 @@ std::string Incomplete(const QString& path, const QByteArray& format, qint64 fil
     qsizetype end = tail.lastIndexOf(QByteArray("\xFF\xD9", 2));
     qsizetype scan = tail.lastIndexOf(QByteArray("\xFF\xDA", 2));
     if (end < 0 || scan > end) return "the JPEG data ends too early (the file is cut off)";
+  } else if (format == "gif") {
+    // A GIF ends with its trailer byte; padding after it is tolerated.
+    constexpr qint64 kTail = 256;
+    file.seek(std::max<qint64>(0, file_size - kTail));
+    QByteArray tail = file.read(kTail);
+    while (!tail.isEmpty() && (tail.back() == '\0' || tail.back() == '\n' || tail.back() == '\r'))
+      tail.chop(1);
+    if (tail.isEmpty() || tail.back() != '\x3B')
+      return "the GIF data ends too early (the file is cut off)";
   } else if (format == "bmp") {
     QByteArray header = file.read(54);
     if (header.size() < 54) return "the BMP header is cut off";
@@ -85,6 +122,7 @@ Error Load(const std::string& native_path, const std::string& shown_path, qreal 
   if (st.st_size == 0) return Error::InvalidPicture(shown_path + ": the file is empty");
 
   const QString path = ToQString(native_path);
+  QuietStderr quiet;
   QImageReader probe(path);
   if (!probe.canRead())
     return Error::InvalidPicture(shown_path + ": not a picture file that can be read");

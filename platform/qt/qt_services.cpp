@@ -1,9 +1,13 @@
 #include "platform/qt/qt_services.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSocketNotifier>
+
 #include <cstdio>
 #include <cstring>
 
@@ -36,11 +40,27 @@ Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
   return LoadQtPicture(posix::ResolvePath(path), NativeName(path), ratio, picture);
 }
 
+void EventLoopReaper::Watch(pid_t pid) {
+  const int fd = posix::ProcessExitDescriptor(pid);
+  if (fd < 0 || !QCoreApplication::instance()) {
+    if (fd >= 0) close(fd);
+    fallback_.Watch(pid);
+    return;
+  }
+  auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, fd, pid] {
+    waitpid(pid, nullptr, WNOHANG);
+    notifier->setEnabled(false);
+    close(fd);
+    notifier->deleteLater();
+  });
+}
+
 int QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
                           const char* parameters, const char* directory, int show) {
   // Only "open", without parameters or directory, is asked for.
   (void)operation, (void)parameters, (void)directory, (void)show;
-  posix::LaunchOutcome outcome = posix::OpenPath(std::string(file));
+  posix::LaunchOutcome outcome = posix::OpenPath(std::string(file), reaper_);
   if (outcome.result == posix::LaunchResult::kStarted) return 42;
 
   QWidget* parent = QWidget::find(static_cast<WId>(owner));

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/platform.h"
+#include "platform/posix/launcher.h"
 #include "platform/posix/legacy_text.h"
 
 namespace discmenu::qt {
@@ -20,6 +21,15 @@ class QtRuntime : public Runtime {
   posix::DetectingDecoder decoder_;
 };
 
+// Reaps started programs from the event loop, as each one ends.
+class EventLoopReaper : public posix::ChildWatcher {
+ public:
+  void Watch(pid_t pid) override;
+
+ private:
+  posix::ThreadReaper fallback_;
+};
+
 // Opens files like a desktop shell. A target that does not exist gets the
 // shell's own short message, owned by the menu window; the menu is told
 // nothing.
@@ -27,6 +37,9 @@ class QtShell : public Shell {
  public:
   int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
                    const char* parameters, const char* directory, int show) override;
+
+ private:
+  EventLoopReaper reaper_;
 };
 
 // A message box owned by nothing, and the same as one line on stderr.
