@@ -1,0 +1,999 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the Windows executables.
+
+The 32-bit and 64-bit executables are checked as files (PE header, imports,
+size, resources); the 64-bit one also runs under Wine on a private Xvfb
+display with a fresh Wine prefix: the demo menu is measured and photographed,
+failures must show the error box and end with status 1, clicks and keys must
+open the configured targets, and at 150 % and 200 % the window and its
+pictures must scale. Needs only Python's standard library; installs its
+Debian packages through scripts/install-deps.sh.
+
+Usage: run_wine_tests.py --exe32 build-win32/discmenu.exe --exe64 build-win64/discmenu.exe
+"""
+
+import argparse
+import os
+import select
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+HERE = Path(__file__).resolve().parent
+DEMO = ROOT / "examples" / "demo"
+DEMO_TITLE = "Aurora Studio 5 Setup"
+
+# The design in twips (menu/layout.h), converted here on their own so that
+# the test does not take the program's word for where things are.
+TWIPS_PER_INCH = 1440
+FORM_CLIENT = (9600, 7170)
+PICTURE1 = (0, 0, 9615, 7215)
+LIGHT_CYAN = (128, 255, 255)
+SYSTEM_DLLS = {
+    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msimg32.dll",
+    "msvcrt.dll", "ole32.dll", "oleacc.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll",
+    "user32.dll", "uxtheme.dll", "version.dll", "windowscodecs.dll"
+}
+MAX_SHIPPED_BYTES = 600 * 1024
+
+
+def twips_to_pixels(twips, dpi):
+    return (2 * twips * dpi + TWIPS_PER_INCH) // (2 * TWIPS_PER_INCH)
+
+
+def to_pixels(rect, dpi):
+    left, top, width, height = rect
+    x, y = twips_to_pixels(left, dpi), twips_to_pixels(top, dpi)
+    return (x, y, twips_to_pixels(left + width, dpi) - x, twips_to_pixels(top + height, dpi) - y)
+
+
+def command_twips(n):
+    col, row = (n - 1) // 4, (n - 1) % 4
+    return (360 + 4440 * col, 960 + 1200 * row, 1000, 970)
+
+
+def label_twips(n):
+    col, row = (n - 1) // 4, (n - 1) % 4
+    return (1440 + 4440 * col, 960 + 1200 * row, 3200, 975)
+
+
+class TestFailure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise TestFailure(message)
+
+
+# --------------------------------------------------------------------------
+# PE files
+
+
+class PeFile:
+    """The parts of a PE file the tests read: header, imports, resources."""
+
+    def __init__(self, path):
+        self.path = Path(path)
+        self.data = self.path.read_bytes()
+        d = self.data
+        check(d[:2] == b"MZ", f"{path}: no MZ header")
+        pe = struct.unpack_from("<I", d, 0x3C)[0]
+        check(d[pe:pe + 4] == b"PE\0\0", f"{path}: no PE signature")
+        (self.machine, sections, _, self.symbol_table, self.symbol_count, optional_size,
+         self.characteristics) = struct.unpack_from("<HHIIIHH", d, pe + 4)
+        opt = pe + 24
+        self.magic = struct.unpack_from("<H", d, opt)[0]
+        self.subsystem = struct.unpack_from("<H", d, opt + 68)[0]
+        dirs = opt + (96 if self.magic == 0x10B else 112)
+        count = struct.unpack_from("<I", d, dirs - 4)[0]
+        self.directories = [struct.unpack_from("<II", d, dirs + 8 * i) for i in range(count)]
+        self.sections = []
+        for i in range(sections):
+            s = opt + optional_size + 40 * i
+            name = d[s:s + 8].rstrip(b"\0").decode("latin-1")
+            vsize, vaddr, raw_size, raw_ptr = struct.unpack_from("<IIII", d, s + 8)
+            self.sections.append((name, vaddr, max(vsize, raw_size), raw_ptr))
+
+    def offset(self, rva):
+        for _, vaddr, size, raw in self.sections:
+            if vaddr <= rva < vaddr + size:
+                return raw + rva - vaddr
+        raise TestFailure(f"{self.path}: RVA {rva:#x} lies in no section")
+
+    def cstring(self, rva):
+        o = self.offset(rva)
+        return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
+
+    def imports(self):
+        rva, size = self.directories[1]
+        names = []
+        if not size:
+            return names
+        o = self.offset(rva)
+        while True:
+            fields = struct.unpack_from("<IIIII", self.data, o)
+            if not any(fields):
+                return names
+            names.append(self.cstring(fields[3]))
+            o += 20
+
+    def resources(self):
+        """{(type, name, language): bytes}; ids are ints, names strings."""
+        rva, _ = self.directories[2]
+        base = self.offset(rva)
+        found = {}
+
+        def entry_id(value):
+            if value & 0x80000000:
+                o = base + (value & 0x7FFFFFFF)
+                n = struct.unpack_from("<H", self.data, o)[0]
+                return self.data[o + 2:o + 2 + 2 * n].decode("utf-16-le")
+            return value
+
+        def walk(o, path):
+            named, ids = struct.unpack_from("<HH", self.data, o + 12)
+            for i in range(named + ids):
+                name, target = struct.unpack_from("<II", self.data, o + 16 + 8 * i)
+                key = path + (entry_id(name),)
+                if target & 0x80000000:
+                    walk(base + (target & 0x7FFFFFFF), key)
+                else:
+                    data_rva, size = struct.unpack_from("<II", self.data, base + target)
+                    start = self.offset(data_rva)
+                    found[key] = self.data[start:start + size]
+
+        walk(base, ())
+        return found
+
+
+RT_ICON, RT_GROUP_ICON, RT_RCDATA, RT_VERSION, RT_MANIFEST = 3, 14, 10, 16, 24
+
+
+def resource(resources, kind, name):
+    matches = [v for (t, n, _), v in resources.items() if t == kind and n == name]
+    check(len(matches) == 1, f"resource type {kind} name {name}: {len(matches)} found")
+    return matches[0]
+
+
+def parse_version_block(data, offset=0):
+    """One node of VS_VERSIONINFO: (key, value, children)."""
+    length, value_length, value_type = struct.unpack_from("<HHH", data, offset)
+    end = offset + length
+    o = offset + 6
+    key_end = o
+    while data[key_end:key_end + 2] != b"\0\0":
+        key_end += 2
+    key = data[o:key_end].decode("utf-16-le")
+    o = (key_end + 2 + 3) & ~3
+    if value_type == 1:  # text, value_length in characters
+        raw = data[o:o + 2 * value_length]
+        value = raw.decode("utf-16-le").split("\0")[0]
+        o += 2 * value_length
+    else:
+        value = data[o:o + value_length]
+        o += value_length
+    o = (o + 3) & ~3
+    children = []
+    while o < end:
+        child, child_end = parse_version_block(data, o)
+        children.append(child)
+        o = (child_end + 3) & ~3
+    return (key, value, children), end
+
+
+def check_version_block(data):
+    (key, fixed, children), _ = parse_version_block(data)
+    check(key == "VS_VERSION_INFO", f"version root is {key!r}")
+    (signature, _, file_ms, file_ls, product_ms, product_ls, _, _, file_os, file_type,
+     _, _, _) = struct.unpack_from("<13I", fixed)
+    check(signature == 0xFEEF04BD, "no VS_FIXEDFILEINFO")
+    check((file_ms, file_ls) == (0x00010000, 0), f"FILEVERSION {file_ms:#x},{file_ls:#x}")
+    check((product_ms, product_ls) == (0x00010000, 0), "PRODUCTVERSION is not 1,0,0,0")
+    check(file_os == 0x4, f"FILEOS {file_os:#x}, not VOS__WINDOWS32")
+    check(file_type == 0x1, f"FILETYPE {file_type:#x}, not VFT_APP")
+    check([c[0] for c in children] == ["StringFileInfo", "VarFileInfo"],
+          f"version blocks {[c[0] for c in children]}")
+    tables = children[0][2]
+    check([t[0] for t in tables] == ["040404B0"], f"string tables {[t[0] for t in tables]}")
+    strings = {c[0]: c[1] for c in tables[0][2]}
+    want = {
+        "FileVersion": "1.00",
+        "ProductVersion": "1.00",
+        "ProductName": "discmenu",
+        "InternalName": "discmenu",
+        "OriginalFilename": "discmenu.exe",
+    }
+    check(len(tables[0][2]) == 5 and strings == want, f"strings {strings}")
+    variables = children[1][2]
+    check([(v[0], v[1]) for v in variables] == [("Translation", struct.pack("<HH", 0x0404, 1200))],
+          f"VarFileInfo {variables}")
+
+
+def icon_file_images(path):
+    data = Path(path).read_bytes()
+    _, kind, count = struct.unpack_from("<HHH", data, 0)
+    check(kind == 1, f"{path} is not an icon file")
+    images = []
+    for i in range(count):
+        w, h, colors, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data,
+                                                                         6 + 16 * i)
+        images.append(((w, h, colors, planes, bits), data[offset:offset + size]))
+    return images
+
+
+def check_embedded_resources(pe):
+    res = pe.resources()
+    check_version_block(resource(res, RT_VERSION, 1))
+
+    manifest = resource(res, RT_MANIFEST, 1).decode("utf-8")
+    manifest = " ".join(manifest.split())
+    for needle in ('level="asInvoker"', "PerMonitorV2", "true/pm",
+                   'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'):
+        check(needle in manifest, f"manifest lacks {needle}")
+
+    group = resource(res, RT_GROUP_ICON, 1)
+    _, kind, count = struct.unpack_from("<HHH", group, 0)
+    embedded = []
+    for i in range(count):
+        w, h, colors, _, planes, bits, size, icon_id = struct.unpack_from("<BBBBHHIH", group,
+                                                                           6 + 14 * i)
+        embedded.append(((w, h, colors, planes, bits), resource(res, RT_ICON, icon_id)))
+    check(kind == 1 and embedded == icon_file_images(ROOT / "resources/icon/discmenu.ico"),
+          "the icon group differs from resources/icon/discmenu.ico")
+
+    for number, name in ((101, "button.jpg"), (102, "background.jpg")):
+        placeholder = (ROOT / "resources/placeholder" / name).read_bytes()
+        check(resource(res, RT_RCDATA, number) == placeholder,
+              f"RCDATA {number} is not resources/placeholder/{name}")
+
+
+def static_tests(exe32, exe64):
+    tests = []
+    for label, path, machine, magic in (("32-bit", exe32, 0x14C, 0x10B),
+                                        ("64-bit", exe64, 0x8664, 0x20B)):
+
+        def header(path=path, machine=machine, magic=magic):
+            pe = PeFile(path)
+            check(pe.machine == machine, f"machine {pe.machine:#x}, want {machine:#x}")
+            check(pe.magic == magic, f"optional header magic {pe.magic:#x}")
+            check(pe.subsystem == 2, f"subsystem {pe.subsystem}, want 2 (Windows GUI)")
+
+        def imports(path=path):
+            names = PeFile(path).imports()
+            print(f"    imports: {', '.join(names)}")
+            foreign = [n for n in names if n.lower() not in SYSTEM_DLLS]
+            check(names and not foreign, f"imports DLLs that Windows does not ship: {foreign}")
+
+        def resources(path=path):
+            check_embedded_resources(PeFile(path))
+
+        tests += [
+            (f"{label} exe: PE header (machine {machine:#x}, GUI)", header),
+            (f"{label} exe: imports only system DLLs", imports),
+            (f"{label} exe: icon, placeholders, manifest and version block", resources),
+        ]
+
+    def shipped_size():
+        pe = PeFile(exe32)
+        size = pe.path.stat().st_size
+        print(f"    32-bit: {size} bytes; 64-bit: {Path(exe64).stat().st_size} bytes")
+        check(pe.symbol_table == 0 and pe.symbol_count == 0, "the 32-bit exe is not stripped")
+        check(size < MAX_SHIPPED_BYTES,
+              f"the 32-bit exe has {size} bytes, over {MAX_SHIPPED_BYTES}")
+
+    tests.append(("32-bit exe: stripped and under 600 KB", shipped_size))
+    return tests
+
+
+# --------------------------------------------------------------------------
+# Pictures
+
+
+def image_tool(name):
+    for candidate in (f"/usr/bin/{name}", shutil.which(name)):
+        if candidate and os.path.exists(candidate):
+            return candidate
+    raise TestFailure(f"{name} (imagemagick) is missing")
+
+
+class Image:
+    def __init__(self, width, height, channels, data):
+        self.width, self.height, self.channels, self.data = width, height, channels, data
+
+    def pixel(self, x, y):
+        o = (y * self.width + x) * self.channels
+        return tuple(self.data[o:o + self.channels])
+
+
+def load_image(path, channels=4, resize=None):
+    args = [image_tool("convert"), str(path)]
+    if resize:
+        args += ["-filter", "Triangle", "-resize", f"{resize[0]}x{resize[1]}!"]
+    fmt = "rgba" if channels == 4 else "rgb"
+    raw = subprocess.run(args + ["-depth", "8", f"{fmt}:-"], capture_output=True, check=True,
+                         timeout=60).stdout
+    size = subprocess.run([image_tool("identify"), "-format", "%w %h", str(path)],
+                          capture_output=True, check=True, timeout=60, text=True).stdout.split()
+    w, h = resize if resize else (int(size[0]), int(size[1]))
+    check(len(raw) == w * h * channels, f"{path}: decoded {len(raw)} bytes for {w}x{h}")
+    return Image(w, h, channels, raw)
+
+
+def close(a, b, tolerance):
+    return all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+# --------------------------------------------------------------------------
+# X, Wine and the menu
+
+
+def wine_binary(names):
+    for name in names:
+        path = name if name.startswith("/") else shutil.which(name)
+        if path and os.path.exists(path):
+            return path
+    raise TestFailure(f"none of {names} is installed")
+
+
+class Window:
+    """One line of inspect.exe: a window with its rectangles in screen pixels."""
+
+    def __init__(self, line):
+        fields = line.rstrip("\n").split("\t")
+        self.child = fields[0].startswith(" ")
+        self.id = int(fields[0])
+        self.cls = fields[1]
+        self.visible = fields[2] == "1"
+        self.rect = tuple(int(v) for v in fields[3].split(","))
+        self.client = tuple(int(v) for v in fields[4].split(","))
+        self.text = fields[5].replace("\u240a", "\n")
+        self.name = fields[6].replace("\u240a", "\n")
+
+
+class Session:
+    """A private X display and Wine prefix; everything ends with close()."""
+
+    def __init__(self, work):
+        self.work = Path(work)
+        self.xvfb = None
+        self.env = None
+        self.wine = wine_binary(["/usr/lib/wine/wine64", "wine64", "wine"])
+        self.wineserver = wine_binary(["/usr/lib/wine/wineserver64", "wineserver"])
+
+    def start(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1200x24", "-nolisten",
+             "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 20
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
+                os.close(read_end)
+                raise TestFailure("Xvfb did not start")
+            number += chunk
+        os.close(read_end)
+        prefix = self.work / "prefix"
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("WINE", "WAYLAND"))}
+        self.env.update(DISPLAY=f":{number.decode().strip()}", WINEPREFIX=str(prefix),
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
+        started = time.monotonic()
+        self.run([self.wine, "wineboot", "-i"], timeout=180)
+        self.run([self.wineserver, "-w"], timeout=120)
+        return time.monotonic() - started
+
+    def close(self):
+        if self.env:
+            try:
+                subprocess.run([self.wineserver, "-k"], env=self.env, timeout=30,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            except (subprocess.TimeoutExpired, OSError):
+                pass
+        if self.xvfb and self.xvfb.poll() is None:
+            os.killpg(self.xvfb.pid, signal.SIGTERM)
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.xvfb.pid, signal.SIGKILL)
+
+    def run(self, args, timeout=60, check_status=True, cwd=None):
+        result = subprocess.run(args, env=self.env, cwd=cwd, capture_output=True, text=True,
+                                timeout=timeout)
+        if check_status and result.returncode != 0:
+            raise TestFailure(f"{' '.join(map(str, args))} exited {result.returncode}: "
+                              f"{result.stderr.strip()[-500:]}")
+        return result
+
+    def set_dpi(self, dpi):
+        self.run([self.wine, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                  "REG_DWORD", "/d", str(dpi), "/f"])
+        self.run([self.wineserver, "-w"], timeout=60)
+
+    def windows_named(self, name, visible_only=True):
+        args = ["xdotool", "search"] + (["--onlyvisible"] if visible_only else [])
+        result = self.run(args + ["--name", f"^{name}$"], check_status=False, timeout=20)
+        return [int(w) for w in result.stdout.split()]
+
+    def app_windows(self):
+        """Visible X windows of the program, with their names."""
+        result = self.run(["xdotool", "search", "--onlyvisible", "--classname", "discmenu"],
+                          check_status=False, timeout=20)
+        found = []
+        for w in result.stdout.split():
+            name = self.run(["xdotool", "getwindowname", w], check_status=False, timeout=20)
+            found.append((int(w), name.stdout.strip()))
+        return found
+
+    def geometry(self, window):
+        out = self.run(["xwininfo", "-id", str(window)], timeout=20).stdout
+        values = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+
+    def screenshot(self, path):
+        self.run([image_tool("import"), "-window", "root", str(path)], timeout=60)
+        return load_image(path, channels=3)
+
+    def focus(self, window):
+        self.run(["xdotool", "windowfocus", "--sync", str(window)], timeout=20)
+        time.sleep(0.3)
+
+    def keys(self, window, *keys):
+        self.focus(window)
+        self.run(["xdotool", "key", "--delay", "150"] + list(keys), timeout=30)
+
+    def click(self, x, y):
+        self.run(["xdotool", "mousemove", "--sync", str(x), str(y)], timeout=20)
+        time.sleep(0.2)
+        self.run(["xdotool", "click", "1"], timeout=20)
+
+    def inspect(self, title):
+        out = self.run([self.wine, str(self.work / "inspect.exe"), title], timeout=60).stdout
+        return [Window(line) for line in out.splitlines() if line.strip()]
+
+
+class Menu:
+    """The menu program running in `folder` under Wine."""
+
+    def __init__(self, session, folder):
+        self.session = session
+        self.folder = Path(folder)
+        self.stdout = open(self.folder.parent / f"{self.folder.name}.out", "w+")
+        self.stderr = open(self.folder.parent / f"{self.folder.name}.err", "w+")
+        self.process = subprocess.Popen([session.wine, "discmenu.exe"], cwd=folder,
+                                        env=session.env, stdout=self.stdout, stderr=self.stderr)
+        self.status = None
+
+    def wait_window(self, title, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.session.windows_named(title)
+            if found:
+                time.sleep(0.5)  # let it paint
+                return found[0]
+            check(self.process.poll() is None,
+                  f"the menu exited with {self.process.returncode}: {self.errors()}")
+            time.sleep(0.1)
+        raise TestFailure(f"no window {title!r} within {timeout} s")
+
+    def wait_exit(self, timeout=30):
+        try:
+            self.status = self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait(timeout=10)
+            raise TestFailure(f"the menu did not exit within {timeout} s")
+        return self.status
+
+    def errors(self):
+        self.stderr.seek(0)
+        return self.stderr.read()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(timeout=10)
+        self.stdout.close()
+        self.stderr.close()
+
+
+def windows_path(path):
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def write_ini(folder, items):
+    check(len(items) == 34, "install.ini needs 34 items")
+    (Path(folder) / "install.ini").write_bytes(("\r\n".join(items) + "\r\n").encode("utf-8"))
+
+
+def lay_out_demo(work, name, exe):
+    folder = Path(work) / name
+    shutil.copytree(DEMO, folder)
+    shutil.copy(exe, folder / "discmenu.exe")
+    return folder
+
+
+# --------------------------------------------------------------------------
+# Wine tests
+
+
+class WineTests:
+    def __init__(self, session, exe64, out_dir):
+        self.s = session
+        self.exe = Path(exe64)
+        self.out = Path(out_dir)
+        self.work = session.work
+        self.demo = None  # the running demo menu while its tests run
+        self.demo_window = None
+
+    # The demo menu at 96 dpi -------------------------------------------------
+
+    def start_demo(self):
+        folder = lay_out_demo(self.work, "demo", self.exe)
+        self.demo = Menu(self.s, folder)
+        self.demo_window = self.demo.wait_window(DEMO_TITLE)
+
+    def demo_title_and_size(self):
+        check(self.demo_window, "the demo menu is not running")
+        x, y, w, h = self.s.geometry(self.demo_window)
+        print(f"    client window {w}x{h} at +{x}+{y}")
+        want = (twips_to_pixels(FORM_CLIENT[0], 96), twips_to_pixels(FORM_CLIENT[1], 96))
+        check((w, h) == want == (640, 478), f"client area {w}x{h}, want {want}")
+
+    def demo_layout(self):
+        """Every control where the design table puts it, in z-order."""
+        windows = self.s.inspect(DEMO_TITLE)
+        self.check_layout(windows, 96)
+        top = [w for w in windows if not w.child]
+        check([w.id for w in top] == [108, 107, 106, 105, 104, 103, 102, 101, 100],
+              f"front-to-back order of the form's controls: {[w.id for w in top]}")
+        labels = [w.id for w in windows if w.child]
+        check(labels == [208, 207, 206, 205, 204, 203, 202, 201],
+              f"front-to-back order of the labels: {labels}")
+
+    def check_layout(self, windows, dpi):
+        by_id = {w.id: w for w in windows}
+        form_x, form_y, _, _ = self.s.geometry(self.demo_window)
+        picture1 = by_id[100]
+        want = to_pixels(PICTURE1, dpi)
+        check(picture1.rect == (form_x + want[0], form_y + want[1], want[2], want[3]),
+              f"Picture1 at {picture1.rect}, want {want} inside +{form_x}+{form_y}")
+        border = picture1.client[0] - picture1.rect[0]
+        check(border == picture1.client[1] - picture1.rect[1] and border >= 1,
+              f"Picture1's sunken border: client {picture1.client} in {picture1.rect}")
+        for n in range(1, 9):
+            bx, by, bw, bh = to_pixels(command_twips(n), dpi)
+            check(by_id[100 + n].rect == (form_x + bx, form_y + by, bw, bh),
+                  f"Command{n} at {by_id[100 + n].rect}, want +{bx}+{by} {bw}x{bh}")
+            lx, ly, lw, lh = to_pixels(label_twips(n), dpi)
+            check(by_id[200 + n].rect == (picture1.client[0] + lx, picture1.client[1] + ly, lw, lh),
+                  f"Label{n} at {by_id[200 + n].rect}, want +{lx}+{ly} {lw}x{lh} in Picture1")
+        return picture1
+
+    def demo_accessibility(self):
+        """Tab stops and the names a screen reader reads."""
+        windows = {w.id: w for w in self.s.inspect(DEMO_TITLE)}
+        captions = ["Install Aurora Studio", "Read the user manual", "Browse the disc",
+                    "Visit the website", "Release notes", "Run the setup check",
+                    "Listen to the theme", "Advanced options"]
+        shown = [True, True, True, False, True, True, False, False]
+        for n in range(1, 9):
+            button, label = windows[100 + n], windows[200 + n]
+            check(button.cls.lower() == "button", f"Command{n} is a {button.cls}")
+            check(button.visible == shown[n - 1] and label.visible == shown[n - 1],
+                  f"entry {n}: shown {button.visible}/{label.visible}, want {shown[n - 1]}")
+            check(label.text == captions[n - 1], f"Label{n} says {label.text!r}")
+            check(button.name == captions[n - 1], f"Command{n} is named {button.name!r}")
+
+    def demo_pictures(self):
+        """A screenshot: background, button and label pixels where they belong."""
+        shot = self.s.screenshot(self.out / "wine-demo.png")
+        print(f"    screenshot: {self.out / 'wine-demo.png'}")
+        self.check_pictures(shot, 96)
+
+    def check_pictures(self, shot, dpi):
+        """The demo menu's pictures and labels on `shot` at `dpi`. At 150 %
+        the pictures are scaled, so flat areas are compared as averages."""
+        windows = {w.id: w for w in self.s.inspect(DEMO_TITLE)}
+        form_x, form_y, _, _ = self.s.geometry(self.demo_window)
+        pic_x, pic_y = windows[100].client[:2]
+        twin = dpi >= 144
+        suffix = "@2x" if twin else ""
+        scale = dpi / 96 / (2 if twin else 1)  # device pixels per file pixel
+        exact = scale == 1
+        menu = DEMO / "menu"
+
+        def source(name):
+            image = load_image(menu / name, 4)
+            if exact:
+                return image
+            return load_image(menu / name, 4, resize=(round(image.width * scale),
+                                                       round(image.height * scale)))
+
+        def same(x, y, image, ix, iy, what):
+            """Screen pixel (x, y) against image pixel (ix, iy); returns
+            False where a scaled picture is not flat enough to compare."""
+            if exact:
+                got, want = shot.pixel(x, y), image.pixel(ix, iy)[:3]
+                check(close(got, want, 10), f"{what}: screen ({x},{y}) shows {got}, want {want}")
+                return True
+            block = [image.pixel(ix + dx, iy + dy) for dx in (-2, 0, 2) for dy in (-2, 0, 2)
+                     if 0 <= ix + dx < image.width and 0 <= iy + dy < image.height]
+            if len(block) < 9 or any(p[3] != 255 for p in block) or any(
+                    max(p[c] for p in block) - min(p[c] for p in block) > 10 for c in range(3)):
+                return False
+            got, want = shot.pixel(x, y), block[4][:3]
+            check(close(got, want, 24), f"{what}: screen ({x},{y}) shows {got}, want {want}")
+            return True
+
+        shown = {1, 2, 3, 5, 6}
+        back = source(f"background{suffix}.jpg")
+        # The background, where no control covers it and where the hidden
+        # entries would be; Picture1 shows it from its inner top-left.
+        points = [(round(a * dpi / 96), round(b * dpi / 96))
+                  for a, b in ((5, 5), (300, 30), (600, 20), (580, 400), (100, 430), (300, 380),
+                               (200, 300), (450, 330))]
+        for n in (4, 7, 8):
+            bx, by, bw, bh = to_pixels(command_twips(n), dpi)
+            points.append((form_x + bx + bw // 2 - pic_x, form_y + by + bh // 2 - pic_y))
+            lx, ly, lw, lh = to_pixels(label_twips(n), dpi)
+            points.append((lx + lw // 2, ly + lh // 2))
+        for n in shown:  # just right of each label
+            lx, ly, lw, lh = to_pixels(label_twips(n), dpi)
+            points.append((lx + lw + 3, ly + lh // 2))
+        compared = sum(same(pic_x + x, pic_y + y, back, x, y, f"background at ({x},{y})")
+                       for x, y in points)
+        check(compared >= len(points) // 2, f"only {compared} background points compared")
+
+        # Each shown button's picture, centred on the face and cut off there.
+        face_colours = set()
+        for n in sorted(shown):
+            image = source(f"button{n}{suffix}.png")
+            bx, by, bw, bh = to_pixels(command_twips(n), dpi)
+            ox = int(abs(bw - image.width) / 2 + 0.5) * (1 if bw >= image.width else -1)
+            oy = int(abs(bh - image.height) / 2 + 0.5) * (1 if bh >= image.height else -1)
+            opaque, clear = [], []
+            for iy in range(image.height):
+                for ix in range(image.width):
+                    fx, fy = ox + ix, oy + iy
+                    if not (4 <= fx < bw - 4 and 4 <= fy < bh - 4):
+                        continue  # cut off at the face, or under the focus mark
+                    alpha = image.pixel(ix, iy)[3]
+                    if alpha == 255:
+                        opaque.append((ix, iy, fx, fy))
+                    elif alpha == 0:
+                        clear.append((fx, fy))
+            step = max(1, len(opaque) // 60)
+            compared = sum(same(form_x + bx + fx, form_y + by + fy, image, ix, iy,
+                                f"Command{n} picture pixel ({ix},{iy})")
+                           for ix, iy, fx, fy in opaque[::step])
+            check(compared >= 10, f"Command{n}: only {compared} picture pixels compared")
+            if exact:
+                for fx, fy in clear[::max(1, len(clear) // 20)]:
+                    face_colours.add(shot.pixel(form_x + bx + fx, form_y + by + fy))
+        # Where a button's picture is transparent the face shows: one light
+        # colour, not black.
+        if exact:
+            check(len(face_colours) == 1 and min(next(iter(face_colours))) >= 150,
+                  f"transparent parts of the buttons show {sorted(face_colours)[:5]}")
+
+        # Labels: light cyan, with their caption's text at the top.
+        for n in sorted(shown):
+            lx, ly, lw, lh = to_pixels(label_twips(n), dpi)
+            lx, ly = pic_x + lx, pic_y + ly
+            for y in range(ly + lh // 2, ly + lh - 1, 3):
+                for x in range(lx + 1, lx + lw - 1, 7):
+                    check(shot.pixel(x, y) == LIGHT_CYAN,
+                          f"Label{n} at ({x},{y}) shows {shot.pixel(x, y)}, not light cyan")
+            ink = sum(1 for y in range(ly, ly + lh // 3) for x in range(lx, lx + lw // 2)
+                      if shot.pixel(x, y) != LIGHT_CYAN)
+            check(ink >= 20, f"Label{n} shows no text ({ink} pixels)")
+
+    def demo_closes(self):
+        self.s.keys(self.demo_window, "alt+F4")
+        status = self.demo.wait_exit()
+        check(status == 0, f"exit status {status} after closing, want 0")
+        check(self.demo.errors().strip() == "", f"stderr: {self.demo.errors()!r}")
+
+    # Failures ------------------------------------------------------------------
+
+    def failure(self, name, prepare, number, text, detail):
+        """The load step fails: an error box owned by nothing, one line on
+        stderr, exit status 1, and the menu window never shown."""
+        folder = lay_out_demo(self.work, f"fail-{name}", self.exe)
+        detail = prepare(folder) or detail(folder)
+        menu = Menu(self.s, folder)
+        try:
+            box = None
+            deadline = time.monotonic() + 30
+            while box is None and time.monotonic() < deadline:
+                for window, title in self.s.app_windows():
+                    if title == "discmenu":
+                        box = window
+                    elif title != "Default IME":
+                        raise TestFailure(f"a window {title!r} was shown")
+                if menu.process.poll() is not None:
+                    raise TestFailure(f"exited {menu.process.returncode} without an error box")
+                time.sleep(0.1)
+            check(box is not None, "no error box titled 'discmenu'")
+            time.sleep(0.3)
+            texts = [w.text for w in self.s.inspect("discmenu") if w.cls.lower() == "static"]
+            want = f"Run-time error {number}:\n\n{text}\n\n{detail}"
+            check(any(t == want or (detail.endswith(": ") and t.startswith(want)) for t in texts),
+                  f"the box says {texts}, want {want!r}")
+            for window, title in self.s.app_windows():
+                check(title in ("discmenu", "Default IME"), f"a window {title!r} was shown")
+            self.s.keys(box, "Return")
+            status = menu.wait_exit()
+            check(status == 1, f"exit status {status}, want 1")
+            line = menu.errors().strip()
+            check(line.startswith(f"discmenu: error {number}: {text}: {detail}"),
+                  f"stderr says {line!r}")
+        finally:
+            menu.stop()
+
+    def failure_cases(self):
+        def remove_ini(folder):
+            (folder / "install.ini").unlink()
+
+        def not_a_picture(folder):
+            (folder / "menu" / "background.jpg").write_text("not a picture\n")
+
+        def empty_button(folder):
+            (folder / "menu" / "button3.png").write_bytes(b"")
+
+        def short_ini(folder):
+            (folder / "install.ini").write_text("1\r\n1\r\n")
+
+        def folder_picture(folder):
+            (folder / "menu" / "button8.png").unlink()
+            (folder / "menu" / "button8.png").mkdir()
+
+        ini = lambda f: windows_path(f / "install.ini")  # noqa: E731
+        return [
+            ("missing install.ini", remove_ini, 53, "File not found", ini),
+            ("background not a picture", not_a_picture, 481, "Invalid picture",
+             lambda f: windows_path(f / "menu" / "background.jpg") + ": "),
+            ("empty button picture", empty_button, 481, "Invalid picture",
+             lambda f: windows_path(f / "menu" / "button3.png") + ": the file is empty"),
+            ("folder as button picture", folder_picture, 481, "Invalid picture",
+             lambda f: windows_path(f / "menu" / "button8.png") +
+             ": is a directory, not a picture file"),
+            ("install.ini too short", short_ini, 62, "Input past end of file",
+             lambda f: ini(f) + ": "),
+        ]
+
+    # Launching -----------------------------------------------------------------
+
+    def start_launcher(self):
+        """A menu whose targets are copies of marker.exe, one with a name in
+        several scripts; entries 4, 7 and 8 hidden."""
+        folder = lay_out_demo(self.work, "launch", self.exe)
+        run = folder / "run"
+        run.mkdir()
+        names = ["\u542f\u52a8 \u00fc\u00df", "two", "three", "four", "five", "six", "seven",
+                 "eight"]
+        for name in names:
+            shutil.copy(self.work / "marker.exe", run / f"{name}.exe")
+        flags = ["1", "1", "1", "0", "1", "1", "0", "0"]
+        captions = ["Install \u2013 \u542f\u52a8", "Docs & more", "Three", "Four", "Five", "Six",
+                    "Seven", "Eight"]
+        targets = [f"\\run\\{n}.exe" for n in names]
+        pictures = ["\\menu\\background.jpg"] + [f"\\menu\\button{n}.png" for n in range(1, 9)]
+        write_ini(folder, flags + captions + targets + ["Launch test"] + pictures)
+        self.launch_folder = folder
+        self.launch_names = names
+        self.launch_captions = captions
+        self.launcher = Menu(self.s, folder)
+        self.launch_window = self.launcher.wait_window("Launch test")
+
+    def runs(self, n):
+        marker = self.launch_folder / "run" / f"{self.launch_names[n - 1]}.exe.marker"
+        return len(marker.read_text().splitlines()) if marker.exists() else 0
+
+    def wait_runs(self, n, count, timeout=20):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.runs(n) >= count:
+                return
+            time.sleep(0.1)
+        raise TestFailure(f"target {n} ran {self.runs(n)} times, want {count}")
+
+    def all_runs(self):
+        return [self.runs(n) for n in range(1, 9)]
+
+    def click_opens_target(self):
+        x0, y0, _, _ = self.s.geometry(self.launch_window)
+        bx, by, bw, bh = to_pixels(command_twips(1), 96)
+        self.s.click(x0 + bx + bw // 2, y0 + by + bh // 2)
+        self.wait_runs(1, 1)
+        time.sleep(0.5)
+        check(self.all_runs() == [1, 0, 0, 0, 0, 0, 0, 0], f"runs {self.all_runs()}")
+
+    def tab_skips_hidden_and_enter_presses(self):
+        # The click left the focus on Command1: Tab goes 2, 3, then 5 (4 is hidden).
+        self.s.keys(self.launch_window, "Tab", "Tab", "Tab", "Return")
+        self.wait_runs(5, 1)
+        time.sleep(0.5)
+        check(self.all_runs() == [1, 0, 0, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+
+    def shift_tab_and_space(self):
+        self.s.keys(self.launch_window, "shift+Tab", "space")
+        self.wait_runs(3, 1)
+        time.sleep(0.5)
+        check(self.all_runs() == [1, 0, 1, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+
+    def tab_reaches_picture1_then_wraps(self):
+        # From 3: 5, 6, then past the hidden 7 and 8 to Picture1, where Enter
+        # does nothing; one more Tab wraps to Command1.
+        self.s.keys(self.launch_window, "Tab", "Tab", "Tab", "Return")
+        time.sleep(1.5)
+        check(self.all_runs() == [1, 0, 1, 0, 1, 0, 0, 0],
+              f"Enter on Picture1 ran {self.all_runs()}")
+        self.s.keys(self.launch_window, "Tab", "Return")
+        self.wait_runs(1, 2)
+        time.sleep(0.5)
+        check(self.all_runs() == [2, 0, 1, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+
+    def launcher_names(self):
+        windows = {w.id: w for w in self.s.inspect("Launch test")}
+        for n in (1, 2):
+            check(windows[200 + n].text == self.launch_captions[n - 1],
+                  f"Label{n} says {windows[200 + n].text!r}")
+            check(windows[100 + n].name == self.launch_captions[n - 1],
+                  f"Command{n} is named {windows[100 + n].name!r}, want "
+                  f"{self.launch_captions[n - 1]!r}")
+        self.s.keys(self.launch_window, "alt+F4")
+        check(self.launcher.wait_exit() == 0, "the menu did not exit with 0")
+        self.launcher.stop()
+
+    def start_focus(self):
+        """With entry 1 hidden, the focus starts on Command2."""
+        folder = lay_out_demo(self.work, "focus", self.exe)
+        run = folder / "run"
+        run.mkdir()
+        for name in ("one", "two"):
+            shutil.copy(self.work / "marker.exe", run / f"{name}.exe")
+        flags = ["0", "1", "0", "0", "0", "0", "0", "0"]
+        targets = ["\\run\\one.exe", "\\run\\two.exe"] + ["\\run\\none.exe"] * 6
+        pictures = ["\\menu\\background.jpg"] + [f"\\menu\\button{n}.png" for n in range(1, 9)]
+        write_ini(folder, flags + [f"Entry {n}" for n in range(1, 9)] + targets + ["Focus test"] +
+                  pictures)
+        menu = Menu(self.s, folder)
+        try:
+            window = menu.wait_window("Focus test")
+            self.s.keys(window, "Return")
+            marker = run / "two.exe.marker"
+            deadline = time.monotonic() + 20
+            while not marker.exists() and time.monotonic() < deadline:
+                time.sleep(0.1)
+            check(marker.exists(), "Enter at start did not press Command2")
+            check(not (run / "one.exe.marker").exists(), "the hidden Command1 was pressed")
+            self.s.keys(window, "alt+F4")
+            check(menu.wait_exit() == 0, "the menu did not exit with 0")
+        finally:
+            menu.stop()
+
+    # Scaling -------------------------------------------------------------------
+
+    def scaled(self, dpi):
+        self.s.set_dpi(dpi)
+        folder = lay_out_demo(self.work, f"demo-{dpi}", self.exe)
+        menu = Menu(self.s, folder)
+        try:
+            self.demo_window = menu.wait_window(DEMO_TITLE)
+            x, y, w, h = self.s.geometry(self.demo_window)
+            want = (twips_to_pixels(FORM_CLIENT[0], dpi), twips_to_pixels(FORM_CLIENT[1], dpi))
+            check((w, h) == want, f"client area {w}x{h} at {dpi} dpi, want {want}")
+            self.check_layout(self.s.inspect(DEMO_TITLE), dpi)
+            shot = self.s.screenshot(self.out / f"wine-demo-{dpi}.png")
+            self.check_pictures(shot, dpi)
+            self.s.keys(self.demo_window, "alt+F4")
+            check(menu.wait_exit() == 0, "the menu did not exit with 0")
+        finally:
+            menu.stop()
+
+
+def build_helpers(work):
+    cc = shutil.which("x86_64-w64-mingw32-gcc")
+    check(cc, "x86_64-w64-mingw32-gcc is missing")
+    flags = ["-Wall", "-Wextra", "-Werror", "-municode", "-O2", "-s", "-static"]
+    subprocess.run([cc] + flags + ["-mwindows", str(HERE / "marker.c"), "-o",
+                                   str(work / "marker.exe")], check=True, timeout=120)
+    subprocess.run([cc] + flags + [str(HERE / "inspect.c"), "-o", str(work / "inspect.exe"),
+                                   "-loleacc", "-lole32", "-loleaut32", "-luuid"],
+                   check=True, timeout=120)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--exe32", required=True)
+    parser.add_argument("--exe64", required=True)
+    parser.add_argument("--out", default=None, help="where screenshots go (default: beside exe64)")
+    args = parser.parse_args()
+    out_dir = Path(args.out or Path(args.exe64).parent)
+
+    subprocess.run([str(ROOT / "scripts" / "install-deps.sh"), "base", "windows"], check=True)
+
+    started = time.monotonic()
+    passed, failed = [], []
+
+    def run(name, test):
+        t = time.monotonic()
+        try:
+            test()
+        except Exception as e:  # one test's failure, whatever it is, is reported
+            failed.append(name)
+            print(f"FAIL {name}: {type(e).__name__}: {e}", flush=True)
+            return False
+        passed.append(name)
+        print(f"ok   {name} ({time.monotonic() - t:.1f} s)", flush=True)
+        return True
+
+    for name, test in static_tests(args.exe32, args.exe64):
+        run(name, test)
+
+    work = Path(tempfile.mkdtemp(prefix="discmenu-wine-"))
+    session = Session(work)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        def boot():
+            seconds = session.start()
+            print(f"    wineboot took {seconds:.1f} s")
+
+        if run("Xvfb and a fresh Wine prefix", boot) and run("helpers cross-built",
+                                                              lambda: build_helpers(work)):
+            t = WineTests(session, args.exe64, out_dir)
+            if run("demo menu starts", t.start_demo):
+                run("demo menu: title and client size 640x478", t.demo_title_and_size)
+                run("demo menu: controls where the design puts them, front to back",
+                    t.demo_layout)
+                run("demo menu: captions, shown entries, accessible names", t.demo_accessibility)
+                run("demo menu: screenshot shows the pictures and labels in place",
+                    t.demo_pictures)
+                run("demo menu: closes with status 0", t.demo_closes)
+            if t.demo:
+                t.demo.stop()
+            for name, prepare, number, text, detail in t.failure_cases():
+                run(f"failure: {name} -> error {number}, status 1, no menu window",
+                    lambda p=prepare, n=number, x=text, d=detail, m=name:
+                    t.failure(m.replace(" ", "-").replace(".", ""), p, n, x, d))
+            if run("launch menu starts", t.start_launcher):
+                run("click on Command1 opens its Unicode-named target", t.click_opens_target)
+                run("Tab skips the hidden Command4, Enter presses Command5",
+                    t.tab_skips_hidden_and_enter_presses)
+                run("Shift+Tab back to Command3, Space presses it", t.shift_tab_and_space)
+                run("Tab passes hidden buttons to Picture1 (Enter does nothing), then wraps",
+                    t.tab_reaches_picture1_then_wraps)
+                run("labels and button names keep '&' and every script", t.launcher_names)
+            if getattr(t, "launcher", None):
+                t.launcher.stop()
+            run("focus starts on the first shown button", t.start_focus)
+            run("150 %: window, layout and @2x pictures scale", lambda: t.scaled(144))
+            run("200 %: window, layout and @2x pictures 1:1", lambda: t.scaled(192))
+    finally:
+        session.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+    print(f"wine tests took {time.monotonic() - started:.1f} s")
+    print(f"{len(passed)} passed, {len(failed)} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
