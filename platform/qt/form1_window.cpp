@@ -80,6 +80,12 @@ void PictureButton::SetPicture(PictureRef picture) {
   update();
 }
 
+QRect PictureButton::face() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
   QStylePainter p(this);
   QStyleOptionButton option;
@@ -87,7 +93,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
   option.text.clear();
   option.icon = QIcon();
   p.drawControl(QStyle::CE_PushButtonBevel, option);
-  QRect face = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+  const QRect face = this->face();
   if (picture_) {
     auto* picture = dynamic_cast<const QtPicture*>(picture_.get());
     QSizeF size = picture ? picture->logical_size() : QSizeF();

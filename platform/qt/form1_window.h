@@ -22,6 +22,8 @@ class PictureButton : public QPushButton {
  public:
   explicit PictureButton(QWidget* parent) : QPushButton(parent) {}
   void SetPicture(PictureRef picture);
+  // Where the picture shows: the button less its raised edge.
+  QRect face() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

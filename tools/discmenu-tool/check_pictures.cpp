@@ -1,7 +1,9 @@
 // The checks that need the toolkit: pictures loaded as the menu loads them,
 // and captions measured in the labels' font.
 #include <QString>
+#include <algorithm>
 
+#include "menu/layout.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_picture.h"
 #include "tools/discmenu-tool/check.h"
@@ -66,7 +68,11 @@ void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Wi
     PictureRef picture = Load(config, runtime, item, n, findings);
     if (!picture || !config.Shown(n)) continue;
     const QSize size = ShownSize(picture), face = ButtonFace(window, n).size();
-    if (size.width() > face.width() || size.height() > face.height()) {
+    // The buttons are made for pictures of the designed size, whose outer
+    // row may lie under the raised edge: only larger ones are worth a word.
+    const int designed = layout::kStyle.button_picture_px;
+    if (size.width() > std::max(face.width(), designed) ||
+        size.height() > std::max(face.height(), designed)) {
       findings->push_back(ItemFinding(
           config, item, Severity::kWarning,
           ItemName(item) + ": the picture is " + SizeText(size) + " pixels, larger than the " +

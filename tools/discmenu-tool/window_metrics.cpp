@@ -1,8 +1,6 @@
 #include "tools/discmenu-tool/window_metrics.h"
 
 #include <QFontMetrics>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <algorithm>
 
 #include "platform/qt/form1_window.h"
@@ -10,10 +8,7 @@
 namespace discmenu::tool {
 
 QRect ButtonFace(const qt::Form1Window& window, int n) {
-  const qt::PictureButton* button = window.command(n);
-  QStyleOptionButton option;
-  option.initFrom(button);
-  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+  return window.command(n)->face();
 }
 
 CaptionFit FitCaption(const qt::Form1Window& window, int n, const QString& caption) {
