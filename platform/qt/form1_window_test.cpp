@@ -259,6 +259,20 @@ TEST(Form1WindowScaleTest, EverythingGrowsWithTheScale) {
   const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_NEAR(image.width(), 640 * dpr, 1.0);
   EXPECT_NEAR(image.height(), 478 * dpr, 1.0);
+  // All 17 controls, in device pixels, against the design converted at the
+  // screen's dpi (96 per inch times the scale), within a pixel of rounding.
+  const int dpi = qRound(96 * dpr);
+  for (const layout::Control& c : layout::kControls) {
+    QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(c.name));
+    ASSERT_TRUE(w);
+    QRect logical(w->mapTo(&window, QPoint(0, 0)), w->size());
+    if (c.container == layout::Container::kPicture1) logical.translate(-2, -2);
+    const layout::PixelRect expected = layout::ToPixels(c, dpi);
+    EXPECT_NEAR(logical.x() * dpr, expected.x, 1.0) << c.name;
+    EXPECT_NEAR(logical.y() * dpr, expected.y, 1.0) << c.name;
+    EXPECT_NEAR(logical.width() * dpr, expected.width, 1.5) << c.name;
+    EXPECT_NEAR(logical.height() * dpr, expected.height, 1.5) << c.name;
+  }
   auto at = [&](qreal x, qreal y) { return QColor(image.pixel(qRound(x * dpr), qRound(y * dpr))); };
   // Label1 covers 98..311 x 66..131 (inside Picture1's border); its lower
   // right is cyan, just beyond it the placeholder background shows.
