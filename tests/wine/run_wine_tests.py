@@ -330,6 +330,27 @@ def close(a, b, tolerance):
     return all(abs(x - y) <= tolerance for x, y in zip(a, b))
 
 
+def face_pixels(image, bw, bh):
+    """Where `image` lands on a button of bw x bh pixels: centred (halves
+    rounded away from zero) and cut off at the face, away from the focus
+    mark. Returns the opaque pixels as (ix, iy, fx, fy), image and button
+    coordinates, and the button points where the image is transparent."""
+    ox = int(abs(bw - image.width) / 2 + 0.5) * (1 if bw >= image.width else -1)
+    oy = int(abs(bh - image.height) / 2 + 0.5) * (1 if bh >= image.height else -1)
+    opaque, clear = [], []
+    for iy in range(image.height):
+        for ix in range(image.width):
+            fx, fy = ox + ix, oy + iy
+            if not (4 <= fx < bw - 4 and 4 <= fy < bh - 4):
+                continue
+            alpha = image.pixel(ix, iy)[3]
+            if alpha == 255:
+                opaque.append((ix, iy, fx, fy))
+            elif alpha == 0:
+                clear.append((fx, fy))
+    return opaque, clear
+
+
 # --------------------------------------------------------------------------
 # X, Wine and the menu
 
@@ -665,19 +686,7 @@ class WineTests:
         for n in sorted(shown):
             image = source(f"button{n}{suffix}.png")
             bx, by, bw, bh = to_pixels(command_twips(n), dpi)
-            ox = int(abs(bw - image.width) / 2 + 0.5) * (1 if bw >= image.width else -1)
-            oy = int(abs(bh - image.height) / 2 + 0.5) * (1 if bh >= image.height else -1)
-            opaque, clear = [], []
-            for iy in range(image.height):
-                for ix in range(image.width):
-                    fx, fy = ox + ix, oy + iy
-                    if not (4 <= fx < bw - 4 and 4 <= fy < bh - 4):
-                        continue  # cut off at the face, or under the focus mark
-                    alpha = image.pixel(ix, iy)[3]
-                    if alpha == 255:
-                        opaque.append((ix, iy, fx, fy))
-                    elif alpha == 0:
-                        clear.append((fx, fy))
+            opaque, clear = face_pixels(image, bw, bh)
             step = max(1, len(opaque) // 60)
             compared = sum(same(form_x + bx + fx, form_y + by + fy, image, ix, iy,
                                 f"Command{n} picture pixel ({ix},{iy})")
@@ -764,6 +773,13 @@ class WineTests:
             (folder / "menu" / "button8.png").unlink()
             (folder / "menu" / "button8.png").mkdir()
 
+        def huge_picture(folder):
+            # Only a header: a picture that is decoded before its size is
+            # checked fails another way.
+            header = struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + 64, 0, 0, 54, 40, 9000, 9000,
+                                 1, 24, 0, 0, 2835, 2835, 0, 0)
+            (folder / "menu" / "button1.png").write_bytes(header + bytes(64))
+
         ini = lambda f: windows_path(f / "install.ini")  # noqa: E731
         return [
             ("missing install.ini", remove_ini, 53, "File not found", ini),
@@ -774,6 +790,9 @@ class WineTests:
             ("folder as button picture", folder_picture, 481, "Invalid picture",
              lambda f: windows_path(f / "menu" / "button8.png") +
              ": is a directory, not a picture file"),
+            ("picture of 81 megapixels", huge_picture, 481, "Invalid picture",
+             lambda f: windows_path(f / "menu" / "button1.png") +
+             ": the picture is 9000 x 9000 pixels, more than the 64 megapixels a picture may have"),
             ("install.ini too short", short_ini, 62, "Input past end of file",
              lambda f: ini(f) + ": "),
         ]
@@ -794,7 +813,18 @@ class WineTests:
         captions = ["Install \u2013 \u542f\u52a8", "Docs & more", "Three", "Four", "Five", "Six",
                     "Seven", "Eight"]
         targets = [f"\\run\\{n}.exe" for n in names]
-        pictures = ["\\menu\\background.jpg"] + [f"\\menu\\button{n}.png" for n in range(1, 9)]
+        # Every format a picture may have: PNG, GIF, BMP, TIFF, ICO, JPEG.
+        menu = folder / "menu"
+        convert = image_tool("convert")
+        for n, ext in ((2, "gif"), (3, "bmp"), (5, "tif")):
+            subprocess.run([convert, str(menu / f"button{n}.png"), "-background", "white",
+                            "-flatten", str(menu / f"button{n}.{ext}")], check=True, timeout=60)
+        shutil.copy(ROOT / "resources/icon/discmenu.ico", menu / "icon.ico")
+        self.launch_pictures = {1: "button1.png", 2: "button2.gif", 3: "button3.bmp",
+                                5: "button5.tif", 6: "icon.ico[4]"}
+        pictures = ["\\menu\\background.jpg", "\\menu\\button1.png", "\\menu\\button2.gif",
+                    "\\menu\\button3.bmp", "\\menu\\button4.png", "\\menu\\button5.tif",
+                    "\\menu\\icon.ico", "\\menu\\button7.png", "\\menu\\button8.png"]
         write_ini(folder, flags + captions + targets + ["Launch test"] + pictures)
         self.launch_folder = folder
         self.launch_names = names
@@ -817,6 +847,20 @@ class WineTests:
     def all_runs(self):
         return [self.runs(n) for n in range(1, 9)]
 
+    def picture_formats(self):
+        """GIF, BMP, TIFF and ICO (its 32-pixel image, centred) as well as PNG."""
+        shot = self.s.screenshot(self.work / "formats.png")
+        x0, y0, _, _ = self.s.geometry(self.launch_window)
+        for n, name in self.launch_pictures.items():
+            image = load_image(f"{self.launch_folder / 'menu'}/{name}", 4)
+            bx, by, bw, bh = to_pixels(command_twips(n), 96)
+            opaque, _ = face_pixels(image, bw, bh)
+            check(len(opaque) > 100, f"{name}: {len(opaque)} opaque pixels to compare")
+            for ix, iy, fx, fy in opaque[::max(1, len(opaque) // 80)]:
+                got, want = shot.pixel(x0 + bx + fx, y0 + by + fy), image.pixel(ix, iy)[:3]
+                check(close(got, want, 2),
+                      f"Command{n} ({name}) pixel ({ix},{iy}) shows {got}, want {want}")
+
     def click_opens_target(self):
         x0, y0, _, _ = self.s.geometry(self.launch_window)
         bx, by, bw, bh = to_pixels(command_twips(1), 96)
@@ -826,29 +870,31 @@ class WineTests:
         check(self.all_runs() == [1, 0, 0, 0, 0, 0, 0, 0], f"runs {self.all_runs()}")
 
     def tab_skips_hidden_and_enter_presses(self):
-        # The click left the focus on Command1: Tab goes 2, 3, then 5 (4 is hidden).
-        self.s.keys(self.launch_window, "Tab", "Tab", "Tab", "Return")
-        self.wait_runs(5, 1)
+        # The click left the focus on Command1: Tab goes 2, 3, 5 (4 is
+        # hidden), 6; the other way round it would end on 3.
+        self.s.keys(self.launch_window, "Tab", "Tab", "Tab", "Tab", "Return")
+        self.wait_runs(6, 1)
         time.sleep(0.5)
-        check(self.all_runs() == [1, 0, 0, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+        check(self.all_runs() == [1, 0, 0, 0, 0, 1, 0, 0], f"runs {self.all_runs()}")
 
     def shift_tab_and_space(self):
-        self.s.keys(self.launch_window, "shift+Tab", "space")
+        # Back from 6: 5, then 3 past the hidden 4.
+        self.s.keys(self.launch_window, "shift+Tab", "shift+Tab", "space")
         self.wait_runs(3, 1)
         time.sleep(0.5)
-        check(self.all_runs() == [1, 0, 1, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+        check(self.all_runs() == [1, 0, 1, 0, 0, 1, 0, 0], f"runs {self.all_runs()}")
 
     def tab_reaches_picture1_then_wraps(self):
         # From 3: 5, 6, then past the hidden 7 and 8 to Picture1, where Enter
         # does nothing; one more Tab wraps to Command1.
         self.s.keys(self.launch_window, "Tab", "Tab", "Tab", "Return")
         time.sleep(1.5)
-        check(self.all_runs() == [1, 0, 1, 0, 1, 0, 0, 0],
+        check(self.all_runs() == [1, 0, 1, 0, 0, 1, 0, 0],
               f"Enter on Picture1 ran {self.all_runs()}")
         self.s.keys(self.launch_window, "Tab", "Return")
         self.wait_runs(1, 2)
         time.sleep(0.5)
-        check(self.all_runs() == [2, 0, 1, 0, 1, 0, 0, 0], f"runs {self.all_runs()}")
+        check(self.all_runs() == [2, 0, 1, 0, 0, 1, 0, 0], f"runs {self.all_runs()}")
 
     def launcher_names(self):
         windows = {w.id: w for w in self.s.inspect("Launch test")}
@@ -872,11 +918,15 @@ class WineTests:
         flags = ["0", "1", "0", "0", "0", "0", "0", "0"]
         targets = ["\\run\\one.exe", "\\run\\two.exe"] + ["\\run\\none.exe"] * 6
         pictures = ["\\menu\\background.jpg"] + [f"\\menu\\button{n}.png" for n in range(1, 9)]
-        write_ini(folder, flags + [f"Entry {n}" for n in range(1, 9)] + targets + ["Focus test"] +
-                  pictures)
+        # Not UTF-8: read in the system's ANSI code page (Windows-1252 here).
+        captions = ["Entry 1", "Caf\u00e9 \u20ac 5"] + [f"Entry {n}" for n in range(3, 9)]
+        items = flags + captions + targets + ["Focus test"] + pictures
+        (folder / "install.ini").write_bytes(("\r\n".join(items) + "\r\n").encode("cp1252"))
         menu = Menu(self.s, folder)
         try:
             window = menu.wait_window("Focus test")
+            label = {w.id: w for w in self.s.inspect("Focus test")}[202].text
+            check(label == captions[1], f"Label2 says {label!r}, want {captions[1]!r}")
             self.s.keys(window, "Return")
             marker = run / "two.exe.marker"
             deadline = time.monotonic() + 20
@@ -974,16 +1024,18 @@ def main():
                     lambda p=prepare, n=number, x=text, d=detail, m=name:
                     t.failure(m.replace(" ", "-").replace(".", ""), p, n, x, d))
             if run("launch menu starts", t.start_launcher):
+                run("GIF, BMP, TIFF and ICO pictures drawn like PNG", t.picture_formats)
                 run("click on Command1 opens its Unicode-named target", t.click_opens_target)
-                run("Tab skips the hidden Command4, Enter presses Command5",
+                run("Tab skips the hidden Command4, Enter presses Command6",
                     t.tab_skips_hidden_and_enter_presses)
-                run("Shift+Tab back to Command3, Space presses it", t.shift_tab_and_space)
+                run("Shift+Tab back past Command4 to Command3, Space presses it",
+                    t.shift_tab_and_space)
                 run("Tab passes hidden buttons to Picture1 (Enter does nothing), then wraps",
                     t.tab_reaches_picture1_then_wraps)
                 run("labels and button names keep '&' and every script", t.launcher_names)
             if getattr(t, "launcher", None):
                 t.launcher.stop()
-            run("focus starts on the first shown button", t.start_focus)
+            run("focus starts on the first shown button; ANSI install.ini", t.start_focus)
             run("150 %: window, layout and @2x pictures scale", lambda: t.scaled(144))
             run("200 %: window, layout and @2x pictures 1:1", lambda: t.scaled(192))
     finally:
