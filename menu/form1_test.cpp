@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "menu/frame.h"
 #include "menu/recording_platform.h"
 
 namespace discmenu {
@@ -214,6 +215,34 @@ TEST(Form1Test, ClickReadsTheApplicationDirectoryAnew) {
   f.form.Command1_Click();  // two quick clicks launch twice
   EXPECT_EQ(
       std::count(f.log.begin(), f.log.end(), "ShellExecute 4660 'open' 'E:\\\\t1' null null 1"), 2);
+}
+
+}  // namespace
+}  // namespace discmenu
+
+namespace discmenu {
+namespace {
+
+class RecordingReport : public ErrorReport {
+ public:
+  void Report(const Error& error) override { reported.push_back(error.ToString()); }
+  std::vector<std::string> reported;
+};
+
+TEST(FrameTest, ErrorsGoToTheReportAndEndTheProgram) {
+  Fixture ok(Items());
+  RecordingReport report;
+  EXPECT_TRUE(LoadOrReport(ok.form, report));
+  int ended = 0;
+  ClickOrReport(ok.form, 3, report, [&] { ++ended; });
+  EXPECT_EQ(ended, 0);
+  EXPECT_TRUE(report.reported.empty());
+
+  Fixture broken(Items());
+  broken.runtime.files.erase(kIni);
+  EXPECT_FALSE(LoadOrReport(broken.form, report));
+  EXPECT_EQ(report.reported,
+            std::vector<std::string>{"error 53: File not found: D:\\Menu\\install.ini"});
 }
 
 }  // namespace

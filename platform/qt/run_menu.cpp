@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "menu/form1.h"
+#include "menu/frame.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/run.h"
@@ -60,16 +61,9 @@ int RunMenu() {
   qt::QtErrorReport report;
   qt::Form1Window window;
   Form1 form(runtime, window, shell);
-  if (Error e = form.Form_Load(); !e.ok()) {
-    report.Report(e);
-    return 1;
-  }
-  window.OnCommandClick([&](int n) {
-    if (Error e = form.CommandClick(n); !e.ok()) {
-      report.Report(e);
-      QCoreApplication::exit(1);
-    }
-  });
+  if (!LoadOrReport(form, report)) return 1;
+  window.OnCommandClick(
+      [&](int n) { ClickOrReport(form, n, report, [] { QCoreApplication::exit(1); }); });
   window.show();
   window.FocusFirst();
   return app.exec();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "menu/form1.h"
+#include "menu/frame.h"
 #include "platform/run.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/wic_picture.h"
@@ -38,16 +39,8 @@ int RunForm() {
   win32::Win32Runtime runtime([&window] { return window.dpi(); });
   win32::Win32Shell shell;
   Form1 form(runtime, window, shell);
-  if (Error e = form.Form_Load(); !e.ok()) {
-    report.Report(e);
-    return 1;
-  }
-  window.OnCommandClick([&](int n) {
-    if (Error e = form.CommandClick(n); !e.ok()) {
-      report.Report(e);
-      PostQuitMessage(1);
-    }
-  });
+  if (!LoadOrReport(form, report)) return 1;
+  window.OnCommandClick([&](int n) { ClickOrReport(form, n, report, [] { PostQuitMessage(1); }); });
   window.Show(SW_SHOWDEFAULT);
   window.FocusFirst();
 
