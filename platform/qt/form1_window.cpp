@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "menu/layout.h"
@@ -56,6 +57,34 @@ void DrawPicture(QPainter& p, const PictureRef& ref, QRect clip, QPointF origin)
   p.restore();
 }
 
+// Sets the window's icon right after the window's first paint, then goes.
+class IconAfterFirstPaint : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      auto* window = static_cast<QWidget*>(watched);
+      QTimer::singleShot(0, window, [window] { window->setWindowIcon(WindowIcon()); });
+      window->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  static QIcon WindowIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 256}) {
+      // Told the format, the reader loads no image plugin to find it out.
+      QImageReader reader(QStringLiteral(":/discmenu/icon/discmenu-%1.png").arg(size), "png");
+      reader.setAutoDetectImageFormat(false);
+      icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+  }
+};
+
 PictureRef Placeholder(const char* resource) {
   QImage image(resource);
   QSize size = image.size();
@@ -94,13 +123,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
   option.icon = QIcon();
   p.drawControl(QStyle::CE_PushButtonBevel, option);
   const QRect face = this->face();
-  if (picture_) {
-    auto* picture = dynamic_cast<const QtPicture*>(picture_.get());
-    QSizeF size = picture ? picture->logical_size() : QSizeF();
-    QPointF origin = QRectF(rect()).center() - QPointF(size.width(), size.height()) / 2;
-    if (isDown()) origin += QPointF(1, 1);  // the pressed look moves the face
-    DrawPicture(p, picture_, face, QPointF(std::round(origin.x()), std::round(origin.y())));
-  }
+  // Until the load step sets a picture, the placeholder shows; it is decoded
+  // only if it is ever drawn.
+  const PictureRef& shown = picture_ ? picture_ : PlaceholderButtonPicture();
+  auto* picture = dynamic_cast<const QtPicture*>(shown.get());
+  QSizeF size = picture ? picture->logical_size() : QSizeF();
+  QPointF origin = QRectF(rect()).center() - QPointF(size.width(), size.height()) / 2;
+  if (isDown()) origin += QPointF(1, 1);  // the pressed look moves the face
+  DrawPicture(p, shown, face, QPointF(std::round(origin.x()), std::round(origin.y())));
   if (hasFocus()) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
@@ -136,7 +166,8 @@ void PictureBox::SetPicture(PictureRef picture) {
 void PictureBox::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
-    if (picture_) DrawPicture(p, picture_, contentsRect(), contentsRect().topLeft());
+    DrawPicture(p, picture_ ? picture_ : PlaceholderBackgroundPicture(), contentsRect(),
+                contentsRect().topLeft());
   }
   QFrame::paintEvent(event);  // the border
 }
@@ -160,14 +191,12 @@ Form1Window::Form1Window() {
   picture1_ = new PictureBox(this);
   picture1_->setObjectName(QString::fromLatin1(layout::Picture1().name));
   picture1_->setGeometry(Geometry(layout::Picture1()));
-  picture1_->SetPicture(PlaceholderBackgroundPicture());
 
   for (int n = 1; n <= 8; ++n) {
     auto* button = new PictureButton(this);
     button->setObjectName(QString::fromLatin1(layout::CommandN(n).name));
     button->setGeometry(Geometry(layout::CommandN(n)));
     button->setFocusPolicy(Qt::StrongFocus);
-    button->SetPicture(PlaceholderButtonPicture());
     commands_[n - 1] = button;
 
     // Labels live on Picture1, their positions measured inside its border.
@@ -211,10 +240,9 @@ Form1Window::Form1Window() {
     connect(commands_[n - 1], &QPushButton::clicked, this, [this, n] {
       if (on_click_) on_click_(n);
     });
-  QIcon icon;
-  for (int size : {16, 32, 48, 256})
-    icon.addFile(QStringLiteral(":/discmenu/icon/discmenu-%1.png").arg(size));
-  setWindowIcon(icon);
+  // The window icon is four pictures to decode: it is set once the window
+  // has drawn itself, so that it does not delay the first picture.
+  installEventFilter(new IconAfterFirstPaint(this));
 }
 
 void Form1Window::SetCaption(const std::string& text) {

@@ -48,11 +48,24 @@ class QuietStderr {
   int saved_;
 };
 
+// The format that the file's first bytes announce, for the common ones.
+QByteArray SniffFormat(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  const QByteArray head = file.read(8);
+  if (head.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+  if (head.startsWith("\xFF\xD8\xFF")) return "jpeg";
+  if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) return "gif";
+  if (head.startsWith("BM")) return "bmp";
+  return QByteArray();
+}
+
 // Reads `clip` (or the whole picture when empty) from `path`.
 bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* image,
             QString* why) {
   QuietStderr quiet;
   QImageReader reader(path, format);
+  reader.setAutoDetectImageFormat(false);
   reader.setAutoTransform(false);
   if (!clip.isEmpty()) reader.setClipRect(clip);
   if (!reader.read(image)) {
@@ -123,9 +136,22 @@ Error Load(const std::string& native_path, const std::string& shown_path, qreal 
 
   const QString path = ToQString(native_path);
   QuietStderr quiet;
-  QImageReader probe(path);
-  if (!probe.canRead())
-    return Error::InvalidPicture(shown_path + ": not a picture file that can be read");
+  // A reader that is told the format loads only that format's plugin; one
+  // that has to find out loads every image plugin there is.
+  const QByteArray sniffed = SniffFormat(path);
+  std::unique_ptr<QImageReader> known;
+  if (!sniffed.isEmpty()) {
+    known = std::make_unique<QImageReader>(path, sniffed);
+    known->setAutoDetectImageFormat(false);
+    if (!known->canRead()) known.reset();
+  }
+  QImageReader guessed;
+  if (!known) {
+    guessed.setFileName(path);
+    if (!guessed.canRead())
+      return Error::InvalidPicture(shown_path + ": not a picture file that can be read");
+  }
+  QImageReader& probe = known ? *known : guessed;
   const QByteArray format = probe.format();
   const QSize size = probe.size();
   if (!size.isValid() || size.isEmpty())
