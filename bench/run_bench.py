@@ -22,6 +22,10 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
+                                "e2e"))
+import xsession  # noqa: E402  (the end-to-end tests' X server)
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 
@@ -119,34 +123,12 @@ def bare_regions(dx=0, dy=0):
 # --- the X server -----------------------------------------------------------
 
 
-class XServer:
-    """Xvfb on a display of its own choosing; -noreset, so that it does not
-    reset (and refuse connections for a moment) each time the last client
-    leaves between two runs."""
+class XServer(xsession.XServer):
+    """The end-to-end tests' Xvfb (with -noreset, so it does not refuse
+    connections between two runs), at a higher priority when allowed."""
 
     def __init__(self):
-        read_fd, write_fd = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp", "-dpi", "96", "-noreset"],
-            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            preexec_fn=boost)
-        os.close(write_fd)
-        number = b""
-        with os.fdopen(read_fd, "rb") as pipe:
-            while not number.endswith(b"\n"):
-                chunk = pipe.read(1)
-                if not chunk:
-                    raise RuntimeError("Xvfb did not start")
-                number += chunk
-        self.display = ":" + number.decode().strip()
-
-    def close(self):
-        self.proc.terminate()
-        try:
-            self.proc.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
+        super().__init__(preexec_fn=boost)
 
 
 # --- one program under test ---------------------------------------------------

@@ -1,7 +1,6 @@
 #include "platform/win32/wic_picture.h"
 
 #include <objbase.h>
-#include <shlwapi.h>
 #include <wincodec.h>
 
 #include <cstring>
@@ -152,18 +151,18 @@ Error DecodeFile(const std::string& path, int ratio, DecodedPicture* out) {
     return Error::InvalidPicture(path + ": the file is empty");
 
   if (!Factory()) return Error::InvalidPicture(path + ": the imaging component is not available");
-  Com<IStream> stream;
-  HRESULT hr = SHCreateStreamOnFileEx(native.c_str(), STGM_READ | STGM_SHARE_DENY_NONE,
-                                      FILE_ATTRIBUTE_NORMAL, FALSE, nullptr, stream.Put());
+  // The imaging component opens the file itself: no stream helper (and no
+  // further DLL to load at start) is needed.
+  Com<IWICBitmapDecoder> decoder;
+  HRESULT hr = Factory()->CreateDecoderFromFilename(native.c_str(), nullptr, GENERIC_READ,
+                                                    WICDecodeMetadataCacheOnDemand, decoder.Put());
   if (FAILED(hr)) {
     if (HRESULT_FACILITY(hr) == FACILITY_WIN32 && IsNotFound(HRESULT_CODE(hr)))
       return Error::FileNotFound(path);
-    return Error::PathFileAccess(path + ": " + SystemMessage(static_cast<DWORD>(hr)));
-  }
-  Com<IWICBitmapDecoder> decoder;
-  if (FAILED(Factory()->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Put())))
+    if (HRESULT_FACILITY(hr) == FACILITY_WIN32)
+      return Error::PathFileAccess(path + ": " + SystemMessage(HRESULT_CODE(hr)));
     return Error::InvalidPicture(path + ": not a picture file that can be read");
+  }
   return Decode(decoder.get(), path, ratio, out);
 }
 
@@ -284,8 +283,8 @@ void WicPicture::Draw(HDC dc, int dpi, POINT origin, const RECT& clip) const {
       BitBlt(dc, shown.x, shown.y, shown.width, shown.height, memory, sx, sy, SRCCOPY);
     } else {
       const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-      AlphaBlend(dc, shown.x, shown.y, shown.width, shown.height, memory, sx, sy, shown.width,
-                 shown.height, blend);
+      GdiAlphaBlend(dc, shown.x, shown.y, shown.width, shown.height, memory, sx, sy, shown.width,
+                    shown.height, blend);
     }
     SelectObject(memory, old);
   }

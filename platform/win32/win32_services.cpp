@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <algorithm>
 #include <climits>
 
@@ -125,8 +123,14 @@ int Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation, std
   const std::wstring target = Widen(file);
   const std::wstring args = parameters ? Widen(parameters) : std::wstring();
   const std::wstring dir = directory ? Widen(directory) : std::wstring();
+  // The shell is looked up on the first click and kept: it is a large set
+  // of DLLs that the menu does not need to show itself.
+  using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static const auto shell_execute = reinterpret_cast<ShellExecuteFn>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+  if (!shell_execute) return 0;
   HINSTANCE result =
-      ShellExecuteW(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),
+      shell_execute(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),
                     parameters ? args.c_str() : nullptr, directory ? dir.c_str() : nullptr, show);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }

@@ -30,7 +30,7 @@ def wait_until(predicate, timeout=10.0, step=0.05):
 class XServer:
     """Xvfb on a display number of its own choosing, and xdotool against it."""
 
-    def __init__(self, width=1280, height=1024):
+    def __init__(self, width=1280, height=1024, preexec_fn=None):
         read_fd, write_fd = os.pipe()
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
@@ -38,7 +38,8 @@ class XServer:
              # Without -noreset the server resets whenever its last client
              # leaves, and a client connecting meanwhile is turned away.
              "-noreset"],
-            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=preexec_fn)
         os.close(write_fd)
         number = b""
         with os.fdopen(read_fd, "rb") as pipe:
@@ -54,7 +55,10 @@ class XServer:
 
     def close(self):
         self.proc.terminate()
-        self.proc.wait(timeout=10)
+        try:
+            self.proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
 
     def run(self, *args, check=True):
         result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=20)
