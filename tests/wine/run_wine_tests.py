@@ -364,7 +364,7 @@ def wine_binary(names):
 
 
 class Window:
-    """One line of inspect.exe: a window with its rectangles in screen pixels."""
+    """One line of window_probe.exe: a window with its rectangles in screen pixels."""
 
     def __init__(self, line):
         fields = line.rstrip("\n").split("\t")
@@ -484,7 +484,7 @@ class Session:
         self.run(["xdotool", "click", "1"], timeout=20)
 
     def inspect(self, title):
-        out = self.run([self.wine, str(self.work / "inspect.exe"), title], timeout=60).stdout
+        out = self.run([self.wine, str(self.work / "window_probe.exe"), title], timeout=60).stdout
         return [Window(line) for line in out.splitlines() if line.strip()]
 
 
@@ -965,7 +965,7 @@ def build_helpers(work):
     flags = ["-Wall", "-Wextra", "-Werror", "-municode", "-O2", "-s", "-static"]
     subprocess.run([cc] + flags + ["-mwindows", str(HERE / "marker.c"), "-o",
                                    str(work / "marker.exe")], check=True, timeout=120)
-    subprocess.run([cc] + flags + [str(HERE / "inspect.c"), "-o", str(work / "inspect.exe"),
+    subprocess.run([cc] + flags + [str(HERE / "window_probe.c"), "-o", str(work / "window_probe.exe"),
                                    "-loleacc", "-lole32", "-loleaut32", "-luuid"],
                    check=True, timeout=120)
 
