@@ -64,6 +64,9 @@ QByteArray SniffFormat(const QString& path) {
 bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* image,
             QString* why) {
   QuietStderr quiet;
+  // The toolkit's own allocation cap (128 MB) would refuse pictures below
+  // the menu's limit: allow what 64 megapixels of 32-bit colour take.
+  QImageReader::setAllocationLimit(int((kMaxPicturePixels * 4) >> 20) + 1);
   QImageReader reader(path, format);
   reader.setAutoDetectImageFormat(false);
   reader.setAutoTransform(false);

@@ -162,8 +162,8 @@ class EnvironmentTest(XTestCase):
         self.addCleanup(menu.kill)
         window = self.x.wait_window("--name", ".")
         x, y, _, _ = self.x.geometry(window)
-        time.sleep(0.3)
-        shot = self.x.screenshot(os.path.join(OUT, name))
+        shot = self.x.painted_screenshot(os.path.join(OUT, name), x + 2 + 96 + 200,
+                                         y + 2 + 64 + 60, CYAN)
         title = self.x.name(window)
         menu.kill()
         return shot, x, y, title

@@ -35,7 +35,9 @@ class StartupTest(XTestCase):
         self.assertEqual(self.x.name(window), TITLE)
         x, y, width, height = self.x.geometry(window)
         self.assertEqual((width, height), (640, 478))
-        shot = self.x.screenshot(os.path.join(OUT, "demo-100.png"))
+        # Label 1's lower right corner is light cyan once the window is painted.
+        shot = self.x.painted_screenshot(os.path.join(OUT, "demo-100.png"),
+                                         x + 2 + 96 + 200, y + 2 + 64 + 60, CYAN)
         # Shown entries 1, 2, 3, 5, 6 have light-cyan labels; 4, 7, 8 are hidden.
         for n, shown in [(1, True), (2, True), (3, True), (4, False), (5, True), (6, True),
                          (7, False), (8, False)]:
@@ -49,7 +51,8 @@ class StartupTest(XTestCase):
         window = self.x.wait_window("--name", "^" + TITLE + "$")
         x, y, width, height = self.x.geometry(window)
         self.assertEqual((width, height), (1280, 956))
-        shot = self.x.screenshot(os.path.join(OUT, "demo-200.png"))
+        shot = self.x.painted_screenshot(os.path.join(OUT, "demo-200.png"),
+                                         x + 2 * (2 + 96 + 200), y + 2 * (2 + 64 + 60), CYAN)
         # Label 1 spans 2 x (96..309, 64..129) inside the 2-pixel border.
         self.assertEqual(self.x.pixel(shot, x + 2 * (2 + 96) + 2, y + 2 * (2 + 129) - 3), CYAN)
         self.assertEqual(self.x.pixel(shot, x + 2 * (2 + 309) - 3, y + 2 * (2 + 66)), CYAN)

@@ -134,6 +134,16 @@ class XServer:
         self.run("import", "-display", self.display, "-window", "root", path)
         return path
 
+    def painted_screenshot(self, path, x, y, colour, timeout=15.0):
+        """A screenshot taken once the pixel at (x, y) shows `colour`: a window
+        is mapped before it is painted."""
+        end = time.monotonic() + timeout
+        while True:
+            self.screenshot(path)
+            if self.pixel(path, x, y) == colour or time.monotonic() > end:
+                return path
+            time.sleep(0.1)
+
     def pixel(self, path, x, y):
         """The (r, g, b) of one pixel of a picture file."""
         out = subprocess.run(["convert", path, "-crop", f"1x1+{x}+{y}", "-depth", "8",
