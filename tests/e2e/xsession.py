@@ -259,6 +259,11 @@ class Menu:
             except ProcessLookupError:
                 self.proc.kill()
             self.proc.wait(timeout=10)
+        # A program the menu started may still hold the other ends, so the
+        # pipes are closed rather than read to their end.
+        for pipe in (self.proc.stdout, self.proc.stderr):
+            if pipe:
+                pipe.close()
 
 
 class XTestCase(unittest.TestCase):
