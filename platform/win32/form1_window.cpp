@@ -102,12 +102,23 @@ HMENU ChildId(int id) {
 
 }  // namespace
 
+template <Form1Window::Handler handler>
+LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return (self->*handler)(hwnd, message, wparam, lparam);
+}
+
 Form1Window::Form1Window() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   static const bool registered = [instance] {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
-    form.lpfnWndProc = FormProc;
+    form.lpfnWndProc = WindowProc<&Form1Window::OnFormMessage>;
     form.hInstance = instance;
     form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_DISCMENU));
     form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
@@ -115,7 +126,7 @@ Form1Window::Form1Window() {
     form.lpszClassName = kFormClass;
     WNDCLASSEXW box{};
     box.cbSize = sizeof box;
-    box.lpfnWndProc = PictureProc;
+    box.lpfnWndProc = WindowProc<&Form1Window::OnPictureMessage>;
     box.hInstance = instance;
     box.hCursor = form.hCursor;
     box.lpszClassName = kPictureBoxClass;
@@ -436,16 +447,6 @@ void Form1Window::DrawButton(const DRAWITEMSTRUCT& item) {
   DeleteDC(memory);
 }
 
-LRESULT CALLBACK Form1Window::FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->OnFormMessage(hwnd, message, wparam, lparam);
-}
-
 LRESULT Form1Window::OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
@@ -499,16 +500,6 @@ LRESULT Form1Window::OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARA
       break;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-LRESULT CALLBACK Form1Window::PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
-  return self->OnPictureMessage(hwnd, message, wparam, lparam);
 }
 
 LRESULT Form1Window::OnPictureMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

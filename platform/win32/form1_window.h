@@ -52,8 +52,11 @@ class Form1Window : public FormWindow {
   HWND label(int n) const { return labels_[n - 1]; }
 
  private:
-  static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK PictureProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  using Handler = LRESULT (Form1Window::*)(HWND, UINT, WPARAM, LPARAM);
+  // The window procedure of a class whose windows are created with this
+  // object as their creation parameter: it passes every message on to `handler`.
+  template <Handler handler>
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnPictureMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
