@@ -32,165 +32,10 @@
 #include <functional>
 #include <vector>
 
+#include "art_common.h"
+
+namespace discmenu::art {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-QString g_root;
-int g_failures = 0;
-
-// ---------------------------------------------------------------------------
-// Small helpers
-// ---------------------------------------------------------------------------
-
-QString outputPath(const QString& rel) {
-  const QString full = QDir(g_root).filePath(rel);
-  QDir().mkpath(QFileInfo(full).absolutePath());
-  return full;
-}
-
-void report(const QString& rel, bool ok, const QString& why = {}) {
-  if (ok) {
-    std::printf("wrote %s\n", qPrintable(rel));
-  } else {
-    std::fprintf(stderr, "make-art: cannot write %s: %s\n", qPrintable(rel), qPrintable(why));
-    ++g_failures;
-  }
-}
-
-QImage newImage(int w, int h, const QColor& fill) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(fill);
-  // 72 dpi, so the files do not depend on the screen the tool runs on.
-  img.setDotsPerMeterX(2835);
-  img.setDotsPerMeterY(2835);
-  return img;
-}
-
-void saveJpeg(const QImage& img, const QString& rel) {
-  QImage out = img.convertToFormat(QImage::Format_RGB32);
-  out.setDotsPerMeterX(2835);
-  out.setDotsPerMeterY(2835);
-  QImageWriter writer(outputPath(rel), "jpeg");
-  writer.setQuality(90);
-  writer.setOptimizedWrite(false);
-  writer.setProgressiveScanWrite(false);
-  const bool ok = writer.write(out);
-  report(rel, ok, writer.errorString());
-}
-
-QImage toStraightArgb(const QImage& img) {
-  QImage out = img.convertToFormat(QImage::Format_ARGB32);
-  out.setDotsPerMeterX(2835);
-  out.setDotsPerMeterY(2835);
-  return out;
-}
-
-void savePng(const QImage& img, const QString& rel) {
-  QImageWriter writer(outputPath(rel), "png");
-  const bool ok = writer.write(toStraightArgb(img));
-  report(rel, ok, writer.errorString());
-}
-
-QByteArray pngBytes(const QImage& img) {
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "png");
-  writer.write(toStraightArgb(img));
-  return data;
-}
-
-QFont uiFont(double pixelSize, bool bold) {
-  QFont f;
-  f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
-  f.setBold(bold);
-  f.setHintingPreference(QFont::PreferNoHinting);
-  f.setStyleStrategy(QFont::PreferAntialias);
-  return f;
-}
-
-// Deterministic pseudo random numbers (plain LCG, fixed seed).
-class Lcg {
- public:
-  explicit Lcg(uint32_t seed) : state_(seed) {}
-  double next() {
-    state_ = state_ * 1664525u + 1013904223u;
-    return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 24);
-  }
-  double range(double lo, double hi) { return lo + (hi - lo) * next(); }
-
- private:
-  uint32_t state_;
-};
-
-double smoothstep(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3.0 - 2.0 * t);
-}
-
-QColor withAlpha(QColor c, int a) {
-  c.setAlpha(a);
-  return c;
-}
-
-// Running-sum blur of one line of premultiplied pixels (edges clamped).
-void blurLine(QRgb* p, int stride, int n, int r, std::vector<QRgb>& tmp) {
-  for (int i = 0; i < n; ++i) tmp[i] = p[i * stride];
-  const int win = 2 * r + 1;
-  auto at = [&](int i) { return tmp[std::clamp(i, 0, n - 1)]; };
-  int sa = 0, sr = 0, sg = 0, sb = 0;
-  for (int k = -r; k <= r; ++k) {
-    const QRgb c = at(k);
-    sa += qAlpha(c);
-    sr += qRed(c);
-    sg += qGreen(c);
-    sb += qBlue(c);
-  }
-  for (int i = 0; i < n; ++i) {
-    p[i * stride] = qRgba(sr / win, sg / win, sb / win, sa / win);
-    const QRgb out = at(i - r);
-    const QRgb in = at(i + r + 1);
-    sa += qAlpha(in) - qAlpha(out);
-    sr += qRed(in) - qRed(out);
-    sg += qGreen(in) - qGreen(out);
-    sb += qBlue(in) - qBlue(out);
-  }
-}
-
-// Three box passes give a good approximation of a Gaussian blur.
-void softBlur(QImage& img, int radius) {
-  if (radius < 1) return;
-  Q_ASSERT(img.format() == QImage::Format_ARGB32_Premultiplied);
-  const int w = img.width();
-  const int h = img.height();
-  std::vector<QRgb> tmp(std::max(w, h));
-  const int stride = static_cast<int>(img.bytesPerLine() / 4);
-  for (int pass = 0; pass < 3; ++pass) {
-    for (int y = 0; y < h; ++y)
-      blurLine(reinterpret_cast<QRgb*>(img.scanLine(y)), 1, w, radius, tmp);
-    auto* base = reinterpret_cast<QRgb*>(img.bits());
-    for (int x = 0; x < w; ++x) blurLine(base + x, stride, h, radius, tmp);
-  }
-}
-
-// Draws at `factor` times the size and scales down with area averaging.
-QImage supersample(int w, int h, int factor, const QColor& fill,
-                   const std::function<void(QPainter&)>& draw) {
-  QImage big = newImage(w * factor, h * factor, fill);
-  {
-    QPainter p(&big);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(factor, factor);
-    draw(p);
-  }
-  QImage small = big.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  small.setDotsPerMeterX(2835);
-  small.setDotsPerMeterY(2835);
-  return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 // ---------------------------------------------------------------------------
 // Placeholder button: an open carton box holding an optical disc
@@ -1446,19 +1291,22 @@ QImage renderIcon(IconPainter draw, int size) {
 }
 
 }  // namespace
+}  // namespace discmenu::art
 
 int main(int argc, char** argv) {
+  using namespace discmenu::art;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: make-art <repository root>\n");
     return 2;
   }
-  g_root = QString::fromLocal8Bit(argv[1]);
-  if (!QFileInfo(g_root).isDir()) {
+  const QString root = QString::fromLocal8Bit(argv[1]);
+  if (!QFileInfo(root).isDir()) {
     std::fprintf(stderr, "make-art: %s is not a directory\n", argv[1]);
     return 2;
   }
+  setOutputRoot(root);
 
   // Placeholders used when a menu has no pictures of its own.
   saveJpeg(makePlaceholderButton(), QStringLiteral("resources/placeholder/button.jpg"));
@@ -1487,5 +1335,5 @@ int main(int argc, char** argv) {
             QStringLiteral("examples/demo/menu/button%1@2x.png").arg(i + 1));
   }
 
-  return g_failures == 0 ? 0 : 1;
+  return failureCount() == 0 ? 0 : 1;
 }

@@ -1,0 +1,62 @@
+// Helpers shared by every picture make-art draws: where files go, how they are
+// encoded, fonts, blur, supersampling and a fixed-seed random generator.
+//
+// Everything here aims at output that depends only on this source and the
+// installed fonts, never on the screen or the run, so the files can be
+// regenerated and compared byte for byte.
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace discmenu::art {
+
+// Paths given to the save functions are relative to this folder.
+void setOutputRoot(const QString& root);
+// Absolute path for `rel`, with its folder created.
+QString outputPath(const QString& rel);
+// Prints what was written, or counts a failure for the exit status.
+void report(const QString& rel, bool ok, const QString& why = {});
+int failureCount();
+
+// A premultiplied image filled with `fill`, at a fixed 72 dpi.
+QImage newImage(int w, int h, const QColor& fill);
+
+void saveJpeg(const QImage& img, const QString& rel);
+void savePng(const QImage& img, const QString& rel);
+QByteArray pngBytes(const QImage& img);
+
+QFont uiFont(double pixelSize, bool bold);
+
+// Deterministic pseudo random numbers (plain LCG, fixed seed).
+class Lcg {
+ public:
+  explicit Lcg(uint32_t seed) : state_(seed) {}
+  double next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return static_cast<double>(state_ >> 8) / static_cast<double>(1u << 24);
+  }
+  double range(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+ private:
+  uint32_t state_;
+};
+
+double smoothstep(double e0, double e1, double x);
+QColor withAlpha(QColor c, int a);
+
+// Three box passes approximating a Gaussian blur; `img` must be premultiplied.
+void softBlur(QImage& img, int radius);
+
+// Draws at `factor` times the size and scales down with area averaging.
+QImage supersample(int w, int h, int factor, const QColor& fill,
+                   const std::function<void(QPainter&)>& draw);
+
+}  // namespace discmenu::art
