@@ -1,0 +1,307 @@
+// The placeholder background: a lighthouse and whitewashed walls on a headland
+// under a blue sky, drawn at twice the size and scaled down.
+#include "assets.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+#include "art_common.h"
+
+namespace discmenu::art {
+
+namespace {
+
+void drawLighthouseScene(QPainter& p) {
+  const double horizon = 292;
+
+  // Sky.
+  {
+    QLinearGradient g(0, 0, 0, horizon);
+    g.setColorAt(0.0, QColor(22, 86, 184));
+    g.setColorAt(0.55, QColor(70, 145, 222));
+    g.setColorAt(1.0, QColor(168, 210, 242));
+    p.fillRect(QRectF(0, 0, 640, horizon + 1), g);
+    QRadialGradient sun(QPointF(120, 60), 190);
+    sun.setColorAt(0.0, QColor(255, 255, 240, 120));
+    sun.setColorAt(0.25, QColor(255, 255, 240, 40));
+    sun.setColorAt(1.0, QColor(255, 255, 240, 0));
+    p.fillRect(QRectF(0, 0, 640, horizon + 1), sun);
+  }
+
+  // Distant coast on the left.
+  p.setPen(Qt::NoPen);
+  {
+    QPainterPath hill;
+    hill.moveTo(0, horizon + 1);
+    hill.lineTo(0, horizon - 14);
+    hill.cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8);
+    hill.cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1);
+    hill.closeSubpath();
+    p.setBrush(QColor(120, 160, 192));
+    p.drawPath(hill);
+  }
+
+  // Sea.
+  {
+    QLinearGradient g(0, horizon, 0, 440);
+    g.setColorAt(0.0, QColor(44, 118, 182));
+    g.setColorAt(1.0, QColor(14, 66, 132));
+    p.fillRect(QRectF(0, horizon, 640, 480 - horizon), g);
+    Lcg rng(1207);
+    for (int i = 0; i < 60; ++i) {
+      const double y = rng.range(horizon + 4, 392);
+      const double depth = (y - horizon) / (400 - horizon);
+      const double len = 6 + 22 * depth * rng.next();
+      const double x = rng.range(0, 420);
+      p.setPen(QPen(QColor(210, 235, 250, static_cast<int>(50 + 70 * rng.next())), 0.8 + depth));
+      p.drawLine(QPointF(x, y), QPointF(x + len, y));
+    }
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(0, horizon, 640, 1.2), QColor(235, 245, 252, 150));
+  }
+
+  // Headland.
+  QPainterPath land;
+  land.moveTo(0, 480);
+  land.lineTo(0, 418);
+  land.cubicTo(90, 410, 180, 398, 250, 378);
+  land.cubicTo(290, 366, 318, 346, 350, 336);
+  land.cubicTo(400, 326, 520, 322, 640, 320);
+  land.lineTo(640, 480);
+  land.closeSubpath();
+  {
+    // Rocky cliff edge just under the grass line.
+    QPainterPath cliff;
+    cliff.moveTo(0, 430);
+    cliff.cubicTo(90, 422, 180, 410, 250, 390);
+    cliff.cubicTo(290, 378, 318, 358, 350, 348);
+    cliff.lineTo(350, 336);
+    cliff.cubicTo(318, 346, 290, 366, 250, 378);
+    cliff.cubicTo(180, 398, 90, 410, 0, 418);
+    cliff.closeSubpath();
+    QLinearGradient g(0, 330, 0, 440);
+    g.setColorAt(0.0, QColor(168, 146, 118));
+    g.setColorAt(1.0, QColor(120, 100, 84));
+    p.setBrush(g);
+    p.drawPath(land);
+    p.setBrush(QColor(98, 82, 70, 120));
+    p.drawPath(cliff);
+  }
+  {
+    QPainterPath grass;
+    grass.moveTo(0, 480);
+    grass.lineTo(0, 432);
+    grass.cubicTo(90, 424, 180, 412, 252, 392);
+    grass.cubicTo(292, 380, 322, 360, 354, 350);
+    grass.cubicTo(404, 340, 520, 334, 640, 332);
+    grass.lineTo(640, 480);
+    grass.closeSubpath();
+    QLinearGradient g(0, 330, 0, 480);
+    g.setColorAt(0.0, QColor(150, 168, 86));
+    g.setColorAt(1.0, QColor(92, 120, 58));
+    p.setBrush(g);
+    p.drawPath(grass);
+  }
+
+  // Lighthouse tower.
+  const double cx = 482;
+  const double baseY = 334;
+  const double topY = 124;
+  const double baseHalf = 31;
+  const double topHalf = 20;
+  auto halfAt = [&](double y) {
+    return baseHalf + (topHalf - baseHalf) * (baseY - y) / (baseY - topY);
+  };
+  {
+    const int bands = 6;
+    const double bandH = (baseY - topY) / bands;
+    for (int i = 0; i < bands; ++i) {
+      const double y0 = baseY - i * bandH;
+      const double y1 = y0 - bandH;
+      const bool dark = (i % 2) == 0;
+      QLinearGradient g(cx - baseHalf, 0, cx + baseHalf, 0);
+      if (dark) {
+        g.setColorAt(0.0, QColor(58, 58, 64));
+        g.setColorAt(0.35, QColor(40, 40, 46));
+        g.setColorAt(1.0, QColor(12, 12, 16));
+      } else {
+        g.setColorAt(0.0, QColor(252, 252, 250));
+        g.setColorAt(0.35, QColor(244, 244, 242));
+        g.setColorAt(1.0, QColor(176, 184, 198));
+      }
+      p.setBrush(g);
+      const double h0 = halfAt(y0);
+      const double h1 = halfAt(y1);
+      p.drawPolygon(QPolygonF{QPointF(cx - h0, y0), QPointF(cx + h0, y0), QPointF(cx + h1, y1),
+                              QPointF(cx - h1, y1)});
+    }
+    // Small windows in the white bands.
+    p.setBrush(QColor(40, 52, 70));
+    for (int i = 1; i < bands; i += 2) {
+      const double yc = baseY - (i + 0.5) * bandH;
+      p.drawRoundedRect(QRectF(cx - 5, yc - 7, 8, 14), 3, 3);
+    }
+  }
+  // Gallery, lantern and roof.
+  {
+    p.setBrush(QColor(30, 30, 36));
+    p.drawRect(QRectF(cx - 29, topY - 7, 58, 7));
+    p.setPen(QPen(QColor(30, 30, 36), 1.6));
+    p.drawLine(QPointF(cx - 27, topY - 22), QPointF(cx + 27, topY - 22));
+    for (int i = 0; i <= 9; ++i) {
+      const double x = cx - 27 + i * 6;
+      p.drawLine(QPointF(x, topY - 22), QPointF(x, topY - 7));
+    }
+    p.setPen(Qt::NoPen);
+    // Lantern glass with a warm glow.
+    QRadialGradient glow(QPointF(cx, topY - 30), 60);
+    glow.setColorAt(0.0, QColor(255, 250, 210, 110));
+    glow.setColorAt(1.0, QColor(255, 250, 210, 0));
+    p.setBrush(glow);
+    p.drawEllipse(QPointF(cx, topY - 30), 60, 60);
+    QLinearGradient glass(cx - 15, 0, cx + 15, 0);
+    glass.setColorAt(0.0, QColor(255, 248, 214));
+    glass.setColorAt(1.0, QColor(236, 210, 140));
+    p.setBrush(glass);
+    p.drawRect(QRectF(cx - 15, topY - 40, 30, 33));
+    p.setPen(QPen(QColor(28, 28, 34), 2.2));
+    for (double x : {cx - 15.0, cx - 5.0, cx + 5.0, cx + 15.0})
+      p.drawLine(QPointF(x, topY - 40), QPointF(x, topY - 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(22, 22, 28));
+    QPainterPath roof;
+    roof.moveTo(cx - 20, topY - 39);
+    roof.cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62);
+    roof.cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39);
+    roof.closeSubpath();
+    p.drawPath(roof);
+    p.drawRect(QRectF(cx - 1.2, topY - 74, 2.4, 13));
+    p.drawEllipse(QPointF(cx, topY - 64), 3.2, 3.2);
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawEllipse(QPointF(cx - 9, topY - 52), 3.5, 6);
+  }
+  // Door at the foot of the tower.
+  p.setBrush(QColor(32, 70, 140));
+  {
+    QPainterPath door;
+    door.moveTo(cx - 9, baseY);
+    door.lineTo(cx - 9, baseY - 20);
+    door.arcTo(QRectF(cx - 9, baseY - 29, 18, 18), 180, -180);
+    door.lineTo(cx + 9, baseY);
+    door.closeSubpath();
+    p.drawPath(door);
+  }
+
+  // Keeper's house: white cubes with flat roofs and blue shutters.
+  auto whiteBlock = [&](const QRectF& front, double sideW, double roofH) {
+    // Sunlit front.
+    QLinearGradient g(front.topLeft(), front.bottomLeft());
+    g.setColorAt(0.0, QColor(255, 255, 253));
+    g.setColorAt(1.0, QColor(236, 238, 240));
+    p.setBrush(g);
+    p.drawRect(front);
+    // Shaded side.
+    p.setBrush(QColor(196, 206, 222));
+    p.drawPolygon(QPolygonF{front.topRight(), QPointF(front.right() + sideW, front.top() - roofH),
+                            QPointF(front.right() + sideW, front.bottom() - roofH),
+                            front.bottomRight()});
+    // Roof top.
+    p.setBrush(QColor(226, 230, 236));
+    p.drawPolygon(QPolygonF{front.topLeft(), front.topRight(),
+                            QPointF(front.right() + sideW, front.top() - roofH),
+                            QPointF(front.left() + sideW, front.top() - roofH)});
+    // Parapet line.
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(QRectF(front.left() - 1, front.top() - 2, front.width() + 2, 3));
+  };
+  whiteBlock(QRectF(380, 296, 64, 42), 10, 6);
+  whiteBlock(QRectF(352, 312, 40, 28), 8, 5);
+  p.setBrush(QColor(36, 92, 176));
+  p.drawRect(QRectF(392, 308, 10, 12));
+  p.drawRect(QRectF(420, 308, 10, 12));
+  p.drawRect(QRectF(362, 320, 8, 18));
+  p.setBrush(QColor(20, 40, 80, 150));
+  p.drawRect(QRectF(394, 310, 6, 8));
+  p.drawRect(QRectF(422, 310, 6, 8));
+
+  // Long whitewashed wall in front of the buildings.
+  {
+    QPainterPath wall;
+    wall.moveTo(300, 366);
+    wall.cubicTo(330, 352, 360, 344, 400, 340);
+    wall.lineTo(640, 336);
+    wall.lineTo(640, 354);
+    wall.lineTo(400, 359);
+    wall.cubicTo(360, 362, 330, 370, 300, 384);
+    wall.closeSubpath();
+    QLinearGradient g(0, 336, 0, 384);
+    g.setColorAt(0.0, QColor(255, 255, 252));
+    g.setColorAt(1.0, QColor(226, 230, 236));
+    p.setBrush(g);
+    p.drawPath(wall);
+    // Coping along the top edge.
+    p.setPen(QPen(QColor(205, 214, 226), 2.0));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath top;
+    top.moveTo(300, 367);
+    top.cubicTo(330, 353, 360, 345, 400, 341);
+    top.lineTo(640, 337);
+    p.drawPath(top);
+    p.setPen(Qt::NoPen);
+    // Shadow cast on the grass.
+    QPainterPath shade;
+    shade.moveTo(300, 384);
+    shade.cubicTo(330, 370, 360, 362, 400, 359);
+    shade.lineTo(640, 354);
+    shade.lineTo(640, 362);
+    shade.lineTo(400, 368);
+    shade.cubicTo(360, 371, 330, 380, 306, 392);
+    shade.closeSubpath();
+    p.setBrush(QColor(40, 60, 30, 90));
+    p.drawPath(shade);
+    // Rounded end pier where the wall stops.
+    p.setBrush(QColor(250, 250, 248));
+    p.drawRoundedRect(QRectF(296, 360, 12, 28), 3, 3);
+    p.setBrush(QColor(205, 214, 226));
+    p.drawRoundedRect(QRectF(304, 361, 4, 26), 2, 2);
+    // Gate posts.
+    p.setBrush(QColor(250, 250, 248));
+    p.drawRect(QRectF(560, 326, 9, 30));
+    p.drawRect(QRectF(596, 325, 9, 30));
+    p.setBrush(QColor(196, 206, 222));
+    p.drawRect(QRectF(566, 326, 3, 30));
+    p.drawRect(QRectF(602, 325, 3, 30));
+  }
+
+  // Shrubs and stones in the foreground.
+  {
+    Lcg rng(77);
+    for (int i = 0; i < 9; ++i) {
+      const double x = rng.range(20, 620);
+      const double y = rng.range(410, 468);
+      const double r = rng.range(5, 12);
+      p.setBrush(QColor(62, 92, 44, 220));
+      p.drawEllipse(QPointF(x, y), r * 1.6, r);
+      p.setBrush(QColor(110, 140, 70, 160));
+      p.drawEllipse(QPointF(x - r * 0.4, y - r * 0.35), r * 0.8, r * 0.5);
+    }
+    for (int i = 0; i < 6; ++i) {
+      const double x = rng.range(40, 600);
+      const double y = rng.range(420, 472);
+      p.setBrush(QColor(190, 182, 168));
+      p.drawEllipse(QPointF(x, y), 7, 4);
+      p.setBrush(QColor(140, 132, 122));
+      p.drawEllipse(QPointF(x + 1.5, y + 1.5), 5, 2.5);
+    }
+  }
+}
+
+}  // namespace
+
+QImage makePlaceholderBackground() {
+  return supersample(640, 480, 2, Qt::white, drawLighthouseScene);
+}
+
+}  // namespace discmenu::art
