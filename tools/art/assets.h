@@ -10,4 +10,7 @@ namespace discmenu::art {
 QImage makePlaceholderButton();
 QImage makePlaceholderBackground();
 
+// The application icon, `size` pixels square.
+QImage makeAppIcon(int size);
+
 }  // namespace discmenu::art
