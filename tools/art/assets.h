@@ -6,11 +6,19 @@
 
 namespace discmenu::art {
 
+// A menu has eight buttons, numbered from 1.
+constexpr int kButtonCount = 8;
+
 // Shown when a menu has no pictures of its own: 64x64 and 640x480.
 QImage makePlaceholderButton();
 QImage makePlaceholderBackground();
 
 // The application icon, `size` pixels square.
 QImage makeAppIcon(int size);
+
+// The demo menu: its background at `scale` times 640x480, and button n as a
+// `size` pixel square.
+QImage makeDemoBackground(int scale);
+QImage makeDemoButton(int n, int size);
 
 }  // namespace discmenu::art

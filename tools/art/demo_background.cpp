@@ -1,0 +1,246 @@
+// The demo menu's background: a night sky with aurora curtains over mountains,
+// the product mark, title and footer of the made-up "Aurora Studio" disc.
+#include "assets.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+
+#include "art_common.h"
+
+namespace discmenu::art {
+
+// Everything is laid out on a 640x480 canvas; `scale` renders it larger.
+QImage makeDemoBackground(int scale) {
+  const double s = scale;
+  const int W = 640 * scale;
+  const int H = 480 * scale;
+  QImage img = newImage(W, H, Qt::black);
+
+  {
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(s, s);
+    const QRectF all(0, 0, 640, 480);
+
+    QLinearGradient base(0, 0, 0, 480);
+    base.setColorAt(0.0, QColor(9, 20, 44));
+    base.setColorAt(0.5, QColor(13, 34, 68));
+    base.setColorAt(1.0, QColor(7, 16, 36));
+    p.fillRect(all, base);
+
+    QRadialGradient teal(QPointF(640, 0), 520);
+    teal.setColorAt(0.0, QColor(22, 110, 128, 120));
+    teal.setColorAt(0.5, QColor(22, 90, 120, 40));
+    teal.setColorAt(1.0, QColor(22, 90, 120, 0));
+    p.fillRect(all, teal);
+
+    QRadialGradient violet(QPointF(660, 500), 380);
+    violet.setColorAt(0.0, QColor(96, 60, 170, 110));
+    violet.setColorAt(1.0, QColor(96, 60, 170, 0));
+    p.fillRect(all, violet);
+
+    QRadialGradient shade(QPointF(60, 260), 380);
+    shade.setColorAt(0.0, QColor(0, 0, 0, 0));
+    shade.setColorAt(1.0, QColor(0, 0, 10, 50));
+    p.fillRect(all, shade);
+
+    // Sparse stars, kept out of the title and the button area.
+    Lcg rng(2026);
+    for (int i = 0; i < 70; ++i) {
+      const double x = rng.range(300, 640);
+      const double y = rng.range(2, 58);
+      const double r = rng.range(0.35, 1.0);
+      const int a = static_cast<int>(rng.range(60, 200) * smoothstep(300, 420, x));
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(220, 236, 255, a));
+      p.drawEllipse(QPointF(x, y), r, r);
+    }
+  }
+
+  // Aurora curtains in the upper right, drawn on their own layer and softened.
+  // Each curtain has a bright lower hem with rays rising from it.
+  {
+    QImage layer = newImage(W, H, Qt::transparent);
+    QPainter a(&layer);
+    a.setRenderHint(QPainter::Antialiasing);
+    a.scale(s, s);
+    a.setPen(Qt::NoPen);
+    struct Curtain {
+      double x0, x1, base, tilt, amp1, amp2, rays, strength;
+      QColor hem, top;
+    };
+    const std::array<Curtain, 2> curtains = {{
+        {380, 660, 30, -0.02, 7, 4, 38, 0.55, QColor(120, 150, 255), QColor(190, 90, 220)},
+        {300, 660, 54, -0.07, 9, 5, 56, 1.0, QColor(90, 255, 180), QColor(150, 90, 230)},
+    }};
+    for (const Curtain& c : curtains) {
+      for (double x = c.x0; x <= c.x1; x += 0.75) {
+        const double u = x - c.x0;
+        const double hem =
+            c.base + c.amp1 * std::sin(u / 70.0) + c.amp2 * std::sin(u / 27.0 + 1.1) + c.tilt * u;
+        const double len = c.rays * (0.7 + 0.3 * std::sin(u / 19.0 + 0.4));
+        const double fade = smoothstep(c.x0, c.x0 + 130, x);
+        const double rayMod =
+            0.55 + 0.45 * std::pow(std::sin(u / 6.5) * std::sin(u / 17.0 + 2.0), 2);
+        const int alpha = static_cast<int>(165 * c.strength * fade * rayMod);
+        QLinearGradient g(0, hem + 3, 0, hem - len);
+        g.setColorAt(0.0, withAlpha(c.hem, 0));
+        g.setColorAt(0.06, withAlpha(c.hem, alpha));
+        g.setColorAt(0.35, withAlpha(c.hem, alpha / 2));
+        g.setColorAt(0.7, withAlpha(c.top, alpha / 5));
+        g.setColorAt(1.0, withAlpha(c.top, 0));
+        a.fillRect(QRectF(x, hem - len, 0.9, len + 3), g);
+      }
+    }
+    a.end();
+    softBlur(layer, static_cast<int>(std::lround(1.5 * s)));
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(0, 0, layer);
+  }
+
+  // Large, very soft rings on the right side.
+  {
+    QImage layer = newImage(W, H, Qt::transparent);
+    QPainter a(&layer);
+    a.setRenderHint(QPainter::Antialiasing);
+    a.scale(s, s);
+    a.setBrush(Qt::NoBrush);
+    a.setPen(QPen(QColor(60, 200, 220, 34), 26));
+    a.drawEllipse(QPointF(860, 250), 270, 270);
+    a.setPen(QPen(QColor(130, 90, 230, 30), 16));
+    a.drawEllipse(QPointF(840, 300), 200, 200);
+    a.end();
+    softBlur(layer, static_cast<int>(std::lround(9 * s)));
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.drawImage(0, 0, layer);
+  }
+
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(s, s);
+
+  // Mountain silhouettes along the bottom right.
+  {
+    QPainterPath far;
+    far.moveTo(300, 480);
+    far.lineTo(300, 470);
+    far.cubicTo(360, 462, 400, 446, 440, 430);
+    far.lineTo(468, 416);
+    far.lineTo(490, 424);
+    far.lineTo(530, 404);
+    far.lineTo(560, 418);
+    far.lineTo(588, 408);
+    far.lineTo(640, 430);
+    far.lineTo(640, 480);
+    far.closeSubpath();
+    QLinearGradient g(0, 400, 0, 480);
+    g.setColorAt(0.0, QColor(30, 52, 92));
+    g.setColorAt(1.0, QColor(12, 24, 48));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(far);
+    // Light catching the ridge.
+    p.setPen(QPen(QColor(120, 220, 230, 70), 0.8));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath ridge;
+    ridge.moveTo(440, 430);
+    ridge.lineTo(468, 416);
+    ridge.lineTo(490, 424);
+    ridge.lineTo(530, 404);
+    ridge.lineTo(560, 418);
+    ridge.lineTo(588, 408);
+    ridge.lineTo(640, 430);
+    p.drawPath(ridge);
+
+    QPainterPath near;
+    near.moveTo(360, 480);
+    near.cubicTo(420, 470, 470, 452, 510, 442);
+    near.lineTo(546, 430);
+    near.lineTo(574, 444);
+    near.lineTo(610, 432);
+    near.lineTo(640, 446);
+    near.lineTo(640, 480);
+    near.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(7, 15, 32));
+    p.drawPath(near);
+  }
+
+  // Thin separators under the title and above the footer.
+  {
+    QLinearGradient g(24, 0, 616, 0);
+    g.setColorAt(0.0, QColor(120, 220, 240, 110));
+    g.setColorAt(0.6, QColor(120, 220, 240, 40));
+    g.setColorAt(1.0, QColor(120, 220, 240, 0));
+    p.fillRect(QRectF(24, 57, 592, 0.8), g);
+    p.fillRect(QRectF(24, 398, 592, 0.8), g);
+  }
+
+  // Product mark: a rounded tile with a peak and an aurora swoosh.
+  {
+    const QRectF tile(24, 12, 40, 40);
+    QLinearGradient g(tile.topLeft(), tile.bottomRight());
+    g.setColorAt(0.0, QColor(60, 230, 190));
+    g.setColorAt(0.55, QColor(40, 150, 220));
+    g.setColorAt(1.0, QColor(120, 80, 220));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRoundedRect(tile, 10, 10);
+    p.setBrush(QColor(255, 255, 255, 50));
+    p.drawRoundedRect(QRectF(26, 14, 36, 16), 8, 8);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF{QPointF(31, 45), QPointF(44, 24), QPointF(57, 45), QPointF(51.5, 45),
+                            QPointF(44, 32.5), QPointF(36.5, 45)});
+    p.setPen(QPen(QColor(255, 255, 255, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath swoosh;
+    swoosh.moveTo(29, 39);
+    swoosh.cubicTo(38, 33, 48, 41, 59, 33);
+    p.drawPath(swoosh);
+  }
+
+  // Title and subtitle.
+  {
+    const QFont title = uiFont(27, true);
+    const QFontMetricsF fm(title);
+    p.setFont(title);
+    p.setPen(QColor(0, 0, 0, 90));
+    p.drawText(QPointF(75.5, 38.5), QStringLiteral("Aurora Studio"));
+    p.setPen(QColor(246, 250, 255));
+    p.drawText(QPointF(74, 37), QStringLiteral("Aurora Studio"));
+    const double x5 = 74 + fm.horizontalAdvance(QStringLiteral("Aurora Studio ")) - 1;
+    QLinearGradient g(x5, 14, x5 + 18, 38);
+    g.setColorAt(0.0, QColor(110, 250, 210));
+    g.setColorAt(1.0, QColor(70, 180, 255));
+    p.setPen(QPen(QBrush(g), 1));
+    p.drawText(QPointF(x5, 37), QStringLiteral("5"));
+
+    p.setFont(uiFont(11.5, false));
+    p.setPen(QColor(150, 180, 214));
+    p.drawText(QPointF(75, 52), QStringLiteral("Creative suite for images, sound and video"));
+  }
+
+  // Footer.
+  {
+    p.setFont(uiFont(11, false));
+    p.setPen(QColor(150, 172, 205));
+    p.drawText(QPointF(24, 424),
+               QString::fromUtf8("\u00a9 2026 Aurora Software \u2014 Insert the disc and choose an "
+                                 "option"));
+    p.setPen(QColor(110, 132, 168));
+    p.drawText(QPointF(24, 442), QStringLiteral("Version 5.0  \u00b7  Installation disc 1 of 1"));
+  }
+  p.end();
+  return img;
+}
+
+}  // namespace discmenu::art
