@@ -21,8 +21,10 @@ int g_failures = 0;
 // 72 dpi, so the files do not depend on the screen the tool runs on.
 constexpr int kDotsPerMeter = 2835;
 
-QImage toStraightArgb(const QImage& img) {
-  QImage out = img.convertToFormat(QImage::Format_ARGB32);
+// PNG files carry straight alpha, and only when the picture has any.
+QImage forPng(const QImage& img) {
+  QImage out =
+      img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   out.setDotsPerMeterX(kDotsPerMeter);
   out.setDotsPerMeterY(kDotsPerMeter);
   return out;
@@ -99,7 +101,7 @@ void saveJpeg(const QImage& img, const QString& rel) {
 
 void savePng(const QImage& img, const QString& rel) {
   QImageWriter writer(outputPath(rel), "png");
-  const bool ok = writer.write(toStraightArgb(img));
+  const bool ok = writer.write(forPng(img));
   report(rel, ok, writer.errorString());
 }
 
@@ -108,7 +110,7 @@ QByteArray pngBytes(const QImage& img) {
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
-  writer.write(toStraightArgb(img));
+  writer.write(forPng(img));
   return data;
 }
 
