@@ -21,4 +21,9 @@ QImage makeAppIcon(int size);
 QImage makeDemoBackground(int scale);
 QImage makeDemoButton(int n, int size);
 
+// What `discmenu-tool init` puts into a new menu folder: a 640x480 background
+// and button n as a square the buttons show whole.
+QImage makeStarterBackground();
+QImage makeStarterButton(int n);
+
 }  // namespace discmenu::art

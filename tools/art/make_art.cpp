@@ -56,5 +56,10 @@ int main(int argc, char** argv) {
     savePng(makeDemoButton(n, 128), QStringLiteral("examples/demo/menu/button%1@2x.png").arg(n));
   }
 
+  // Starter pictures for `discmenu-tool init`.
+  savePng(makeStarterBackground(), QStringLiteral("resources/starter/background.png"));
+  for (int n = 1; n <= kButtonCount; ++n)
+    savePng(makeStarterButton(n), QStringLiteral("resources/starter/button%1.png").arg(n));
+
   return failureCount() == 0 ? 0 : 1;
 }
