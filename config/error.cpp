@@ -16,6 +16,8 @@ const char* Error::text() const {
       return "Input past end of file";
     case kPathFileAccess:
       return "Path/File access error";
+    case kDllFunctionNotFound:
+      return "Specified DLL function not found";
     case kInvalidPicture:
       return "Invalid picture";
   }

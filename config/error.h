@@ -7,7 +7,7 @@
 
 namespace discmenu {
 
-class Error {
+class [[nodiscard]] Error {
  public:
   // Numbers of the runtime errors that the menu can raise.
   enum Number : int {
@@ -17,6 +17,7 @@ class Error {
     kFileNotFound = 53,
     kInputPastEndOfFile = 62,
     kPathFileAccess = 75,
+    kDllFunctionNotFound = 453,
     kInvalidPicture = 481,
   };
 
@@ -26,6 +27,9 @@ class Error {
   static Error FileNotFound(std::string detail) { return Error(kFileNotFound, detail); }
   static Error InputPastEndOfFile(std::string detail) { return Error(kInputPastEndOfFile, detail); }
   static Error PathFileAccess(std::string detail) { return Error(kPathFileAccess, detail); }
+  static Error DllFunctionNotFound(std::string detail) {
+    return Error(kDllFunctionNotFound, detail);
+  }
   static Error InvalidPicture(std::string detail) { return Error(kInvalidPicture, detail); }
 
   bool ok() const { return number_ == kOk; }

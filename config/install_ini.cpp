@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/diagnostics.h"
+
 namespace discmenu {
 
 namespace {
@@ -102,66 +104,104 @@ Tokenizer::Result Tokenizer::Next(Item* item) {
 
 namespace {
 
-Variant ToVariant(const Item& item) {
-  return item.quoted ? Variant::Text(item.text) : VariantFromUnquoted(item.text);
+constexpr size_t kFirstRead = 16 * 1024;
+
+// Tokenizes `text` into `out->items` up to the 34th item. Returns what the
+// tokenizer said last.
+Tokenizer::Result FirstItems(const DecodedText& text, bool eof, ItemsRead* out) {
+  Tokenizer tokenizer(text.utf8, eof);
+  out->items.clear();
+  Item item;
+  Tokenizer::Result r = Tokenizer::Result::kItem;
+  while (out->items.size() < kItemCount &&
+         (r = tokenizer.Next(&item)) == Tokenizer::Result::kItem) {
+    item.number = static_cast<int>(out->items.size()) + 1;
+    out->items.push_back(std::move(item));
+  }
+  out->stopped_at = tokenizer.position();
+  return r;
 }
 
-void Store(const std::array<Item, kItemCount>& items, MenuSettings* s) {
-  for (int n = 0; n < kEntryCount; ++n) {
-    s->ShowFlag[n] = ToVariant(items[n]);
-    s->LabelCaption[n] = ToVariant(items[8 + n]);
-    s->Target[n] = ToVariant(items[16 + n]);
+// Reads on to the end of the file (or kMaxScannedBytes) and records the items
+// after the 34th that hold something; blank ones are harmless.
+Error ReadTheRest(ByteSource& in, std::string* bytes, bool eof, const LegacyDecoder& legacy,
+                  ItemsRead* out) {
+  for (size_t step = 64 * 1024; !eof && bytes->size() < kMaxScannedBytes; step *= 2)
+    if (Error e = in.Read(std::min(step, kMaxScannedBytes - bytes->size()), bytes, &eof); !e.ok())
+      return e;
+  out->complete = eof;
+  out->bytes_read = bytes->size();
+  const DecodedText text = DecodeText(*bytes, eof, legacy);
+  Tokenizer tokenizer(text.utf8, eof);
+  Item item;
+  for (int n = 1; tokenizer.Next(&item) == Tokenizer::Result::kItem; ++n) {
+    if (n <= kItemCount || (!item.quoted && item.text.empty())) continue;
+    item.number = n;
+    ++out->after_count;
+    if (out->after.size() < kItemsAfterKept) out->after.push_back(std::move(item));
   }
-  s->WindowCaption = ToVariant(items[24]);
-  s->BackgroundPicture = ToVariant(items[25]);
-  for (int n = 0; n < 7; ++n) s->ButtonPicture1To7[n] = ToVariant(items[26 + n]);
-  s->ButtonPicture8 = items[33].text;
+  out->stopped_at = tokenizer.position();
+  return Error();
 }
 
 }  // namespace
 
-Error ReadMenuSettings(ByteSource& in, const std::string& path, const LegacyDecoder& legacy,
-                       MenuSettings* out, ReadReport* report) {
+Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& legacy,
+                ReadScope scope, ItemsRead* out) {
+  *out = ItemsRead();
   std::string bytes;
   bool eof = false;
-  size_t chunk = 16 * 1024;
-  std::array<Item, kItemCount> items;
-  int found = 0;
-  DecodedText text;
+  size_t chunk = kFirstRead;
   for (;;) {
-    if (Error e = in.Read(chunk, &bytes, &eof); !e.ok()) return e;
+    Error e = in.Read(chunk, &bytes, &eof);
+    out->bytes_read = bytes.size();
+    if (!e.ok()) return e;
     // Decode from the start each round: the encoding is decided on all that
     // has been read, and chunks grow, so the work stays linear.
-    text = DecodeText(bytes, eof, legacy);
-    Tokenizer tokenizer(text.utf8, eof);
-    found = 0;
-    Tokenizer::Result r = Tokenizer::Result::kItem;
-    while (found < kItemCount && (r = tokenizer.Next(&items[found])) == Tokenizer::Result::kItem)
-      ++found;
-    if (found == kItemCount || r == Tokenizer::Result::kEnd) break;
+    const DecodedText text = DecodeText(bytes, eof, legacy);
+    out->encoding = text.encoding;
+    out->encoding_name = text.encoding_name;
+    const Tokenizer::Result r = FirstItems(text, eof, out);
+    if (out->items.size() == kItemCount || r == Tokenizer::Result::kEnd) break;
     if (bytes.size() >= kMaxConfigBytes) {
-      return Error::OutOfMemory(path + ": item " + std::to_string(found + 1) + " (" +
-                                FieldName(found + 1) + ") does not end within the first " +
-                                std::to_string(kMaxConfigBytes >> 20) +
-                                " MiB of the file; is a closing double quote missing?");
+      return Error::OutOfMemory(path + ": " +
+                                UnendedItemSentence(static_cast<int>(out->items.size()) + 1));
     }
     // A source may serve less than asked for, even nothing: the chunk never
     // shrinks, so a short read cannot turn the next request into nothing.
     chunk = std::min(std::max(chunk, bytes.size()), kMaxConfigBytes - bytes.size());
   }
-  if (report) {
-    report->encoding = text.encoding;
-    report->encoding_name = text.encoding_name;
-    report->items_found = found;
-    report->items = items;
-    report->bytes_read = bytes.size();
+  const int found = static_cast<int>(out->items.size());
+  if (found < kItemCount)
+    return Error::InputPastEndOfFile(path + ": " + MissingItemSentence(found));
+  if (scope == ReadScope::kWholeFile) return ReadTheRest(in, &bytes, eof, legacy, out);
+  return Error();
+}
+
+Variant ItemValue(const Item& item, int number) {
+  if (item.quoted || number == kItemCount) return Variant::Text(item.text);
+  return VariantFromUnquoted(item.text);
+}
+
+MenuSettings ToMenuSettings(const std::vector<Item>& items) {
+  MenuSettings s;
+  for (int n = 0; n < kEntryCount; ++n) {
+    s.ShowFlag[n] = ItemValue(items[n], n + 1);
+    s.LabelCaption[n] = ItemValue(items[8 + n], 9 + n);
+    s.Target[n] = ItemValue(items[16 + n], 17 + n);
   }
-  if (found < kItemCount) {
-    return Error::InputPastEndOfFile(
-        path + ": found " + std::to_string(found) + " of " + std::to_string(kItemCount) +
-        " items; item " + std::to_string(found + 1) + " (" + FieldName(found + 1) + ") is missing");
-  }
-  Store(items, out);
+  s.WindowCaption = ItemValue(items[24], 25);
+  s.BackgroundPicture = ItemValue(items[25], 26);
+  for (int n = 0; n < 7; ++n) s.ButtonPicture1To7[n] = ItemValue(items[26 + n], 27 + n);
+  s.ButtonPicture8 = items[33].text;
+  return s;
+}
+
+Error ReadMenuSettings(ByteSource& in, const std::string& path, const LegacyDecoder& legacy,
+                       MenuSettings* out) {
+  ItemsRead read;
+  if (Error e = ReadItems(in, path, legacy, ReadScope::kMenu, &read); !e.ok()) return e;
+  *out = ToMenuSettings(read.items);
   return Error();
 }
 

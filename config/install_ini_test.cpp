@@ -51,9 +51,17 @@ class TricklingSource : public ByteSource {
 
 const std::string kPath = "/media/disc/install.ini";
 
-Error Read(const std::string& bytes, MenuSettings* s, ReadReport* report = nullptr) {
+Error Read(const std::string& bytes, MenuSettings* s) {
   MemorySource source(bytes);
-  return ReadMenuSettings(source, kPath, Windows1252Decoder(), s, report);
+  return ReadMenuSettings(source, kPath, Windows1252Decoder(), s);
+}
+
+ItemsRead ReadAll(const std::string& bytes, ReadScope scope = ReadScope::kMenu) {
+  MemorySource source(bytes);
+  ItemsRead read;
+  Error e = ReadItems(source, kPath, Windows1252Decoder(), scope, &read);
+  EXPECT_TRUE(e.ok()) << e.ToString();
+  return read;
 }
 
 // 34 items; `items[i]` replaces item i+1 of a plain example.
@@ -181,10 +189,13 @@ TEST(InstallIniTest, TooFewItemsIsAnErrorNamingTheMissingItem) {
     std::string text;
     std::string detail;
   } cases[] = {
-      {"", "/media/disc/install.ini: found 0 of 34 items; item 1 (ShowFlag1) is missing"},
+      {"", "/media/disc/install.ini: item 1 (ShowFlag1) is missing: the file holds no items"},
       {Join(items, "\n") + "\n",
-       "/media/disc/install.ini: found 33 of 34 items; item 34 (ButtonPicture8) is missing"},
-      {"1,1,1\n", "/media/disc/install.ini: found 3 of 34 items; item 4 (ShowFlag4) is missing"},
+       "/media/disc/install.ini: item 34 (ButtonPicture8) is missing: the file ends after 33 of "
+       "the 34 items"},
+      {"1,1,1\n",
+       "/media/disc/install.ini: item 4 (ShowFlag4) is missing: the file ends after 3 of the 34 "
+       "items"},
   };
   for (const Case& c : cases) {
     MenuSettings s;
@@ -242,25 +253,49 @@ TEST(InstallIniTest, UnclosedQuoteAtEndOfFileRunsToTheEnd) {
 TEST(InstallIniTest, ReportsPositionsAndEncoding) {
   std::vector<std::string> items = Items();
   items[8] = "  \"x, y\"";
-  MenuSettings s;
-  ReadReport report;
-  ASSERT_TRUE(Read("\xEF\xBB\xBF" + Join(items, "\n"), &s, &report).ok());
-  EXPECT_EQ(report.encoding, Encoding::kUtf8Bom);
-  EXPECT_EQ(report.items_found, 34);
-  EXPECT_EQ(report.items[8].line, 9);
-  EXPECT_EQ(report.items[8].column, 3);
-  EXPECT_TRUE(report.items[8].quoted);
-  EXPECT_EQ(report.items[33].line, 34);
+  ItemsRead read = ReadAll("\xEF\xBB\xBF" + Join(items, "\n"));
+  EXPECT_EQ(read.encoding, Encoding::kUtf8Bom);
+  ASSERT_EQ(read.items.size(), 34u);
+  EXPECT_EQ(read.items[8].line, 9);
+  EXPECT_EQ(read.items[8].column, 3);
+  EXPECT_TRUE(read.items[8].quoted);
+  EXPECT_EQ(read.items[33].line, 34);
 }
 
 TEST(InstallIniTest, ColumnsCountCharacters) {
-  MenuSettings s;
-  ReadReport report;
   std::vector<std::string> items = Items();
   items[8] = "\xC3\xA4\xC3\xB6";  // two characters, four bytes
-  ASSERT_TRUE(Read(Join(items, ","), &s, &report).ok());
-  EXPECT_EQ(report.items[9].line, 1);
-  EXPECT_EQ(report.items[9].column, report.items[8].column + 3);
+  ItemsRead read = ReadAll(Join(items, ","));
+  EXPECT_EQ(read.items[9].line, 1);
+  EXPECT_EQ(read.items[9].column, read.items[8].column + 3);
+}
+
+TEST(InstallIniTest, WholeFileScopeReportsWhatFollowsTheItems) {
+  // Blank items after the 34th are harmless and not reported; a menu read
+  // reports nothing after the 34th.
+  const std::string text = Join(Items(), "\n") + "\n\nextra,\"\"\nmore\n";
+  ItemsRead menu = ReadAll(text);
+  EXPECT_EQ(menu.after_count, 0);
+  ItemsRead whole = ReadAll(text, ReadScope::kWholeFile);
+  EXPECT_EQ(whole.after_count, 3);
+  ASSERT_EQ(whole.after.size(), 3u);
+  EXPECT_EQ(whole.after[0].text, "extra");
+  EXPECT_EQ(whole.after[0].line, 36);
+  EXPECT_EQ(whole.after[0].number, 36);  // item 35 is the blank line before it
+  EXPECT_EQ(whole.items[33].number, 34);
+  EXPECT_EQ(whole.stopped_at, (Position{38, 1}));
+  EXPECT_TRUE(whole.complete);
+}
+
+TEST(InstallIniTest, AnItemThatDoesNotEndIsLocated) {
+  std::vector<std::string> items = Items();
+  items[8] = "\"never closed";
+  MemorySource source(Join(items, "\n") + std::string(5 << 20, 'x'));
+  ItemsRead read;
+  EXPECT_EQ(ReadItems(source, kPath, Windows1252Decoder(), ReadScope::kWholeFile, &read).number(),
+            Error::kOutOfMemory);
+  EXPECT_EQ(read.items.size(), 8u);
+  EXPECT_EQ(read.stopped_at, (Position{9, 1}));
 }
 
 TEST(InstallIniTest, EncodingsDecodeBeforeSplitting) {
@@ -281,13 +316,11 @@ TEST(InstallIniTest, EncodingsDecodeBeforeSplitting) {
   items[8] =
       "\xDC"
       "bersicht";
-  MenuSettings c;
-  ReadReport report;
-  ASSERT_TRUE(Read(Join(items, "\n"), &c, &report).ok());
-  EXPECT_EQ(c.LabelCaption[0].AsText(),
+  ItemsRead read = ReadAll(Join(items, "\n"));
+  EXPECT_EQ(ToMenuSettings(read.items).LabelCaption[0].AsText(),
             "\xC3\x9C"
             "bersicht");
-  EXPECT_EQ(report.encoding, Encoding::kLegacy);
+  EXPECT_EQ(read.encoding, Encoding::kLegacy);
 }
 
 }  // namespace

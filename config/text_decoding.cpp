@@ -98,6 +98,24 @@ void AppendUtf8(char32_t cp, std::string* out) {
   }
 }
 
+std::u32string CodePoints(std::string_view utf8) {
+  std::u32string out;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const int len = Utf8SequenceLength(utf8, i);
+    if (len <= 0) {
+      out.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    char32_t cp = static_cast<uint8_t>(utf8[i]) & (len == 1 ? 0x7F : 0x7F >> len);
+    for (int k = 1; k < len; ++k) cp = cp << 6 | (static_cast<uint8_t>(utf8[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += len;
+  }
+  return out;
+}
+
 bool IsValidUtf8(std::string_view bytes, bool at_eof) {
   size_t i = 0;
   while (i < bytes.size()) {

@@ -44,4 +44,7 @@ bool IsValidUtf8(std::string_view bytes, bool at_eof);
 // Appends code point `cp` to `out` as UTF-8.
 void AppendUtf8(char32_t cp, std::string* out);
 
+// The code points of `utf8`; each invalid byte becomes U+FFFD.
+std::u32string CodePoints(std::string_view utf8);
+
 }  // namespace discmenu

@@ -85,5 +85,10 @@ TEST(TextDecodingTest, Windows1252Fallback) {
   EXPECT_EQ(name, "windows-1252");
 }
 
+TEST(CodePointsTest, DecodesUtf8AndReplacesBadBytes) {
+  EXPECT_EQ(CodePoints("a\xC3\xA9\xE6\x96\x87\xF0\x9F\x98\x80"), U"a\u00E9\u6587\U0001F600");
+  EXPECT_EQ(CodePoints("\xE9t\xE6\x96"), U"\uFFFDt\uFFFD\uFFFD");
+}
+
 }  // namespace
 }  // namespace discmenu

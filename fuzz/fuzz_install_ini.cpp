@@ -99,7 +99,7 @@ class ScriptedSource : public ByteSource {
 struct Outcome {
   Error error;
   MenuSettings settings;
-  ReadReport report;
+  ItemsRead read;
 };
 
 bool ValidText(const std::string& s) {
@@ -158,16 +158,12 @@ void CheckStored(const Item& item, const Variant& v) {
 
 Outcome Run(ScriptedSource& source, const LegacyDecoder& decoder) {
   Outcome o;
-  // Settings the reader must leave alone when it fails.
-  o.settings.WindowCaption = Variant::Text("untouched");
-  o.settings.ButtonPicture8 = "untouched";
-  const MenuSettings before = o.settings;
-  o.error = ReadMenuSettings(source, "install.ini", decoder, &o.settings, &o.report);
+  o.error = ReadItems(source, "install.ini", decoder, ReadScope::kMenu, &o.read);
 
   CHECK(source.delivered() <= kMaxConfigBytes + kFirstChunk);
+  CHECK(o.read.bytes_read == source.delivered());
   if (source.failed()) {
     CHECK(o.error == Error::PathFileAccess("injected failure"));
-    CHECK(o.settings == before);
     return o;
   }
   switch (o.error.number()) {
@@ -175,24 +171,24 @@ Outcome Run(ScriptedSource& source, const LegacyDecoder& decoder) {
       break;
     case Error::kInputPastEndOfFile:
       CHECK(source.at_end());
-      CHECK(o.report.items_found < kItemCount);
-      CHECK(o.settings == before);
+      CHECK(o.read.items.size() < size_t{kItemCount});
       return o;
     case Error::kOutOfMemory:
       CHECK(source.delivered() >= kMaxConfigBytes);
-      CHECK(o.settings == before);
+      CHECK(o.read.items.size() < size_t{kItemCount});
       return o;
     default:
       CHECK(!"unexpected error");
   }
 
-  const ReadReport& r = o.report;
+  const ItemsRead& r = o.read;
+  CHECK(r.items.size() == size_t{kItemCount});
+  o.settings = ToMenuSettings(r.items);
   const MenuSettings& s = o.settings;
-  CHECK(r.items_found == kItemCount);
-  CHECK(r.bytes_read == source.delivered());
   CHECK(ValidText(r.encoding_name));
   for (int i = 0; i < kItemCount; ++i) {
     const Item& item = r.items[i];
+    CHECK(item.number == i + 1);
     CHECK(ValidText(item.text));
     CHECK(item.line >= 1 && item.column >= 1);
     if (i > 0) {
@@ -233,10 +229,11 @@ Outcome Run(ScriptedSource& source, const LegacyDecoder& decoder) {
 void CheckSameOutcome(const Outcome& a, const Outcome& b) {
   CHECK(a.error == b.error);
   CHECK(a.settings == b.settings);
-  CHECK(a.report.items_found == b.report.items_found);
-  CHECK(a.report.encoding == b.report.encoding);
-  for (int i = 0; i < a.report.items_found; ++i) {
-    const Item &x = a.report.items[i], &y = b.report.items[i];
+  CHECK(a.read.items.size() == b.read.items.size());
+  CHECK(a.read.encoding == b.read.encoding);
+  CHECK(a.read.stopped_at == b.read.stopped_at);
+  for (size_t i = 0; i < a.read.items.size(); ++i) {
+    const Item &x = a.read.items[i], &y = b.read.items[i];
     CHECK(x.text == y.text && x.quoted == y.quoted && x.line == y.line && x.column == y.column);
   }
 }

@@ -14,7 +14,8 @@
 #include <string_view>
 
 #include <QGuiApplication>
-#include <QPixmap>
+#include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include "platform/qt/qt_picture.h"
@@ -100,31 +101,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = g_dir + "/p" + suffix;
   CHECK(WriteFile(path, data, size));
 
-  PictureRef ref;
-  Error e = qt::LoadQtPicture(path, "p", 1.0, &ref);
+  Image image;
+  Error e = qt::LoadQtPicture(path, "p", 1, &image);
   if (!e.ok()) {
     Note(e.detail(), 2);
-    CHECK(!ref);
+    CHECK(image.parts.empty());
     CHECK(e.number() == Error::kInvalidPicture);
     return 0;
   }
-  CHECK(ref);
-  auto* picture = dynamic_cast<const qt::QtPicture*>(ref.get());
-  CHECK(picture);
-  const int w = picture->width(), h = picture->height();
+  const int w = image.width, h = image.height;
   CHECK(w > 0 && h > 0);
+  CHECK(static_cast<long long>(w) * h <= presentation::kMaxPicturePixels);
   Note(std::string_view(suffix), static_cast<uint32_t>(Log2(w) << 8 | Log2(h)) << 4 | 3);
 
-  // The background shows the top-left, a button the centre. A part that
-  // cannot be decoded is not drawn; any other covers what was asked for.
-  const QRect full(0, 0, w, h);
-  for (QRect wanted : {QRect(0, 0, 700, 500), QRect(w / 2 - 32, h / 2 - 32, 64, 64)}) {
-    QRect where;
-    QPixmap part = picture->Part(wanted, &where);
-    Note(part.isNull() ? "null part" : "part", 4);
-    if (part.isNull()) continue;
-    CHECK(where.contains(wanted & full));
-    CHECK(part.size() == where.size());
+  // What was kept are exactly the parts that controls can show, each whole,
+  // and it is drawn as the background and a button draw it.
+  const std::vector<Box> parts = presentation::PartsToDecode(w, h, 1);
+  CHECK(image.parts.size() == parts.size());
+  for (size_t k = 0; k < parts.size(); ++k) {
+    CHECK(image.parts[k].box == parts[k]);
+    CHECK(image.parts[k].pixels.size() == size_t(parts[k].width) * parts[k].height);
   }
+  QImage canvas(80, 80, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&canvas);
+  qt::DrawImage(painter, image, QPointF(0, 0), QRect(0, 0, 80, 80));
+  qt::DrawImage(painter, image, QPointF(40 - w / 2, 40 - h / 2), QRect(8, 8, 64, 64));
   return 0;
 }

@@ -3,16 +3,22 @@
 #include <memory>
 #include <string>
 
+#include "config/diagnostics.h"
+
 namespace discmenu {
+
+std::string Form1::FileName(const std::string& value) {
+  return runtime_.AppPath() + value;
+}
 
 Error Form1::ReadConfiguration() {
   std::unique_ptr<ByteSource> file;
   {
-    const std::string path = runtime_.AppPath() + kConfigFileName;
+    const std::string path = FileName(kConfigFileName);
     if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
     MenuSettings read;
-    if (Error e = ReadMenuSettings(*file, runtime_.NativeName(path), runtime_.legacy_decoder(),
-                                   &read);
+    if (Error e =
+            ReadMenuSettings(*file, runtime_.NativeName(path), runtime_.legacy_decoder(), &read);
         !e.ok())
       return e;
     settings_ = std::move(read);
@@ -21,21 +27,14 @@ Error Form1::ReadConfiguration() {
   return Error();
 }
 
-Error Form1::LoadPictureFile(const std::string& field_text, PictureRef* picture) {
-  return runtime_.LoadPicture(runtime_.AppPath() + field_text, picture);
-}
-
 Error Form1::Form_Load() {
   if (Error e = ReadConfiguration(); !e.ok()) return e;
 
   for (int n = 1; n <= kEntryCount; ++n) {
     std::optional<bool> shown = EqualsOne(settings_.ShowFlag[n - 1]);
     if (!shown) {
-      return Error::TypeMismatch(runtime_.NativeName(runtime_.AppPath() + kConfigFileName) +
-                                 ": item " + std::to_string(n) + " (" + FieldName(n) +
-                                 ") is the text \"" + settings_.ShowFlag[n - 1].AsText() +
-                                 "\", which is not a number; write 1 to show the entry or 0 "
-                                 "to hide it");
+      return Error::TypeMismatch(runtime_.NativeName(FileName(kConfigFileName)) + ": " +
+                                 ShowFlagNotANumberSentence(n, settings_.ShowFlag[n - 1].AsText()));
     }
     window_.SetCommandVisible(n, *shown);
     window_.SetLabelVisible(n, *shown);
@@ -48,14 +47,16 @@ Error Form1::Form_Load() {
 
   {
     PictureRef picture;
-    if (Error e = LoadPictureFile(settings_.BackgroundPicture.AsText(), &picture); !e.ok())
+    if (Error e = runtime_.LoadPicture(FileName(settings_.BackgroundPicture.AsText()), &picture);
+        !e.ok())
       return e;
     window_.SetPicture1Picture(std::move(picture));
   }
 
   for (int n = 1; n <= kEntryCount; ++n) {
     PictureRef picture;
-    if (Error e = LoadPictureFile(settings_.ButtonPictureText(n), &picture); !e.ok()) return e;
+    if (Error e = runtime_.LoadPicture(FileName(settings_.ButtonPictureText(n)), &picture); !e.ok())
+      return e;
     window_.SetCommandPicture(n, std::move(picture));
   }
   return Error();
@@ -63,12 +64,12 @@ Error Form1::Form_Load() {
 
 Error Form1::CommandClick(int n) {
   const WindowHandle owner = window_.hWnd();
-  const std::string file = runtime_.AppPath() + settings_.Target[n - 1].AsText();
+  const std::string file = FileName(settings_.Target[n - 1].AsText());
   // The path stays Unicode (UTF-8) all the way to the backend, which hands
   // it to the OS in its native wide or file-system form: converting it to an
   // 8-bit code page would lose every character the code page lacks.
-  shell_.ShellExecute(owner, "open", file, nullptr, nullptr, kShowNormal);
-  return Error();
+  ShellResult ignored;
+  return shell_.ShellExecute(owner, "open", file, nullptr, nullptr, kShowNormal, &ignored);
 }
 
 }  // namespace discmenu

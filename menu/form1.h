@@ -2,9 +2,11 @@
 // services. The window instance owns MenuSettings for its whole life.
 #pragma once
 
+#include <string>
+
 #include "config/error.h"
 #include "config/menu_settings.h"
-#include "platform/platform.h"
+#include "menu/services.h"
 
 namespace discmenu {
 
@@ -20,7 +22,8 @@ class Form1 {
   Error Form_Load();
 
   // Opens target N under the application directory with the shell's "open".
-  // The shell's result is not examined.
+  // What the shell did is not examined; an error means the shell could not
+  // be reached.
   Error Command1_Click() { return CommandClick(1); }
   Error Command2_Click() { return CommandClick(2); }
   Error Command3_Click() { return CommandClick(3); }
@@ -35,8 +38,10 @@ class Form1 {
   const MenuSettings& settings() const { return settings_; }
 
  private:
+  // The application directory, read anew, followed by `value` unchanged:
+  // every file name the menu uses is made here.
+  std::string FileName(const std::string& value);
   Error ReadConfiguration();
-  Error LoadPictureFile(const std::string& field_text, PictureRef* picture);
 
   Runtime& runtime_;
   FormWindow& window_;

@@ -114,7 +114,7 @@ TEST(Form1Test, TypeMismatchNamesTheFileAndTheItem) {
   Fixture f(items);
   EXPECT_EQ(f.form.Form_Load().ToString(),
             "error 13: Type mismatch: D:\\Menu\\install.ini: item 5 (ShowFlag5) is the text "
-            "\"yes\", which is not a number; write 1 to show the entry or 0 to hide it");
+            "\"yes\", which is not a number: write 1 to show entry 5 or 0 to hide it");
 }
 
 std::vector<std::string> With(size_t index, std::string item) {
@@ -198,7 +198,8 @@ TEST(Form1Test, ClickOpensItsOwnTarget) {
                                   &Form1::Command7_Click, &Form1::Command8_Click};
   for (int n = 1; n <= 8; ++n) {
     f.log.clear();
-    f.shell.result = n % 2 ? 42 : 2;  // a refused launch changes nothing
+    // A refused launch changes nothing.
+    f.shell.result = n % 2 ? ShellResult::kStarted : ShellResult::kNotFound;
     EXPECT_TRUE((f.form.*handlers[n - 1])().ok());
     EXPECT_EQ(f.log, (Log{"hWnd", "AppPath",
                           "ShellExecute 4660 'open' '" + expected_files[n - 1] + "' null null 1"}))
@@ -211,8 +212,8 @@ TEST(Form1Test, ClickReadsTheApplicationDirectoryAnew) {
   ASSERT_TRUE(f.form.Form_Load().ok());
   f.runtime.app_path = "E:\\";  // a drive's root keeps its separator
   f.log.clear();
-  f.form.Command1_Click();
-  f.form.Command1_Click();  // two quick clicks launch twice
+  EXPECT_TRUE(f.form.Command1_Click().ok());
+  EXPECT_TRUE(f.form.Command1_Click().ok());  // two quick clicks launch twice
   EXPECT_EQ(
       std::count(f.log.begin(), f.log.end(), "ShellExecute 4660 'open' 'E:\\\\t1' null null 1"), 2);
 }
@@ -238,11 +239,17 @@ TEST(FrameTest, ErrorsGoToTheReportAndEndTheProgram) {
   EXPECT_EQ(ended, 0);
   EXPECT_TRUE(report.reported.empty());
 
+  // A shell that cannot be reached at all is a runtime error of the click.
+  ok.shell.error = Error::PathFileAccess("shell");
+  ClickOrReport(ok.form, 3, report, [&] { ++ended; });
+  EXPECT_EQ(ended, 1);
+
   Fixture broken(Items());
   broken.runtime.files.erase(kIni);
   EXPECT_FALSE(LoadOrReport(broken.form, report));
   EXPECT_EQ(report.reported,
-            std::vector<std::string>{"error 53: File not found: D:\\Menu\\install.ini"});
+            (std::vector<std::string>{"error 75: Path/File access error: shell",
+                                      "error 53: File not found: D:\\Menu\\install.ini"}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "menu/form1.h"
-#include "platform/platform.h"
+#include "menu/services.h"
 
 namespace discmenu {
 

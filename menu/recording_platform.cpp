@@ -27,8 +27,7 @@ std::string OnOff(bool b) {
 }
 
 std::string PictureName(const PictureRef& p) {
-  auto* r = dynamic_cast<const RecordingPicture*>(p.get());
-  return r ? r->path() : "?";
+  return p ? p->source() : "?";
 }
 
 }  // namespace
@@ -45,7 +44,9 @@ Error FakeRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
   log_->push_back("LoadPicture " + path);
   if (!files.count(path)) return Error::FileNotFound(path);
   if (bad_pictures.count(path)) return Error::InvalidPicture(path);
-  *picture = std::make_shared<RecordingPicture>(path);
+  Image image;
+  image.width = image.height = 64;
+  *picture = std::make_shared<Picture>(path, std::move(image));
   return Error();
 }
 
@@ -72,14 +73,15 @@ WindowHandle RecordingWindow::hWnd() {
   return 0x1234;
 }
 
-int RecordingShell::ShellExecute(WindowHandle owner, std::string_view operation,
-                                 std::string_view file, const char* parameters,
-                                 const char* directory, int show) {
+Error RecordingShell::ShellExecute(WindowHandle owner, std::string_view operation,
+                                   std::string_view file, const char* parameters,
+                                   const char* directory, int show, ShellResult* shell_result) {
   auto arg = [](const char* s) { return s ? "'" + std::string(s) + "'" : std::string("null"); };
   log_->push_back("ShellExecute " + std::to_string(owner) + " '" + std::string(operation) + "' '" +
                   std::string(file) + "' " + arg(parameters) + " " + arg(directory) + " " +
                   std::to_string(show));
-  return result;
+  *shell_result = result;
+  return error;
 }
 
 }  // namespace discmenu::testing

@@ -7,22 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "menu/services.h"
 
 namespace discmenu::testing {
 
 using Log = std::vector<std::string>;
-
-class RecordingPicture : public Picture {
- public:
-  explicit RecordingPicture(std::string path) : path_(std::move(path)) {}
-  int width() const override { return 64; }
-  int height() const override { return 64; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 class FakeRuntime : public Runtime {
  public:
@@ -38,6 +27,7 @@ class FakeRuntime : public Runtime {
   }
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
+  // A picture of 64 x 64 pixels whose source is `path`.
   Error LoadPicture(const std::string& path, PictureRef* picture) override;
 
  private:
@@ -63,9 +53,11 @@ class RecordingWindow : public FormWindow {
 class RecordingShell : public Shell {
  public:
   explicit RecordingShell(Log* log) : log_(log) {}
-  int result = 42;
-  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                   const char* parameters, const char* directory, int show) override;
+  ShellResult result = ShellResult::kStarted;
+  Error error;  // what ShellExecute returns
+  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                     const char* parameters, const char* directory, int show,
+                     ShellResult* result) override;
 
  private:
   Log* log_;

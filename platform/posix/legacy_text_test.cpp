@@ -62,11 +62,12 @@ TEST(LegacyTextTest, CodePagesAreDetectedAndConverted) {
   DetectingDecoder decoder;
   for (const Case& c : cases) {
     StringSource source(Encode(Ini(c.captions), c.charset));
-    MenuSettings s;
-    ReadReport report;
-    ASSERT_TRUE(ReadMenuSettings(source, "install.ini", decoder, &s, &report).ok()) << c.charset;
-    EXPECT_EQ(report.encoding, Encoding::kLegacy);
-    EXPECT_EQ(report.encoding_name, c.charset);
+    ItemsRead read;
+    ASSERT_TRUE(ReadItems(source, "install.ini", decoder, ReadScope::kMenu, &read).ok())
+        << c.charset;
+    EXPECT_EQ(read.encoding, Encoding::kLegacy);
+    EXPECT_EQ(read.encoding_name, c.charset);
+    const MenuSettings s = ToMenuSettings(read.items);
     for (int n = 0; n < 4; ++n) EXPECT_EQ(s.LabelCaption[n].AsText(), c.captions[n]) << c.charset;
     EXPECT_EQ(s.WindowCaption.AsText(), c.captions[8]) << c.charset;
   }

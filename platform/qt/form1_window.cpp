@@ -7,7 +7,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
-#include <algorithm>
 
 #include "menu/layout.h"
 #include "platform/qt/qt_picture.h"
@@ -26,35 +25,16 @@ QRect Geometry(const layout::Control& c) {
 }
 
 QColor OleColor(uint32_t ole, const QPalette& palette) {
-  switch (ole) {
-    case layout::kSystemButtonFace:
-      return palette.color(QPalette::Button);
-    case layout::kSystemButtonText:
-      return palette.color(QPalette::ButtonText);
-  }
-  return QColor(ole & 0xFF, (ole >> 8) & 0xFF, (ole >> 16) & 0xFF);
+  const presentation::Color c = presentation::DecodeOleColor(ole);
+  if (!c.system) return QColor(c.red, c.green, c.blue);
+  return palette.color(c.which == presentation::SystemColor::kButtonText ? QPalette::ButtonText
+                                                                         : QPalette::Button);
 }
 
-// Draws `picture` so that its point `anchor` (in logical pixels of the
-// picture) lands on `target`, cut off at `clip`.
-void DrawPicture(QPainter& p, const PictureRef& ref, QRect clip, QPointF origin) {
-  auto* picture = dynamic_cast<const QtPicture*>(ref.get());
-  if (!picture) return;
-  // The part of the picture that falls into `clip`, in file pixels.
-  const qreal ratio = picture->width() / picture->logical_size().width();
-  QRectF wanted_logical = QRectF(clip).translated(-origin);
-  QRect wanted =
-      QRectF(wanted_logical.topLeft() * ratio, wanted_logical.size() * ratio).toAlignedRect();
-  QRect where;
-  QPixmap part = picture->Part(wanted, &where);
-  if (part.isNull()) return;
-  p.save();
-  p.setClipRect(clip);
-  // Fractional scales smooth the picture; whole ones keep it crisp.
-  const qreal dpr = p.device()->devicePixelRatioF() / ratio;
-  p.setRenderHint(QPainter::SmoothPixmapTransform, dpr != qRound(dpr));
-  p.drawPixmap(origin + QPointF(where.topLeft()) / ratio, part);
-  p.restore();
+// The decoder of twins: stateless, shared by every control.
+QtTwinDecoder& Twins() {
+  static QtTwinDecoder twins;
+  return twins;
 }
 
 // Sets the window's icon right after the window's first paint, then goes.
@@ -85,27 +65,20 @@ class IconAfterFirstPaint : public QObject {
   }
 };
 
-PictureRef Placeholder(const char* resource) {
-  QImage image(resource);
-  QSize size = image.size();
-  return std::make_shared<QtPicture>(std::move(image), QRect(QPoint(0, 0), size), size, 1.0,
-                                     QString::fromLatin1(resource), QByteArray("jpeg"));
-}
-
 }  // namespace
 
 PictureRef PlaceholderButtonPicture() {
-  static PictureRef picture = Placeholder(":/discmenu/placeholder/button.jpg");
+  static PictureRef picture = ResourcePicture(":/discmenu/placeholder/button.jpg");
   return picture;
 }
 
 PictureRef PlaceholderBackgroundPicture() {
-  static PictureRef picture = Placeholder(":/discmenu/placeholder/background.jpg");
+  static PictureRef picture = ResourcePicture(":/discmenu/placeholder/background.jpg");
   return picture;
 }
 
 void PictureButton::SetPicture(PictureRef picture) {
-  picture_ = std::move(picture);
+  picture_.Set(std::move(picture), devicePixelRatioF(), Twins());
   update();
 }
 
@@ -125,12 +98,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
   const QRect face = this->face();
   // Until the load step sets a picture, the placeholder shows; it is decoded
   // only if it is ever drawn.
-  const PictureRef& shown = picture_ ? picture_ : PlaceholderButtonPicture();
-  auto* picture = dynamic_cast<const QtPicture*>(shown.get());
-  QSizeF size = picture ? picture->logical_size() : QSizeF();
-  QPointF origin = QRectF(rect()).center() - QPointF(size.width(), size.height()) / 2;
-  if (isDown()) origin += QPointF(1, 1);  // the pressed look moves the face
-  DrawPicture(p, shown, face, QPointF(std::round(origin.x()), std::round(origin.y())));
+  const Image& image =
+      picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderButtonPicture()->image();
+  const QSize size = LogicalSize(image);
+  const Box at =
+      presentation::PictureOnButton(width(), height(), size.width(), size.height(), isDown());
+  DrawImage(p, image, QPointF(at.x, at.y), face);
   if (hasFocus()) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);
@@ -159,15 +132,16 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::SetPicture(PictureRef picture) {
-  picture_ = std::move(picture);
+  picture_.Set(std::move(picture), devicePixelRatioF(), Twins());
   update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
-    DrawPicture(p, picture_ ? picture_ : PlaceholderBackgroundPicture(), contentsRect(),
-                contentsRect().topLeft());
+    const Image& image =
+        picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderBackgroundPicture()->image();
+    DrawImage(p, image, contentsRect().topLeft(), contentsRect());
   }
   QFrame::paintEvent(event);  // the border
 }
@@ -218,22 +192,13 @@ Form1Window::Form1Window() {
   }
 
   // Stacking: raise siblings from the back to the front.
-  std::array<const layout::Control*, 17> order;
-  std::transform(layout::kControls.begin(), layout::kControls.end(), order.begin(),
-                 [](const layout::Control& c) { return &c; });
-  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
-    return a->container != b->container ? a->container < b->container
-                                        : a->front_to_back > b->front_to_back;
-  });
-  for (const layout::Control* c : order) findChild<QWidget*>(QString::fromLatin1(c->name))->raise();
+  for (const layout::Control* c : presentation::BackToFront()) Widget(*c)->raise();
 
   // Tab order by tab index, over the controls that can take the focus.
   QWidget* previous = nullptr;
-  for (const layout::Control& c : layout::kControls) {  // the table is in tab order
-    if (c.kind == layout::Kind::kLabel) continue;
-    QWidget* w = findChild<QWidget*>(QString::fromLatin1(c.name));
-    if (previous) setTabOrder(previous, w);
-    previous = w;
+  for (const layout::Control* c : presentation::TabOrder()) {
+    if (previous) setTabOrder(previous, Widget(*c));
+    previous = Widget(*c);
   }
 
   for (int n = 1; n <= 8; ++n)
@@ -281,14 +246,21 @@ void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
 }
 
 void Form1Window::FocusFirst() {
-  for (const layout::Control& c : layout::kControls) {
-    if (c.kind == layout::Kind::kLabel) continue;
-    QWidget* w = findChild<QWidget*>(QString::fromLatin1(c.name));
-    if (w->isVisibleTo(this)) {
-      w->setFocus(Qt::TabFocusReason);
-      return;
-    }
+  const layout::Control& first = presentation::FirstFocus(
+      [this](const layout::Control& c) { return Widget(c)->isVisibleTo(this); });
+  Widget(first)->setFocus(Qt::TabFocusReason);
+}
+
+QWidget* Form1Window::Widget(const layout::Control& c) const {
+  switch (c.kind) {
+    case layout::Kind::kPictureBox:
+      return picture1_;
+    case layout::Kind::kCommandButton:
+      return commands_[c.entry - 1];
+    case layout::Kind::kLabel:
+      return labels_[c.entry - 1];
   }
+  return nullptr;
 }
 
 }  // namespace discmenu::qt

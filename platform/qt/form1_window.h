@@ -10,17 +10,18 @@
 #include <functional>
 #include <memory>
 
-#include "platform/platform.h"
+#include "menu/layout.h"
+#include "menu/presentation.h"
+#include "menu/services.h"
 
 namespace discmenu::qt {
-
-class QtPicture;
 
 // A graphical push button: the picture centred on its face, unscaled and
 // cut off at the face's edges; no text.
 class PictureButton : public QPushButton {
  public:
   explicit PictureButton(QWidget* parent) : QPushButton(parent) {}
+  // Takes `picture` at the button's scale (its twin where the scale wants one).
   void SetPicture(PictureRef picture);
   // Where the picture shows: the button less its raised edge.
   QRect face() const;
@@ -30,7 +31,7 @@ class PictureButton : public QPushButton {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  PictureRef picture_;
+  presentation::ShownPicture picture_;
 };
 
 // The background picture box: a sunken border, the picture at the top-left
@@ -39,13 +40,14 @@ class PictureButton : public QPushButton {
 class PictureBox : public QFrame {
  public:
   explicit PictureBox(QWidget* parent);
+  // Takes `picture` at the box's scale (its twin where the scale wants one).
   void SetPicture(PictureRef picture);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  PictureRef picture_;
+  presentation::ShownPicture picture_;
 };
 
 class Form1Window : public QWidget, public FormWindow {
@@ -71,6 +73,8 @@ class Form1Window : public QWidget, public FormWindow {
   PictureBox* picture1() const { return picture1_; }
 
  private:
+  QWidget* Widget(const layout::Control& c) const;
+
   PictureBox* picture1_ = nullptr;
   std::array<PictureButton*, 8> commands_{};
   std::array<QLabel*, 8> labels_{};

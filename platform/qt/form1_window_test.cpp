@@ -35,7 +35,7 @@ class MenuFolder {
     QPainter p(&image);
     draw(p);
     p.end();
-    image.save(QString::fromStdString(dir_ + "/" + name), "PNG");
+    image.save(QString::fromStdString(dir_ + "/" + name));  // the format of the suffix
   }
   void Solid(const std::string& name, QSize size, QColor color) {
     Picture(name, size, [&](QPainter& p) { p.fillRect(QRect(QPoint(), size), color); });
@@ -184,6 +184,30 @@ TEST(Form1WindowTest, LargePicturesAreCutOffAndSmallOnesCentred) {
   EXPECT_EQ(At(image, c2.x() - 7, c2.y() - 7), kGreen);
   EXPECT_NE(At(image, c2.x() - 12, c2.y()), kGreen);
   EXPECT_NE(At(image, c2.x() + 12, c2.y()), kGreen);
+}
+
+TEST(Form1WindowTest, PicturesNeedNoFileAfterLoading) {
+  // A large JPEG on a button shows its middle; with the medium gone after
+  // the load step the window still shows the same pixels.
+  MenuFolder folder;
+  folder.Solid("bg.png", {640, 480}, kRed);
+  folder.Picture("b1.jpg", {3000, 2000}, [](QPainter& p) {
+    p.fillRect(0, 0, 3000, 2000, kBlue);
+    p.fillRect(1400, 900, 200, 200, kYellow);
+  });
+  for (int n = 1; n <= 8; ++n) folder.Solid("b" + std::to_string(n) + ".png", {64, 64}, kBlue);
+  folder.Ini("10000000");
+  // The content decides the format, not the name.
+  std::rename((folder.dir() + "/b1.jpg").c_str(), (folder.dir() + "/b1.png").c_str());
+  Menu menu(folder);
+  ASSERT_TRUE(menu.form.Form_Load().ok());
+  const QImage before = menu.Render();
+  std::system(("rm -rf '" + folder.dir() + "'/*").c_str());
+  const QImage after = menu.Render();
+  layout::PixelRect b1 = layout::ToPixels(layout::CommandN(1), 96);
+  const QColor centre = At(after, b1.x + b1.width / 2, b1.y + b1.height / 2);
+  EXPECT_LT(std::abs(centre.red() - 255) + std::abs(centre.green() - 255) + centre.blue(), 40);
+  EXPECT_EQ(before, after);
 }
 
 TEST(Form1WindowTest, FocusStartsOnTheFirstVisibleControlAndTabsInOrder) {

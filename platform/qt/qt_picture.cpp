@@ -4,16 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
-#include "menu/layout.h"
 #include "platform/posix/native_path.h"
 
 namespace discmenu::qt {
@@ -60,22 +59,15 @@ QByteArray SniffFormat(const QString& path) {
   return QByteArray();
 }
 
-// Reads `clip` (or the whole picture when empty) from `path`.
-bool Decode(const QString& path, const QByteArray& format, QRect clip, QImage* image,
-            QString* why) {
-  QuietStderr quiet;
+// A reader of `path` that is told the format and tries no other.
+void Prepare(QImageReader* reader, const QString& path, const QByteArray& format) {
   // The toolkit's own allocation cap (128 MB) would refuse pictures below
   // the menu's limit: allow what 64 megapixels of 32-bit colour take.
-  QImageReader::setAllocationLimit(int((kMaxPicturePixels * 4) >> 20) + 1);
-  QImageReader reader(path, format);
-  reader.setAutoDetectImageFormat(false);
-  reader.setAutoTransform(false);
-  if (!clip.isEmpty()) reader.setClipRect(clip);
-  if (!reader.read(image)) {
-    *why = reader.errorString();
-    return false;
-  }
-  return true;
+  QImageReader::setAllocationLimit(int((presentation::kMaxPicturePixels * 4) >> 20) + 1);
+  reader->setFileName(path);
+  reader->setFormat(format);
+  reader->setAutoDetectImageFormat(false);
+  reader->setAutoTransform(false);
 }
 
 uint32_t LittleEndian(const QByteArray& b, int at, int size) {
@@ -125,124 +117,144 @@ std::string Incomplete(const QString& path, const QByteArray& format, qint64 fil
   return "";
 }
 
-Error Load(const std::string& native_path, const std::string& shown_path, qreal ratio,
-           PictureRef* picture) {
+// `box` of `decoded` (whose top-left is `decoded_at` in the picture) as a
+// part of the menu's pixels.
+PicturePart CopyPart(const QImage& decoded, QPoint decoded_at, const Box& box) {
+  const QImage argb = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  PicturePart part;
+  part.box = box;
+  part.pixels.resize(static_cast<size_t>(box.width) * box.height);
+  for (int y = 0; y < box.height; ++y) {
+    const auto* row =
+        reinterpret_cast<const uint32_t*>(argb.constScanLine(box.y - decoded_at.y() + y));
+    std::copy_n(row + (box.x - decoded_at.x()), box.width,
+                part.pixels.begin() + static_cast<size_t>(y) * box.width);
+  }
+  return part;
+}
+
+Error DecodeParts(QImageReader& probe, const QString& path, const QByteArray& format,
+                  const std::string& shown, QSize size, int ratio, Image* out) {
+  std::vector<Box> parts = presentation::PartsToDecode(size.width(), size.height(), ratio);
+  const bool whole = parts.size() == 1 && parts[0] == Box{0, 0, size.width(), size.height()};
+  if (!whole && probe.supportsOption(QImageIOHandler::ClipRect)) {
+    // The reader decodes no more of a large picture than a part needs.
+    for (const Box& box : parts) {
+      QImageReader reader;
+      Prepare(&reader, path, format);
+      reader.setClipRect(QRect(box.x, box.y, box.width, box.height));
+      QImage image;
+      if (!reader.read(&image) || image.size() != QSize(box.width, box.height))
+        return presentation::UndecodablePicture(shown, reader.errorString().toStdString());
+      out->parts.push_back(CopyPart(image, QPoint(box.x, box.y), box));
+    }
+  } else {
+    QImageReader reader;
+    Prepare(&reader, path, format);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+      return presentation::UndecodablePicture(shown, reader.errorString().toStdString());
+    // A reader may announce another size than it decodes (for a GIF, its
+    // first frame's instead of its screen's): the picture is what was
+    // decoded, so that it is placed and cut off by what is drawn.
+    size = image.size();
+    parts = presentation::PartsToDecode(size.width(), size.height(), ratio);
+    for (const Box& box : parts) out->parts.push_back(CopyPart(image, QPoint(0, 0), box));
+  }
+  out->width = size.width();
+  out->height = size.height();
+  out->ratio = ratio;
+  out->opaque = Opaque(out->parts);
+  return Error();
+}
+
+presentation::FileKind KindOf(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return presentation::FileKind::kDirectory;
+  if (!S_ISREG(st.st_mode)) return presentation::FileKind::kSpecial;
+  return presentation::FileKind::kRegular;
+}
+
+}  // namespace
+
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, int ratio,
+                    Image* image) {
   struct stat st;
   if (stat(native_path.c_str(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return Error::FileNotFound(shown_path);
     return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
   }
-  if (S_ISDIR(st.st_mode))
-    return Error::InvalidPicture(shown_path + ": is a directory, not a picture file");
-  if (!S_ISREG(st.st_mode)) return Error::InvalidPicture(shown_path + ": is not a regular file");
-  if (st.st_size == 0) return Error::InvalidPicture(shown_path + ": the file is empty");
+  if (Error e = presentation::CheckPictureFile(shown_path, KindOf(st), st.st_size); !e.ok())
+    return e;
 
   const QString path = ToQString(native_path);
   QuietStderr quiet;
   // A reader that is told the format loads only that format's plugin; one
   // that has to find out loads every image plugin there is.
-  const QByteArray sniffed = SniffFormat(path);
-  std::unique_ptr<QImageReader> known;
-  if (!sniffed.isEmpty()) {
-    known = std::make_unique<QImageReader>(path, sniffed);
-    known->setAutoDetectImageFormat(false);
-    if (!known->canRead()) known.reset();
+  QImageReader probe;
+  QByteArray format = SniffFormat(path);
+  if (!format.isEmpty()) {
+    Prepare(&probe, path, format);
+    if (!probe.canRead()) format.clear();
   }
-  QImageReader guessed;
-  if (!known) {
-    guessed.setFileName(path);
-    if (!guessed.canRead())
-      return Error::InvalidPicture(shown_path + ": not a picture file that can be read");
+  if (format.isEmpty()) {
+    probe.setFileName(path);
+    probe.setAutoDetectImageFormat(true);
+    if (!probe.canRead()) return presentation::NotAPicture(shown_path);
+    format = probe.format();
   }
-  QImageReader& probe = known ? *known : guessed;
-  const QByteArray format = probe.format();
   const QSize size = probe.size();
-  if (!size.isValid() || size.isEmpty())
-    return Error::InvalidPicture(shown_path + ": the picture has no size");
-
   // Even a decoder that reads only a part may hold the whole picture's
   // data (a progressive JPEG does): refuse absurd sizes before decoding.
-  const qint64 pixels = qint64(size.width()) * size.height();
-  if (pixels > kMaxPicturePixels) {
-    return Error::InvalidPicture(shown_path + ": the picture is " + std::to_string(size.width()) +
-                                 " x " + std::to_string(size.height()) +
-                                 " pixels, more than the 64 megapixels a picture may have");
-  }
-  // A picture bigger than Picture1 is cut off there; where the reader can
-  // decode a part, decode no more than can ever be seen.
-  const QSize visible = (QSizeF(VisibleBackgroundSize()) * ratio).toSize();
-  const bool partial = probe.supportsOption(QImageIOHandler::ClipRect) &&
-                       (size.width() > visible.width() || size.height() > visible.height());
-  QRect region(QPoint(0, 0), partial ? size.boundedTo(visible) : size);
-  QImage image;
-  QString why;
+  if (Error e = presentation::CheckPictureSize(shown_path, size.width(), size.height()); !e.ok())
+    return e;
   if (std::string why_cut = Incomplete(path, format, st.st_size); !why_cut.empty())
     return Error::InvalidPicture(shown_path + ": " + why_cut);
-  if (!Decode(path, format, partial ? region : QRect(), &image, &why) || image.isNull())
-    return Error::InvalidPicture(shown_path + ": " + why.toStdString());
-  // A reader may announce another size than it decodes (for a GIF, its first
-  // frame's instead of its screen's): a picture decoded whole is as large as
-  // what was decoded, so that it is placed and cut off by what is drawn.
-  const QSize full = partial ? size : image.size();
-  if (!partial) region = QRect(QPoint(0, 0), full);
-  *picture = std::make_shared<QtPicture>(std::move(image), region, full, ratio, path, format);
+  Image decoded;
+  if (Error e = DecodeParts(probe, path, format, shown_path, size, ratio, &decoded); !e.ok())
+    return e;
+  *image = std::move(decoded);
   return Error();
 }
 
-}  // namespace
-
-QtPicture::QtPicture(QImage image, QRect region, QSize full_size, qreal pixel_ratio, QString path,
-                     QByteArray format)
-    : image_(std::move(image)),
-      region_(region),
-      full_size_(full_size),
-      pixel_ratio_(pixel_ratio),
-      path_(std::move(path)),
-      format_(std::move(format)) {}
-
-QPixmap QtPicture::Part(QRect wanted, QRect* where) const {
-  wanted &= QRect(QPoint(0, 0), full_size_);
-  QImage part;
-  if (region_.contains(wanted) || wanted.isEmpty()) {
-    part = image_;
-    *where = region_;
-  } else {
-    // Only a large picture that was decoded in part gets here, when it is
-    // shown somewhere else than at its top-left (on a button).
-    QString why;
-    if (!Decode(path_, format_, wanted, &part, &why)) part = QImage();
-    *where = wanted;
-  }
-  QPixmap pixmap = QPixmap::fromImage(part);
-  pixmap.setDevicePixelRatio(pixel_ratio_);
-  return pixmap;
-}
-
-QSize VisibleBackgroundSize() {
-  const layout::PixelRect box = layout::ToPixels(layout::Picture1(), 96);
-  const int border = 2 * layout::kStyle.picture_border_px;
-  return QSize(box.width - border, box.height - border);
-}
-
-std::string TwinPath(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
-  return path.substr(0, dot) + "@2x" + path.substr(dot);
-}
-
-Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
-                    qreal pixel_ratio, PictureRef* picture) {
-  // The configured file is always loaded, so that a broken one fails the
-  // same way at every scale.
-  if (Error e = Load(native_path, shown_path, 1.0, picture); !e.ok()) return e;
-  if (pixel_ratio < 1.5) return Error();
-  const std::string twin = posix::ResolvePath(TwinPath(native_path));
+bool QtTwinDecoder::DecodeTwin(const std::string& path, Image* twin) {
+  const std::string native = posix::ResolvePath(path);
   struct stat st;
-  if (stat(twin.c_str(), &st) != 0) return Error();
-  PictureRef crisp;
-  if (Load(twin, twin, 2.0, &crisp).ok()) *picture = std::move(crisp);
-  return Error();
+  if (stat(native.c_str(), &st) != 0) return false;
+  return LoadQtPicture(native, native, 2, twin).ok();
+}
+
+PictureRef ResourcePicture(const char* resource) {
+  QImageReader reader(QString::fromLatin1(resource), "jpeg");
+  reader.setAutoDetectImageFormat(false);
+  const QImage decoded = reader.read();
+  Image image;
+  image.width = decoded.width();
+  image.height = decoded.height();
+  image.parts.push_back(CopyPart(decoded, QPoint(0, 0), Box{0, 0, image.width, image.height}));
+  image.opaque = Opaque(image.parts);
+  return std::make_shared<Picture>("", std::move(image));
+}
+
+QSize LogicalSize(const Image& image) {
+  return QSize((image.width + image.ratio / 2) / image.ratio,
+               (image.height + image.ratio / 2) / image.ratio);
+}
+
+void DrawImage(QPainter& p, const Image& image, QPointF origin, QRect clip) {
+  p.save();
+  p.setClipRect(clip);
+  // Fractional scales smooth the picture; whole ones keep it crisp.
+  const qreal scale = p.device()->devicePixelRatioF() / image.ratio;
+  p.setRenderHint(QPainter::SmoothPixmapTransform, scale != std::round(scale));
+  for (const PicturePart& part : image.parts) {
+    // The part's pixels as they are, without a copy.
+    QImage pixels(reinterpret_cast<const uchar*>(part.pixels.data()), part.box.width,
+                  part.box.height, part.box.width * 4,
+                  image.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    pixels.setDevicePixelRatio(image.ratio);
+    p.drawImage(origin + QPointF(part.box.x, part.box.y) / image.ratio, pixels);
+  }
+  p.restore();
 }
 
 }  // namespace discmenu::qt

@@ -1,58 +1,39 @@
-// Pictures on Qt: decoded by Qt's image readers, refused before decoding
-// when they would need an unreasonable amount of memory.
+// Pictures on Qt: decoded by Qt's image readers into the menu's plain
+// pixels (menu/picture.h), only the parts that controls can show, and drawn
+// with QPainter at the widget's scale.
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
+#include <QPainter>
+#include <QPointF>
 #include <QRect>
-#include <QString>
 #include <string>
 
 #include "config/error.h"
-#include "platform/platform.h"
+#include "menu/picture.h"
+#include "menu/presentation.h"
 
 namespace discmenu::qt {
 
-// A picture of more pixels than this is refused before it is decoded.
-inline constexpr qint64 kMaxPicturePixels = 64LL * 1000 * 1000;
+// Decodes the picture file `native_path` as a picture of `ratio` (2 for an
+// @2x twin); `shown_path` names it in errors. Errors as Runtime::LoadPicture.
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, int ratio,
+                    Image* image);
 
-class QtPicture : public Picture {
+// Twins, on the same readers; the name is resolved as menu paths are.
+class QtTwinDecoder : public presentation::TwinDecoder {
  public:
-  // `image` holds `region` of the file's picture, in file pixels; a picture
-  // decoded whole has region (0, 0, width, height). `pixel_ratio` is 2 for an
-  // @2x twin, whose pixels are half as large on screen.
-  QtPicture(QImage image, QRect region, QSize full_size, qreal pixel_ratio, QString path,
-            QByteArray format);
-
-  int width() const override { return full_size_.width(); }
-  int height() const override { return full_size_.height(); }
-
-  // The picture's size on screen, in device-independent pixels.
-  QSizeF logical_size() const { return QSizeF(full_size_) / pixel_ratio_; }
-  // What a control draws: the part `wanted` of the picture (file pixels),
-  // decoded on demand from the file when it lies outside the region already
-  // decoded. Returns the decoded part and where it lies.
-  QPixmap Part(QRect wanted, QRect* where) const;
-
- private:
-  QImage image_;
-  QRect region_;
-  QSize full_size_;
-  qreal pixel_ratio_;
-  QString path_;
-  QByteArray format_;
+  bool DecodeTwin(const std::string& path, Image* twin) override;
 };
 
-// The part of a picture that Picture1 can ever show, in logical pixels.
-QSize VisibleBackgroundSize();
+// A picture carried in the program as the resource `resource` (":/...").
+PictureRef ResourcePicture(const char* resource);
 
-// Loads `native_path`; `shown_path` names it in errors. When `pixel_ratio`
-// is 1.5 or more and a twin named with "@2x" before the extension exists,
-// the twin is used for a crisp picture.
-Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
-                    qreal pixel_ratio, PictureRef* picture);
+// Draws `image` with its top-left corner at `origin` (device-independent
+// pixels), cut off at `clip`.
+void DrawImage(QPainter& p, const Image& image, QPointF origin, QRect clip);
 
-// The twin path of `path`: "back@2x.jpg" for "back.jpg".
-std::string TwinPath(const std::string& path);
+// The size `image` takes on screen, in device-independent pixels.
+QSize LogicalSize(const Image& image);
 
 }  // namespace discmenu::qt

@@ -8,8 +8,13 @@
 #include <QImageWriter>
 #include <fstream>
 
+#include "platform/qt/form1_window.h"
+#include "platform/qt/qt_services.h"
+
 namespace discmenu::qt {
 namespace {
+
+const QColor kRed(255, 0, 0);
 
 class PictureTest : public ::testing::Test {
  protected:
@@ -19,6 +24,11 @@ class PictureTest : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
   std::string Path(const std::string& name) { return dir_ + "/" + name; }
+  // Loads `name` from the folder, naming it `name` in errors.
+  Error Load(const std::string& name, Image* image = nullptr) {
+    Image ignored;
+    return LoadQtPicture(Path(name), name, 1, image ? image : &ignored);
+  }
   void Save(const std::string& name, QSize size, const char* format, QColor color = Qt::red) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
@@ -53,16 +63,20 @@ TEST_F(PictureTest, FormatsTheToolkitReads) {
     const char* format = c.format;
     std::string name = std::string("p.") + format;
     if (c.size == 32) Save(name, {32, 32}, format);
-    PictureRef picture;
-    Error e = LoadQtPicture(Path(name), name, 1.0, &picture);
+    Image image;
+    Error e = Load(name, &image);
     ASSERT_TRUE(e.ok()) << format << ": " << e.ToString();
-    EXPECT_EQ(picture->width(), c.size) << format;
-    EXPECT_EQ(picture->height(), c.size) << format;
+    EXPECT_EQ(image.width, c.size) << format;
+    EXPECT_EQ(image.height, c.size) << format;
+    ASSERT_EQ(image.parts.size(), 1u) << format;
+    EXPECT_EQ(image.parts[0].pixels.size(), size_t(c.size * c.size)) << format;
+    const uint32_t px = image.parts[0].pixels[0];  // red (within JPEG's loss), opaque
+    EXPECT_TRUE(qAlpha(px) == 255 && qRed(px) > 240 && qGreen(px) < 16) << format << " " << px;
+    EXPECT_TRUE(image.opaque) << format;
   }
   // The content decides, not the extension.
   Save("really-a-png.jpg", {8, 8}, "png");
-  PictureRef picture;
-  EXPECT_TRUE(LoadQtPicture(Path("really-a-png.jpg"), "x", 1.0, &picture).ok());
+  EXPECT_TRUE(Load("really-a-png.jpg").ok());
 }
 
 TEST_F(PictureTest, BadFilesAreErrorsNamingThePath) {
@@ -85,14 +99,8 @@ TEST_F(PictureTest, BadFilesAreErrorsNamingThePath) {
       {"fifo.jpg", "error 481: Invalid picture: fifo.jpg: is not a regular file"},
       {"text.jpg", "error 481: Invalid picture: text.jpg: not a picture file that can be read"},
   };
-  for (const Case& c : cases) {
-    PictureRef picture;
-    EXPECT_EQ(LoadQtPicture(Path(c.name), c.name, 1.0, &picture).ToString(), c.message);
-    EXPECT_FALSE(picture);
-  }
-  PictureRef picture;
-  EXPECT_EQ(LoadQtPicture(Path("truncated.png"), "t", 1.0, &picture).number(),
-            Error::kInvalidPicture);
+  for (const Case& c : cases) EXPECT_EQ(Load(c.name).ToString(), c.message);
+  EXPECT_EQ(Load("truncated.png").number(), Error::kInvalidPicture);
 }
 
 // Damaged files of every format: each is an error, never half a picture.
@@ -121,10 +129,9 @@ TEST_F(PictureTest, DamagedFilesAreErrors) {
       garbled[i] = static_cast<char>(0xFF ^ (i * 7));
     std::ofstream(Path(bad), std::ios::binary) << garbled;
 
-    PictureRef picture;
-    EXPECT_TRUE(LoadQtPicture(Path(whole), whole, 1.0, &picture).ok()) << whole;
+    EXPECT_TRUE(Load(whole).ok()) << whole;
     for (const std::string& name : {cut, bad}) {
-      Error e = LoadQtPicture(Path(name), name, 1.0, &picture);
+      Error e = Load(name);
       EXPECT_EQ(e.number(), Error::kInvalidPicture) << name << " " << e.ToString();
       EXPECT_TRUE(e.detail().starts_with(name + ": ")) << e.ToString();
     }
@@ -147,26 +154,36 @@ TEST_F(PictureTest, HugePicturesAreRefusedBeforeDecoding) {
   uint32_t crc = Crc32(bytes.substr(12, 17));
   for (int k = 0; k < 4; ++k) bytes[29 + k] = static_cast<char>(crc >> (24 - 8 * k));
   std::ofstream(Path("huge.png"), std::ios::binary) << bytes;
-  PictureRef picture;
-  EXPECT_EQ(LoadQtPicture(Path("huge.png"), "huge.png", 1.0, &picture).ToString(),
+  EXPECT_EQ(Load("huge.png").ToString(),
             "error 481: Invalid picture: huge.png: the picture is 20000 x 20000 pixels, more "
             "than the 64 megapixels a picture may have");
 }
 
-TEST_F(PictureTest, LargeJpegIsDecodedOnlyAsFarAsItCanBeSeen) {
-  Save("big.jpg", {3000, 2000}, "jpg");
-  PictureRef picture;
-  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", 1.0, &picture).ok());
-  auto* q = dynamic_cast<const QtPicture*>(picture.get());
-  EXPECT_EQ(q->width(), 3000);
-  QRect where;
-  QPixmap part = q->Part(QRect(0, 0, 100, 100), &where);
-  EXPECT_EQ(where.topLeft(), QPoint(0, 0));
-  EXPECT_LE(part.width(), 700);  // about Picture1's inner width
-  // Elsewhere (the centre, on a button) it is decoded on demand.
-  part = q->Part(QRect(1468, 968, 64, 64), &where);
-  EXPECT_EQ(where, QRect(1468, 968, 64, 64));
-  EXPECT_EQ(part.size(), QSize(64, 64));
+TEST_F(PictureTest, LargeJpegKeepsOnlyWhatControlsCanShow) {
+  // Red with a blue middle: the top-left part is red, the button's part blue.
+  QImage big(3000, 2000, QImage::Format_RGB32);
+  big.fill(kRed);
+  for (int y = 950; y < 1050; ++y)
+    for (int x = 1450; x < 1550; ++x) big.setPixel(x, y, qRgb(0, 0, 255));
+  ASSERT_TRUE(big.save(QString::fromStdString(Path("big.jpg")), "jpg", 95));
+  Image image;
+  ASSERT_TRUE(Load("big.jpg", &image).ok());
+  EXPECT_EQ(image.width, 3000);
+  const std::vector<Box> parts = presentation::PartsToDecode(3000, 2000, 1);
+  ASSERT_EQ(image.parts.size(), parts.size());
+  size_t kept = 0;
+  for (size_t k = 0; k < parts.size(); ++k) {
+    EXPECT_EQ(image.parts[k].box, parts[k]);
+    kept += image.parts[k].pixels.size();
+  }
+  EXPECT_LT(kept, 3000u * 2000 / 10);
+  auto near = [](uint32_t px, QColor c) {
+    return std::abs(qRed(px) - c.red()) < 24 && std::abs(qGreen(px) - c.green()) < 24 &&
+           std::abs(qBlue(px) - c.blue()) < 24;
+  };
+  EXPECT_TRUE(near(image.parts[0].pixels[0], kRed));
+  const PicturePart& middle = image.parts[1];
+  EXPECT_TRUE(near(middle.pixels[middle.pixels.size() / 2 + middle.box.width / 2], Qt::blue));
 }
 
 TEST_F(PictureTest, SizeIsTheSizeDecoded) {
@@ -177,32 +194,30 @@ TEST_F(PictureTest, SizeIsTheSizeDecoded) {
   gif[6] = static_cast<char>(3000 & 0xFF), gif[7] = static_cast<char>(3000 >> 8);  // width
   gif[8] = 10;                                                                     // height
   std::ofstream(Path("wide.gif"), std::ios::binary) << gif;
-  PictureRef picture;
-  ASSERT_TRUE(LoadQtPicture(Path("wide.gif"), "wide.gif", 1.0, &picture).ok());
-  auto* q = dynamic_cast<const QtPicture*>(picture.get());
-  QRect where;
-  QPixmap part = q->Part(QRect(0, 0, q->width(), q->height()), &where);
-  EXPECT_EQ(QSize(q->width(), q->height()), part.size());
-  EXPECT_EQ(where, QRect(QPoint(0, 0), part.size()));
-  EXPECT_EQ(q->width(), 3000);
+  Image image;
+  ASSERT_TRUE(Load("wide.gif", &image).ok());
+  EXPECT_EQ(image.width, 3000);
+  EXPECT_EQ(image.height, 10);
+  ASSERT_FALSE(image.parts.empty());
+  EXPECT_EQ(image.parts[0].box, (Box{0, 0, 645, 10}));
 }
 
+// Run again by ctest at 125 % and 200 %: the window shows the twin from
+// 150 % on, and the picture in the file's own size on screen.
 TEST_F(PictureTest, TwinIsUsedOnDenseScreens) {
-  Save("back.png", {10, 10}, "png", Qt::red);
-  Save("back@2x.png", {20, 20}, "png", Qt::blue);
-  EXPECT_EQ(TwinPath("/a/back.png"), "/a/back@2x.png");
-  EXPECT_EQ(TwinPath("/a.b/back"), "/a.b/back@2x");
-  struct Case {
-    qreal ratio;
-    int width;
-  } cases[] = {{1.0, 10}, {1.25, 10}, {1.5, 20}, {2.0, 20}};
-  for (const Case& c : cases) {
-    PictureRef picture;
-    ASSERT_TRUE(LoadQtPicture(Path("back.png"), "back.png", c.ratio, &picture).ok());
-    auto* q = dynamic_cast<const QtPicture*>(picture.get());
-    EXPECT_EQ(q->width(), c.width) << c.ratio;
-    EXPECT_EQ(q->logical_size(), QSizeF(10, 10)) << c.ratio;
-  }
+  Save("back.png", {640, 480}, "png", Qt::red);
+  Save("back@2x.png", {1280, 960}, "png", Qt::blue);
+  QtRuntime runtime;
+  PictureRef picture;
+  ASSERT_TRUE(runtime.LoadPicture(Path("back.png"), &picture).ok());
+  Form1Window window;
+  window.SetPicture1Picture(picture);
+  const qreal dpr = window.devicePixelRatioF();
+  const QImage shot = window.grab().toImage();
+  const QColor want = presentation::WantsTwin(dpr) ? QColor(Qt::blue) : QColor(Qt::red);
+  EXPECT_EQ(QColor(shot.pixel(qRound(300 * dpr), qRound(300 * dpr))), want) << dpr;
+  // A twin makes the picture no larger: 640 logical pixels wide either way.
+  EXPECT_EQ(QColor(shot.pixel(qRound(635 * dpr), qRound(100 * dpr))), want) << dpr;
 }
 
 }  // namespace

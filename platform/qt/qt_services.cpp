@@ -2,28 +2,31 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QScreen>
-#include <QSocketNotifier>
 
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSocketNotifier>
 #include <cstdio>
 #include <cstring>
 
+#include "menu/presentation.h"
+#include "platform/posix/executable.h"
 #include "platform/posix/file_input.h"
-#include "platform/posix/launcher.h"
 #include "platform/posix/native_path.h"
 #include "platform/qt/qt_picture.h"
 
 namespace discmenu::qt {
 
 namespace {
-constexpr const char* kProgramName = "discmenu";
+
+QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+}  // namespace
+
 std::string QtRuntime::AppPath() {
-  return QCoreApplication::applicationDirPath().toStdString();
+  return posix::ExecutableDirectory();
 }
 
 std::string QtRuntime::NativeName(const std::string& path) {
@@ -35,9 +38,11 @@ Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSourc
 }
 
 Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-  return LoadQtPicture(posix::ResolvePath(path), NativeName(path), ratio, picture);
+  const std::string native = posix::ResolvePath(path);
+  Image image;
+  if (Error e = LoadQtPicture(native, NativeName(path), 1, &image); !e.ok()) return e;
+  *picture = std::make_shared<Picture>(native, std::move(image));
+  return Error();
 }
 
 void EventLoopReaper::Watch(pid_t pid) {
@@ -56,43 +61,43 @@ void EventLoopReaper::Watch(pid_t pid) {
   });
 }
 
-int QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                          const char* parameters, const char* directory, int show) {
+Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                            const char* parameters, const char* directory, int show,
+                            ShellResult* result) {
   // Only "open", without parameters or directory, is asked for.
   (void)operation, (void)parameters, (void)directory, (void)show;
-  posix::LaunchOutcome outcome = posix::OpenPath(std::string(file), reaper_);
-  if (outcome.result == posix::LaunchResult::kStarted) return 42;
+  const posix::LaunchOutcome outcome = posix::OpenPath(std::string(file), reaper_);
+  if (outcome.result == posix::LaunchResult::kStarted) {
+    *result = ShellResult::kStarted;
+    return Error();
+  }
+  const bool not_found = outcome.result == posix::LaunchResult::kNotFound;
+  *result = not_found ? ShellResult::kNotFound : ShellResult::kRefused;
 
-  QWidget* parent = QWidget::find(static_cast<WId>(owner));
-  QString text =
-      outcome.result == posix::LaunchResult::kNotFound
-          ? QStringLiteral("cannot find \"%1\". Make sure the name is right, then try again.")
-                .arg(QString::fromStdString(outcome.native_path))
-          : QStringLiteral("cannot open \"%1\": %2")
-                .arg(QString::fromStdString(outcome.native_path),
-                     QString::fromLocal8Bit(std::strerror(outcome.error)));
-  auto* box = new QMessageBox(QMessageBox::Warning,
-                              parent ? parent->windowTitle() : QString::fromLatin1(kProgramName),
-                              text, QMessageBox::Ok, parent);
+  QWidget* parent =
+      window_ && static_cast<WindowHandle>(window_->winId()) == owner ? window_.data() : nullptr;
+  const QString text =
+      not_found ? QStringLiteral("cannot find \"%1\". Make sure the name is right, then try again.")
+                      .arg(ToQString(outcome.native_path))
+                : QStringLiteral("cannot open \"%1\": %2")
+                      .arg(ToQString(outcome.native_path),
+                           QString::fromLocal8Bit(std::strerror(outcome.error)));
+  auto* box = new QMessageBox(
+      QMessageBox::Warning, parent ? parent->windowTitle() : ToQString(presentation::kProgramName),
+      text, QMessageBox::Ok, parent);
   box->setObjectName("ShellMessage");
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
   box->open();  // like the shell's own message, but the menu does not wait on it
-  return outcome.result == posix::LaunchResult::kNotFound ? 2 : 0;
-}
-
-QString ErrorMessage(const Error& error) {
-  return QStringLiteral("Run-time error %1:\n\n%2\n\n%3")
-      .arg(error.number())
-      .arg(QString::fromLatin1(error.text()), QString::fromStdString(error.detail()));
+  return Error();
 }
 
 void QtErrorReport::Report(const Error& error) {
-  std::fprintf(stderr, "%s: %s\n", kProgramName, error.ToString().c_str());
+  std::fprintf(stderr, "%s\n", presentation::ErrorLine(error).c_str());
   std::fflush(stderr);
   if (!qApp) return;
-  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramName), ErrorMessage(error),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, ToQString(presentation::kProgramName),
+                  ToQString(presentation::ErrorBoxText(error)), QMessageBox::Ok);
   box.setObjectName("ErrorReport");
   box.exec();
 }

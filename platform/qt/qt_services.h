@@ -1,9 +1,11 @@
 // The platform services on Qt (and POSIX underneath).
 #pragma once
 
+#include <QPointer>
+#include <QString>
 #include <QWidget>
 
-#include "platform/platform.h"
+#include "menu/services.h"
 #include "platform/posix/launcher.h"
 #include "platform/posix/legacy_text.h"
 
@@ -31,14 +33,17 @@ class EventLoopReaper : public posix::ChildWatcher {
 };
 
 // Opens files like a desktop shell. A target that does not exist gets the
-// shell's own short message, owned by the menu window; the menu is told
-// nothing.
+// shell's own short message, owned by `window` when the request names it as
+// the owner; the menu is told nothing.
 class QtShell : public Shell {
  public:
-  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                   const char* parameters, const char* directory, int show) override;
+  explicit QtShell(QWidget* window = nullptr) : window_(window) {}
+  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                     const char* parameters, const char* directory, int show,
+                     ShellResult* result) override;
 
  private:
+  QPointer<QWidget> window_;
   EventLoopReaper reaper_;
 };
 
@@ -47,8 +52,5 @@ class QtErrorReport : public ErrorReport {
  public:
   void Report(const Error& error) override;
 };
-
-// The text of the error report's message box.
-QString ErrorMessage(const Error& error);
 
 }  // namespace discmenu::qt

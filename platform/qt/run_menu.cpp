@@ -6,9 +6,9 @@
 
 #include "menu/form1.h"
 #include "menu/frame.h"
+#include "menu/run.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
-#include "platform/run.h"
 
 namespace discmenu {
 
@@ -57,9 +57,9 @@ int RunMenu() {
   QGuiApplication::setDesktopFileName("discmenu");
 
   qt::QtRuntime runtime;
-  qt::QtShell shell;
   qt::QtErrorReport report;
   qt::Form1Window window;
+  qt::QtShell shell(&window);
   Form1 form(runtime, window, shell);
   if (!LoadOrReport(form, report)) return 1;
   window.OnCommandClick(

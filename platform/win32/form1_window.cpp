@@ -66,20 +66,16 @@ int Metric(int index, int dpi) {
   return Dpi().metrics ? Dpi().metrics(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
-// OLE colours: 0x00BBGGRR like a COLORREF, or a system colour when the top
-// bit is set.
 COLORREF OleColor(uint32_t ole) {
-  if (ole & 0x80000000u) return GetSysColor(static_cast<int>(ole & 0xFF));
-  return static_cast<COLORREF>(ole);
+  const presentation::Color c = presentation::DecodeOleColor(ole);
+  if (c.system) return GetSysColor(static_cast<int>(c.which));
+  return RGB(c.red, c.green, c.blue);
 }
 
+// The system's brush for a system colour; null for a fixed one.
 HBRUSH OleBrush(uint32_t ole) {
-  if (ole & 0x80000000u) return GetSysColorBrush(static_cast<int>(ole & 0xFF));
-  return nullptr;
-}
-
-const WicPicture* AsWic(const PictureRef& picture) {
-  return dynamic_cast<const WicPicture*>(picture.get());
+  const presentation::Color c = presentation::DecodeOleColor(ole);
+  return c.system ? GetSysColorBrush(static_cast<int>(c.which)) : nullptr;
 }
 
 // A double click on an owner-drawn button would be reported as a double
@@ -142,8 +138,9 @@ Form1Window::Form1Window() {
   if (!form_) return;
   dpi_ = WindowDpi(form_);
   CreateControls();
-  picture1_picture_ = LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND);
-  command_pictures_.fill(LoadResourcePicture(IDR_PLACEHOLDER_BUTTON));
+  picture1_picture_.shown.Set(LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND), scale(), twins_);
+  const PictureRef button = LoadResourcePicture(IDR_PLACEHOLDER_BUTTON);
+  for (ControlPicture& control : command_pictures_) control.shown.Set(button, scale(), twins_);
   ApplyDpi(dpi_);
   SizeForDpi();
 }
@@ -190,14 +187,8 @@ void Form1Window::CreateControls() {
   // Stacking: bring each control to the top of its siblings from the back
   // to the front, so the frontmost ends on top. WS_CLIPSIBLINGS keeps
   // Picture1 from painting over the buttons in front of it.
-  std::array<const layout::Control*, layout::kControls.size()> order;
-  std::transform(layout::kControls.begin(), layout::kControls.end(), order.begin(),
-                 [](const layout::Control& c) { return &c; });
-  std::stable_sort(order.begin(), order.end(),
-                   [](auto* a, auto* b) { return a->front_to_back > b->front_to_back; });
-  for (const layout::Control* c : order) {
+  for (const layout::Control* c : presentation::BackToFront())
     SetWindowPos(Window(*c), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
 }
 
 HWND Form1Window::Window(const layout::Control& c) const {
@@ -236,10 +227,6 @@ void Form1Window::ApplyDpi(int dpi) {
   for (HWND label : labels_)
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_), 0);
   if (old_font) DeleteObject(old_font);
-
-  if (auto* p = AsWic(picture1_picture_)) p->PrepareFor(dpi);
-  for (const PictureRef& picture : command_pictures_)
-    if (auto* p = AsWic(picture)) p->PrepareFor(dpi);
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto icon = [&](int cx, int cy) {
@@ -299,16 +286,18 @@ void Form1Window::SetLabelCaption(int n, const std::string& text) {
   SetWindowTextW(commands_[n - 1], Widen(ButtonText(text)).c_str());
 }
 
+void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd) {
+  control.bitmaps.Reset();
+  control.shown.Set(std::move(picture), scale(), twins_);
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 void Form1Window::SetPicture1Picture(PictureRef picture) {
-  picture1_picture_ = std::move(picture);
-  if (auto* p = AsWic(picture1_picture_)) p->PrepareFor(dpi_);
-  InvalidateRect(picture1_, nullptr, FALSE);
+  SetPicture(picture1_picture_, std::move(picture), picture1_);
 }
 
 void Form1Window::SetCommandPicture(int n, PictureRef picture) {
-  command_pictures_[n - 1] = std::move(picture);
-  if (auto* p = AsWic(command_pictures_[n - 1])) p->PrepareFor(dpi_);
-  InvalidateRect(commands_[n - 1], nullptr, FALSE);
+  SetPicture(command_pictures_[n - 1], std::move(picture), commands_[n - 1]);
 }
 
 WindowHandle Form1Window::hWnd() {
@@ -321,17 +310,9 @@ void Form1Window::Show(int show_command) {
 }
 
 HWND Form1Window::FirstFocusable() const {
-  std::array<const layout::Control*, layout::kControls.size()> order;
-  std::transform(layout::kControls.begin(), layout::kControls.end(), order.begin(),
-                 [](const layout::Control& c) { return &c; });
-  std::stable_sort(order.begin(), order.end(),
-                   [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-  for (const layout::Control* c : order) {
-    if (c->kind == layout::Kind::kLabel) continue;  // labels never take the focus
-    HWND hwnd = Window(*c);
-    if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) return hwnd;
-  }
-  return picture1_;
+  return Window(presentation::FirstFocus([this](const layout::Control& c) {
+    return (GetWindowLongPtrW(Window(c), GWL_STYLE) & WS_VISIBLE) != 0;
+  }));
 }
 
 HWND Form1Window::FocusToRestore() const {
@@ -406,7 +387,10 @@ void Form1Window::PaintPicture1(HWND hwnd) {
     RECT clip;
     IntersectRect(&clip, &client, &area);
     // The picture sits at the inner top-left, unscaled, cut off.
-    if (auto* p = AsWic(picture1_picture_)) p->Draw(memory, dpi_, POINT{0, 0}, clip);
+    if (picture1_picture_.shown) {
+      picture1_picture_.bitmaps.Draw(memory, picture1_picture_.shown.ImageFor(scale()), dpi_,
+                                     POINT{0, 0}, clip);
+    }
     BitBlt(dc, area.left, area.top, w, h, memory, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);
@@ -431,10 +415,13 @@ void Form1Window::DrawButton(const DRAWITEMSTRUCT& item) {
   DrawFrameControl(memory, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   RECT face{kButtonEdge, kButtonEdge, w - kButtonEdge, h - kButtonEdge};
   // The picture is centred on the face, unscaled, and cut off at its edges.
-  if (auto* p = AsWic(command_pictures_[n - 1])) {
-    const DecodedPicture& source = p->SourceFor(dpi_);
-    const Box at = ButtonPictureBox(w, h, source.width, source.height, source.ratio, dpi_, pressed);
-    p->Draw(memory, dpi_, POINT{at.x, at.y}, face);
+  ControlPicture& picture = command_pictures_[n - 1];
+  if (picture.shown) {
+    const Image& image = picture.shown.ImageFor(scale());
+    const Box at =
+        presentation::PictureOnButton(w, h, ScaledLength(image.width, image.ratio, dpi_),
+                                      ScaledLength(image.height, image.ratio, dpi_), pressed);
+    picture.bitmaps.Draw(memory, image, dpi_, POINT{at.x, at.y}, face);
   }
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = face;

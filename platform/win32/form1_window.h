@@ -11,7 +11,9 @@
 #include <functional>
 
 #include "menu/layout.h"
-#include "platform/platform.h"
+#include "menu/presentation.h"
+#include "menu/services.h"
+#include "platform/win32/wic_picture.h"
 
 namespace discmenu::win32 {
 
@@ -39,8 +41,6 @@ class Form1Window : public FormWindow {
   void Show(int show_command);
   // Gives the focus to the first visible control in tab order.
   void FocusFirst();
-  // The window's DPI (96 is 100 %).
-  int dpi() const { return dpi_; }
 
   // Keyboard navigation for a message taken from the queue: true when the
   // message was handled and must not be dispatched.
@@ -60,7 +60,14 @@ class Form1Window : public FormWindow {
   LRESULT OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnPictureMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
+  // A control's picture: what is shown, and its bitmaps at the window's DPI.
+  struct ControlPicture {
+    presentation::ShownPicture shown;
+    ScaledPicture bitmaps;
+  };
+
   void CreateControls();
+  void SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd);
   HWND Window(const layout::Control& c) const;
   void ApplyDpi(int dpi);
   void SizeForDpi();
@@ -68,6 +75,7 @@ class Form1Window : public FormWindow {
   void DrawButton(const DRAWITEMSTRUCT& item);
   void MoveFocus(bool forward);
   HWND FirstFocusable() const;
+  double scale() const { return dpi_ / 96.0; }
   // Where the focus goes back to when the window is activated again.
   HWND FocusToRestore() const;
   bool IsOurControl(HWND hwnd) const;
@@ -76,8 +84,9 @@ class Form1Window : public FormWindow {
   HWND picture1_ = nullptr;
   std::array<HWND, 8> commands_{};
   std::array<HWND, 8> labels_{};
-  PictureRef picture1_picture_;
-  std::array<PictureRef, 8> command_pictures_;
+  ControlPicture picture1_picture_;
+  std::array<ControlPicture, 8> command_pictures_;
+  WicTwinDecoder twins_;
   HFONT label_font_ = nullptr;
   HBRUSH label_brush_ = nullptr;
   HICON icon_large_ = nullptr, icon_small_ = nullptr;

@@ -9,7 +9,7 @@
 
 #include "menu/form1.h"
 #include "menu/frame.h"
-#include "platform/run.h"
+#include "menu/run.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/wic_picture.h"
 #include "platform/win32/win32_services.h"
@@ -36,7 +36,7 @@ int RunForm() {
     win32::WriteErrorLine("discmenu: cannot create the menu window");
     return 1;
   }
-  win32::Win32Runtime runtime([&window] { return window.dpi(); });
+  win32::Win32Runtime runtime;
   win32::Win32Shell shell;
   Form1 form(runtime, window, shell);
   if (!LoadOrReport(form, report)) return 1;

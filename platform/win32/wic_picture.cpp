@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/win32/win32_logic.h"
 #include "platform/win32/win32_text.h"
 
 namespace discmenu::win32 {
@@ -57,21 +58,17 @@ bool IsShownFormat(const GUID& format) {
 }
 
 Error Undecodable(const std::string& shown, HRESULT hr) {
-  return Error::InvalidPicture(shown + ": the picture cannot be decoded (" +
-                               SystemMessage(static_cast<DWORD>(hr)) + ")");
+  return presentation::UndecodablePicture(shown, SystemMessage(static_cast<DWORD>(hr)));
 }
 
 // Decodes the parts of the picture in `decoder` that controls can show.
-Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, DecodedPicture* out) {
+Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, Image* out) {
   GUID format{};
-  if (FAILED(decoder->GetContainerFormat(&format)) || !IsShownFormat(format)) {
-    return Error::InvalidPicture(shown +
-                                 ": not a picture in a format the menu shows (JPEG, PNG, BMP, "
-                                 "GIF, ICO or TIFF)");
-  }
+  if (FAILED(decoder->GetContainerFormat(&format)) || !IsShownFormat(format))
+    return presentation::NotAPicture(shown);
   UINT frames = 0;
   if (FAILED(decoder->GetFrameCount(&frames)) || frames == 0)
-    return Error::InvalidPicture(shown + ": the file holds no picture");
+    return presentation::NotAPicture(shown);
 
   UINT index = 0;
   if (IsEqualGUID(format, GUID_ContainerFormatIco)) {
@@ -82,20 +79,14 @@ Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, De
       if (FAILED(decoder->GetFrame(i, frame.Put())) || FAILED(frame->GetSize(&w, &h))) w = 0;
       widths.push_back(static_cast<int>(w));
     }
-    index = static_cast<UINT>(ChooseIconImage(widths));
+    index = static_cast<UINT>(presentation::ChooseIconImage(widths));
   }
 
   Com<IWICBitmapFrameDecode> frame;
   if (HRESULT hr = decoder->GetFrame(index, frame.Put()); FAILED(hr)) return Undecodable(shown, hr);
   UINT width = 0, height = 0;
-  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0)
-    return Error::InvalidPicture(shown + ": the picture has no size");
-  if (static_cast<unsigned long long>(width) * height >
-      static_cast<unsigned long long>(kMaxPicturePixels)) {
-    return Error::InvalidPicture(shown + ": the picture is " + std::to_string(width) + " x " +
-                                 std::to_string(height) +
-                                 " pixels, more than the 64 megapixels a picture may have");
-  }
+  if (FAILED(frame->GetSize(&width, &height))) width = height = 0;
+  if (Error e = presentation::CheckPictureSize(shown, width, height); !e.ok()) return e;
 
   Com<IWICFormatConverter> converter;
   HRESULT hr = Factory()->CreateFormatConverter(converter.Put());
@@ -105,11 +96,11 @@ Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, De
   }
   if (FAILED(hr)) return Undecodable(shown, hr);
 
-  DecodedPicture picture;
+  Image picture;
   picture.width = static_cast<int>(width);
   picture.height = static_cast<int>(height);
   picture.ratio = ratio;
-  for (const Box& box : PartsToDecode(picture.width, picture.height, ratio)) {
+  for (const Box& box : presentation::PartsToDecode(picture.width, picture.height, ratio)) {
     PicturePart part;
     part.box = box;
     try {
@@ -123,32 +114,32 @@ Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, De
     hr = converter->CopyPixels(&rect, stride, stride * static_cast<UINT>(box.height),
                                reinterpret_cast<BYTE*>(part.pixels.data()));
     if (FAILED(hr)) return Undecodable(shown, hr);
-    for (uint32_t px : part.pixels) {
-      if ((px >> 24) != 0xFF) {
-        picture.opaque = false;
-        break;
-      }
-    }
     picture.parts.push_back(std::move(part));
   }
+  picture.opaque = Opaque(picture.parts);
   *out = std::move(picture);
   return Error();
 }
 
-Error DecodeFile(const std::string& path, int ratio, DecodedPicture* out) {
+}  // namespace
+
+Error DecodePictureFile(const std::string& path, int ratio, Image* out) {
   const std::wstring native = NativePath(path);
   WIN32_FILE_ATTRIBUTE_DATA info{};
   if (path.find('\0') != std::string::npos)  // no Windows name holds one
     return Error::FileNotFound(path);
+  presentation::FileKind kind = presentation::FileKind::kRegular;
   if (!GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &info)) {
     DWORD code = GetLastError();
-    if (IsNotFound(code)) return Error::FileNotFound(path);
-    return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    if (!IsNotFound(code)) return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    kind = presentation::FileKind::kMissing;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    kind = presentation::FileKind::kDirectory;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
+    kind = presentation::FileKind::kSpecial;
   }
-  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-    return Error::InvalidPicture(path + ": is a directory, not a picture file");
-  if (info.nFileSizeHigh == 0 && info.nFileSizeLow == 0)
-    return Error::InvalidPicture(path + ": the file is empty");
+  const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+  if (Error e = presentation::CheckPictureFile(path, kind, size); !e.ok()) return e;
 
   if (!Factory()) return Error::InvalidPicture(path + ": the imaging component is not available");
   // The imaging component opens the file itself: no stream helper (and no
@@ -161,10 +152,12 @@ Error DecodeFile(const std::string& path, int ratio, DecodedPicture* out) {
       return Error::FileNotFound(path);
     if (HRESULT_FACILITY(hr) == FACILITY_WIN32)
       return Error::PathFileAccess(path + ": " + SystemMessage(HRESULT_CODE(hr)));
-    return Error::InvalidPicture(path + ": not a picture file that can be read");
+    return presentation::NotAPicture(path);
   }
   return Decode(decoder.get(), path, ratio, out);
 }
+
+namespace {
 
 HBITMAP MakeDib(int width, int height, void** bits) {
   BITMAPINFO info{};
@@ -222,54 +215,36 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
 
 }  // namespace
 
-WicPicture::WicPicture(DecodedPicture base, std::wstring twin_path)
-    : base_(std::move(base)), twin_path_(std::move(twin_path)) {}
-
-WicPicture::~WicPicture() {
-  FreeScaled();
+bool WicTwinDecoder::DecodeTwin(const std::string& path, Image* twin) {
+  if (GetFileAttributesW(NativePath(path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  return DecodePictureFile(path, 2, twin).ok();
 }
 
-void WicPicture::PrepareFor(int dpi) const {
-  if (dpi < kTwinDpi || twin_tried_ || twin_path_.empty()) return;
-  twin_tried_ = true;
-  DecodedPicture twin;
-  if (GetFileAttributesW(twin_path_.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  if (DecodeFile(Narrow(twin_path_), 2, &twin).ok()) twin_ = std::move(twin);
-}
-
-const DecodedPicture& WicPicture::SourceFor(int dpi) const {
-  return dpi >= kTwinDpi && twin_ ? *twin_ : base_;
-}
-
-void WicPicture::FreeScaled() const {
+void ScaledPicture::Reset() {
   for (Scaled& s : scaled_)
     if (s.bitmap) DeleteObject(s.bitmap);
   scaled_.clear();
-  scaled_dpi_ = 0;
-  scaled_source_ = nullptr;
+  image_ = nullptr;
+  dpi_ = 0;
 }
 
-void WicPicture::ScaleFor(const DecodedPicture& source, int dpi) const {
-  if (scaled_dpi_ == dpi && scaled_source_ == &source) return;
-  FreeScaled();
-  for (const PicturePart& part : source.parts) {
-    const int r = source.ratio;
-    Scaled s;
-    s.at.x = ScaledLength(part.box.x, r, dpi);
-    s.at.y = ScaledLength(part.box.y, r, dpi);
-    s.at.width = ScaledLength(part.box.x + part.box.width, r, dpi) - s.at.x;
-    s.at.height = ScaledLength(part.box.y + part.box.height, r, dpi) - s.at.y;
-    if (s.at.empty()) continue;
-    s.bitmap = PartBitmap(part, s.at.width, s.at.height);
-    if (s.bitmap) scaled_.push_back(s);
+void ScaledPicture::Draw(HDC dc, const Image& image, int dpi, POINT origin, const RECT& clip) {
+  if (image_ != &image || dpi_ != dpi) {
+    Reset();
+    for (const PicturePart& part : image.parts) {
+      const int r = image.ratio;
+      Scaled s;
+      s.at.x = ScaledLength(part.box.x, r, dpi);
+      s.at.y = ScaledLength(part.box.y, r, dpi);
+      s.at.width = ScaledLength(part.box.x + part.box.width, r, dpi) - s.at.x;
+      s.at.height = ScaledLength(part.box.y + part.box.height, r, dpi) - s.at.y;
+      if (s.at.empty()) continue;
+      s.bitmap = PartBitmap(part, s.at.width, s.at.height);
+      if (s.bitmap) scaled_.push_back(s);
+    }
+    image_ = &image;
+    dpi_ = dpi;
   }
-  scaled_dpi_ = dpi;
-  scaled_source_ = &source;
-}
-
-void WicPicture::Draw(HDC dc, int dpi, POINT origin, const RECT& clip) const {
-  const DecodedPicture& source = SourceFor(dpi);
-  ScaleFor(source, dpi);
   const Box bounds{clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top};
   HDC memory = CreateCompatibleDC(dc);
   if (!memory) return;
@@ -279,7 +254,7 @@ void WicPicture::Draw(HDC dc, int dpi, POINT origin, const RECT& clip) const {
     if (shown.empty()) continue;
     HGDIOBJ old = SelectObject(memory, s.bitmap);
     const int sx = shown.x - at.x, sy = shown.y - at.y;
-    if (source.opaque) {
+    if (image.opaque) {
       BitBlt(dc, shown.x, shown.y, shown.width, shown.height, memory, sx, sy, SRCCOPY);
     } else {
       const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -289,17 +264,6 @@ void WicPicture::Draw(HDC dc, int dpi, POINT origin, const RECT& clip) const {
     SelectObject(memory, old);
   }
   DeleteDC(memory);
-}
-
-Error LoadPictureFile(const std::string& path, int dpi, PictureRef* picture) {
-  // The configured file is always loaded, so that a broken one fails the
-  // same way at every scale; its twin only adds sharpness.
-  DecodedPicture base;
-  if (Error e = DecodeFile(path, 1, &base); !e.ok()) return e;
-  auto loaded = std::make_shared<WicPicture>(std::move(base), NativePath(TwinPath(path)));
-  loaded->PrepareFor(dpi);
-  *picture = std::move(loaded);
-  return Error();
 }
 
 PictureRef LoadResourcePicture(int id) {
@@ -316,9 +280,9 @@ PictureRef LoadResourcePicture(int id) {
       FAILED(Factory()->CreateDecoderFromStream(stream.get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, decoder.Put())))
     return nullptr;
-  DecodedPicture picture;
+  Image picture;
   if (!Decode(decoder.get(), "resource " + std::to_string(id), 1, &picture).ok()) return nullptr;
-  return std::make_shared<WicPicture>(std::move(picture), std::wstring());
+  return std::make_shared<Picture>("", std::move(picture));
 }
 
 void ReleaseImaging() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "menu/presentation.h"
 #include "platform/win32/wic_picture.h"
 #include "platform/win32/win32_logic.h"
 #include "platform/win32/win32_text.h"
@@ -114,11 +115,15 @@ Error Win32Runtime::OpenForInput(const std::string& path, std::unique_ptr<ByteSo
 }
 
 Error Win32Runtime::LoadPicture(const std::string& path, PictureRef* picture) {
-  return LoadPictureFile(path, dpi_ ? dpi_() : 96, picture);
+  Image image;
+  if (Error e = DecodePictureFile(path, 1, &image); !e.ok()) return e;
+  *picture = std::make_shared<Picture>(path, std::move(image));
+  return Error();
 }
 
-int Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                             const char* parameters, const char* directory, int show) {
+Error Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation,
+                               std::string_view file, const char* parameters, const char* directory,
+                               int show, ShellResult* result) {
   const std::wstring verb = Widen(operation);
   const std::wstring target = Widen(file);
   const std::wstring args = parameters ? Widen(parameters) : std::wstring();
@@ -128,11 +133,16 @@ int Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation, std
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
   static const auto shell_execute = reinterpret_cast<ShellExecuteFn>(
       reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
-  if (!shell_execute) return 0;
-  HINSTANCE result =
+  if (!shell_execute) return Error::DllFunctionNotFound("ShellExecuteW in shell32.dll");
+  const INT_PTR code = reinterpret_cast<INT_PTR>(
       shell_execute(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),
-                    parameters ? args.c_str() : nullptr, directory ? dir.c_str() : nullptr, show);
-  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+                    parameters ? args.c_str() : nullptr, directory ? dir.c_str() : nullptr, show));
+  // Above 32 the shell took the request; 2 and 3 say the file or its
+  // folder is missing.
+  *result = code > 32                ? ShellResult::kStarted
+            : code == 2 || code == 3 ? ShellResult::kNotFound
+                                     : ShellResult::kRefused;
+  return Error();
 }
 
 void WriteErrorLine(const std::string& line) {
@@ -149,9 +159,10 @@ void WriteErrorLine(const std::string& line) {
 }
 
 void Win32ErrorReport::Report(const Error& error) {
-  WriteErrorLine(ErrorLine(error));
-  const std::wstring text = Widen(ErrorMessageText(error));
-  MessageBoxW(nullptr, text.c_str(), L"discmenu", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  WriteErrorLine(presentation::ErrorLine(error));
+  const std::wstring text = Widen(presentation::ErrorBoxText(error));
+  const std::wstring title = Widen(presentation::kProgramName);
+  MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 }  // namespace discmenu::win32

@@ -3,9 +3,7 @@
 // message box. Paths and texts arrive as UTF-8 and go to Windows as UTF-16.
 #pragma once
 
-#include <functional>
-
-#include "platform/platform.h"
+#include "menu/services.h"
 
 namespace discmenu::win32 {
 
@@ -17,25 +15,21 @@ class AnsiCodePageDecoder : public LegacyDecoder {
 
 class Win32Runtime : public Runtime {
  public:
-  // `dpi` tells the menu window's DPI, which decides whether pictures take
-  // their @2x twins.
-  explicit Win32Runtime(std::function<int()> dpi) : dpi_(std::move(dpi)) {}
-
   std::string AppPath() override;
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
   Error LoadPicture(const std::string& path, PictureRef* picture) override;
 
  private:
-  std::function<int()> dpi_;
   AnsiCodePageDecoder decoder_;
 };
 
 // ShellExecuteW: the shell shows its own message when it cannot open a file.
 class Win32Shell : public Shell {
  public:
-  int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                   const char* parameters, const char* directory, int show) override;
+  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                     const char* parameters, const char* directory, int show,
+                     ShellResult* result) override;
 };
 
 // A message box owned by nothing, and the same as one line on the standard

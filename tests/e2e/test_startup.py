@@ -120,7 +120,8 @@ class FailureTest(XTestCase):
     def test_short_install_ini(self):
         self.folder.write_ini(demo_items()[:33])
         self.expect_report(f"error 62: Input past end of file: {self.folder.dir}/install.ini: "
-                           "found 33 of 34 items; item 34 (ButtonPicture8) is missing")
+                           "item 34 (ButtonPicture8) is missing: the file ends after 33 of the "
+                           "34 items")
 
     def test_show_flag_that_is_a_word(self):
         items = demo_items()
@@ -128,7 +129,7 @@ class FailureTest(XTestCase):
         self.folder.write_ini(items)
         self.expect_report(
             f"error 13: Type mismatch: {self.folder.dir}/install.ini: item 3 (ShowFlag3) is "
-            "the text \"yes\", which is not a number; write 1 to show the entry or 0 to hide it")
+            "the text \"yes\", which is not a number: write 1 to show entry 3 or 0 to hide it")
 
     def test_hidden_entry_with_a_broken_picture(self):
         with open(self.folder.path("menu", "button8.png"), "w") as f:

@@ -1,7 +1,8 @@
 // `discmenu-tool autorun`: the files that make an inserted medium offer the
 // menu, on Windows (autorun.inf) and on Linux desktops (autorun).
-#include <QString>
 #include <filesystem>
+
+#include "config/text_decoding.h"
 
 #include "tools/discmenu-tool/menu_folder.h"
 #include "tools/discmenu-tool/new_files.h"
@@ -19,10 +20,17 @@ bool IsAscii(const std::string& s) {
 
 std::string Utf16LeWithBom(const std::string& utf8) {
   std::string bytes = "\xFF\xFE";
-  for (QChar c : QString::fromStdString(utf8)) {
-    const char16_t unit = c.unicode();
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
+  auto unit = [&bytes](char32_t u) {
+    bytes += static_cast<char>(u & 0xFF);
+    bytes += static_cast<char>((u >> 8) & 0xFF);
+  };
+  for (char32_t cp : CodePoints(utf8)) {
+    if (cp < 0x10000) {
+      unit(cp);
+    } else {
+      unit(0xD800 + ((cp - 0x10000) >> 10));
+      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
   }
   return bytes;
 }

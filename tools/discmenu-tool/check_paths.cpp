@@ -1,6 +1,7 @@
 // The file-name and character checks: plain C++ over the values read.
 #include <algorithm>
 
+#include "config/diagnostics.h"
 #include "config/menu_settings.h"
 #include "platform/posix/native_path.h"
 #include "tools/discmenu-tool/ansi_code_pages.h"
@@ -86,7 +87,7 @@ void CheckCharacters(const MenuConfig& config, AnsiCodePages& code_pages,
                      std::vector<Finding>* findings) {
   for (int item = 1; item <= kItemCount && config.Has(item); ++item) {
     const std::vector<char32_t> missing =
-        code_pages.Unrepresentable(config.report.items[item - 1].text);
+        code_pages.Unrepresentable(config.read.items[item - 1].text);
     if (missing.empty()) continue;
     findings->push_back(ItemFinding(
         config, item, Severity::kWarning,

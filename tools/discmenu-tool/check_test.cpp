@@ -1,4 +1,4 @@
-#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/check_render.h"
 
 #include <gtest/gtest.h>
 
@@ -134,13 +134,12 @@ const BrokenFolder kBrokenFolders[] = {
     {"caption that just fits",
      [](MenuFolder& f) { f.items[10] = "\"one\ntwo\nthree\nfour\""; },
      {}},
-    // The reader names the file as joined, backslash and all, as the menu does.
     {"unclosed quote before a large file",
      [](MenuFolder& f) {
        f.items[16] = "\"\\t1.txt";
        f.items.push_back(std::string(5 << 20, 'x'));
      },
-     {"{ini}:17:1: error: error 7: Out of memory: {dir}\\install.ini: item 17 (Target1) does not "
+     {"{ini}:17:1: error: error 7: Out of memory: {dir}/install.ini: item 17 (Target1) does not "
       "end within the first 4 MiB of the file; is a closing double quote missing?"}},
     {"missing install.ini",
      [](MenuFolder& f) { f.items.clear(); },  // and no file at all, below

@@ -1,69 +1,16 @@
 // `discmenu-tool init`: a starter menu folder that passes `check` at once.
-#include <QBuffer>
-#include <QColor>
-#include <QFont>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <algorithm>
 #include <filesystem>
 
 #include "config/menu_settings.h"
-#include "menu/layout.h"
-#include "platform/qt/form1_window.h"
 #include "tools/discmenu-tool/new_files.h"
 #include "tools/discmenu-tool/scaffold.h"
-#include "tools/discmenu-tool/window_metrics.h"
+#include "tools/discmenu-tool/starter_files.h"
 
 namespace discmenu::tool {
 
 namespace {
 
 constexpr int kShownEntries = 3;
-
-std::string Png(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes.toStdString();
-}
-
-QImage Background() {
-  const QSize size(layout::kStyle.background_width_px, layout::kStyle.background_height_px);
-  QImage image(size, QImage::Format_RGB32);
-  QPainter p(&image);
-  QLinearGradient gradient(0, 0, 0, size.height());
-  gradient.setColorAt(0, QColor(28, 58, 112));
-  gradient.setColorAt(1, QColor(110, 170, 215));
-  p.fillRect(image.rect(), gradient);
-  QFont font;
-  font.setPixelSize(14);
-  p.setFont(font);
-  p.setPen(Qt::white);
-  p.drawText(image.rect().adjusted(0, 0, -12, -10), Qt::AlignRight | Qt::AlignBottom,
-             QStringLiteral("menu\\background.png, %1 x %2").arg(size.width()).arg(size.height()));
-  return image;
-}
-
-// Button n: a square of its own colour with its number, as large as the
-// buttons' face shows whole.
-QImage Button(int n, int side) {
-  QImage image(side, side, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor::fromHsv((n - 1) * 45, 170, 200));
-  p.drawRoundedRect(QRectF(image.rect()).adjusted(2, 2, -2, -2), side / 6.0, side / 6.0);
-  QFont font;
-  font.setPixelSize(side / 2);
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(Qt::white);
-  p.drawText(image.rect(), Qt::AlignCenter, QString::number(n));
-  return image;
-}
 
 std::string StarterIni() {
   const char* captions[] = {"Install the program", "Read the manual", "Browse the disc"};
@@ -97,18 +44,12 @@ int RunInit(const std::string& dir, bool force, const std::string& menu_executab
     err << "discmenu-tool: error: " << dir << " is not a folder\n";
     return 1;
   }
-  // The largest square that the smallest button face shows whole.
-  const qt::Form1Window window;
-  int side = layout::kStyle.button_picture_px;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const QRect face = ButtonFace(window, n);
-    side = std::min({side, face.width(), face.height()});
+  std::vector<NewFile> files = {{"install.ini", StarterIni()}};
+  for (size_t k = 0; k < kStarterFilesCount; ++k) {
+    const EmbeddedFile& picture = kStarterFiles[k];
+    files.push_back({std::string("menu/") + picture.path,
+                     std::string(reinterpret_cast<const char*>(picture.bytes), picture.size)});
   }
-
-  std::vector<NewFile> files = {{"install.ini", StarterIni()},
-                                {"menu/background.png", Png(Background())}};
-  for (int n = 1; n <= 8; ++n)
-    files.push_back({"menu/button" + std::to_string(n) + ".png", Png(Button(n, side))});
   files.push_back({"setup/README.txt", kSetupReadme});
   files.push_back({"docs/manual.html", kManual});
   NewFile executable{"discmenu", "", true};

@@ -7,8 +7,9 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/posix/executable.h"
 #include "tools/discmenu-tool/args.h"
-#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/check_render.h"
 #include "tools/discmenu-tool/preview.h"
 #include "tools/discmenu-tool/scaffold.h"
 
@@ -42,12 +43,8 @@ int RunWithApplication(const discmenu::tool::Options& options) {
                         : discmenu::tool::TextReport(result));
       return discmenu::tool::ExitStatus(result);
     }
-    case Command::kPreview:
-      return discmenu::tool::RunPreview(options.dir, options.output);
     default:
-      return discmenu::tool::RunInit(
-          options.dir, options.force,
-          QCoreApplication::applicationDirPath().toStdString() + "/discmenu", std::cout, std::cerr);
+      return discmenu::tool::RunPreview(options.dir, options.output);
   }
 }
 
@@ -71,6 +68,11 @@ int main(int argc, char** argv) {
     case Command::kAutorun:
       return discmenu::tool::RunAutorun(options.dir, options.label, options.force, std::cout,
                                         std::cerr);
+    case Command::kInit:
+      // The menu executable lies beside the tool, in the build and installed.
+      return discmenu::tool::RunInit(options.dir, options.force,
+                                     discmenu::posix::ExecutableDirectory() + "/discmenu",
+                                     std::cout, std::cerr);
     default:
       return RunWithApplication(options);
   }

@@ -1,21 +1,9 @@
-// A menu folder as the tool addresses it: the menu's own runtime, with the
-// application directory pointed at the folder instead of the executable's.
+// Menu folders as the user names them on the tool's command line.
 #pragma once
 
 #include <string>
 
-#include "platform/qt/qt_services.h"
-
 namespace discmenu::tool {
-
-class FolderRuntime : public qt::QtRuntime {
- public:
-  explicit FolderRuntime(std::string folder) : folder_(std::move(folder)) {}
-  std::string AppPath() override { return folder_; }
-
- private:
-  std::string folder_;
-};
 
 // `dir` as the menu would see its own directory: absolute, symbolic links
 // resolved as far as the path exists, no trailing slash (unless "/").

@@ -9,6 +9,7 @@
 #include "menu/form1.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
+#include "tools/discmenu-tool/folder_runtime.h"
 #include "tools/discmenu-tool/menu_folder.h"
 
 namespace discmenu::tool {

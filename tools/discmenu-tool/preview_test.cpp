@@ -100,8 +100,8 @@ TEST(PreviewTest, RefusedMenusGiveTheMenusErrorLine) {
          folder.Write();
        },
        "discmenu: error 13: Type mismatch: " + folder / "install.ini" +
-           ": item 2 (ShowFlag2) is the text \"yes\", which is not a number; write 1 to show the "
-           "entry or 0 to hide it\n"},
+           ": item 2 (ShowFlag2) is the text \"yes\", which is not a number: write 1 to show "
+           "entry 2 or 0 to hide it\n"},
       {"picture missing",
        [&] {
          folder.items[1] = "1";

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/check_render.h"
 #include "tools/discmenu-tool/tool_test_support.h"
 
 namespace discmenu::tool {

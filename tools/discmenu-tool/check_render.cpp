@@ -1,12 +1,15 @@
-// The checks that need the toolkit: pictures loaded as the menu loads them,
-// and captions measured in the labels' font.
+#include "tools/discmenu-tool/check_render.h"
+
 #include <QString>
 #include <algorithm>
 
+#include "config/diagnostics.h"
 #include "menu/layout.h"
+#include "menu/presentation.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_picture.h"
-#include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/folder_runtime.h"
+#include "tools/discmenu-tool/menu_folder.h"
 #include "tools/discmenu-tool/window_metrics.h"
 
 namespace discmenu::tool {
@@ -20,9 +23,7 @@ constexpr int kFirstButtonPicture = 27;
 // The picture's size on screen, in the pixels that the window's geometry
 // uses.
 QSize ShownSize(const PictureRef& picture) {
-  if (auto* qt_picture = dynamic_cast<const qt::QtPicture*>(picture.get()))
-    return qt_picture->logical_size().toSize();
-  return QSize(picture->width(), picture->height());
+  return qt::LogicalSize(picture->image());
 }
 
 std::string SizeText(QSize size) {
@@ -52,7 +53,8 @@ void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Wi
                    std::vector<Finding>* findings) {
   if (config.Has(kBackground)) {
     if (PictureRef picture = Load(config, runtime, kBackground, 0, findings)) {
-      const QSize size = ShownSize(picture), visible = qt::VisibleBackgroundSize();
+      const Box box = presentation::VisibleBackground();
+      const QSize size = ShownSize(picture), visible(box.width, box.height);
       if (size.width() < visible.width() || size.height() < visible.height()) {
         findings->push_back(
             ItemFinding(config, kBackground, Severity::kWarning,
@@ -100,6 +102,20 @@ void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
         ItemFinding(config, item, Severity::kWarning,
                     ItemName(item) + ": the caption " + why + ": the rest is cut off"));
   }
+}
+
+CheckResult CheckMenuFolder(const std::string& dir) {
+  CheckResult result;
+  result.file = ShownConfigName(dir);
+  FolderRuntime runtime(MenuFolderPath(dir));
+  MenuConfig config;
+  if (CheckText(runtime, &config, &result.findings)) {
+    const qt::Form1Window window;
+    CheckPictures(config, runtime, window, &result.findings);
+    CheckCaptions(config, window, &result.findings);
+  }
+  SortFindings(&result.findings);
+  return result;
 }
 
 }  // namespace discmenu::tool

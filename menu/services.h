@@ -1,7 +1,7 @@
 // The services the menu takes from its platform: the application directory,
 // file input, picture loading, the window and its controls, the shell's
 // "open", and the error report. Each backend (platform/qt, platform/win32)
-// implements them; tests use recording fakes.
+// implements them; tests use recording fakes (menu/recording_platform.h).
 //
 // Texts are UTF-8. Paths are the application directory followed by an
 // install.ini value, unchanged: they may hold backslashes, which each backend
@@ -16,20 +16,12 @@
 #include "config/error.h"
 #include "config/install_ini.h"
 #include "config/text_decoding.h"
+#include "menu/picture.h"
 
 namespace discmenu {
 
 // The native handle of the menu window (HWND, X11 window id, ...).
 using WindowHandle = std::uintptr_t;
-
-// A loaded picture; controls share it by reference.
-class Picture {
- public:
-  virtual ~Picture() = default;
-  virtual int width() const = 0;  // in pixels, as stored in the file
-  virtual int height() const = 0;
-};
-using PictureRef = std::shared_ptr<const Picture>;
 
 // File input and pictures.
 class Runtime {
@@ -50,13 +42,15 @@ class Runtime {
   // Decodes install.ini text that is neither UTF-8 nor UTF-16.
   virtual const LegacyDecoder& legacy_decoder() = 0;
 
-  // Loads the picture file `path`. A missing file is FileNotFound; anything
-  // that is not a readable picture of sane size is InvalidPicture.
+  // Loads the picture file `path`: decodes, now, what any control can show
+  // of it (menu/picture.h). A missing file is FileNotFound; anything that is
+  // not a readable picture of sane size is InvalidPicture.
   virtual Error LoadPicture(const std::string& path, PictureRef* picture) = 0;
 };
 
 // The window Form1 and its controls as the menu sets them. `n` is an entry
-// number, 1-8.
+// number, 1-8. A window shows a picture at its own scale: it takes the @2x
+// twin of a picture when it is set, if the window's scale wants one.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -72,19 +66,30 @@ class FormWindow {
 // Show state of an opened program's window: a normal window.
 inline constexpr int kShowNormal = 1;
 
+// What the shell did with a request.
+enum class ShellResult {
+  kStarted,   // the file is being opened
+  kNotFound,  // there is no such file (the shell told the user)
+  kRefused,   // anything else: no program for it, no permission, ...
+};
+
 // The desktop shell's open action.
 class Shell {
  public:
   virtual ~Shell() = default;
   // Starts `operation` ("open") on `file` and returns at once; never waits
-  // for the opened program. `parameters` and `directory` may be null. The
-  // result is positive when the shell took the request.
-  virtual int ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                           const char* parameters, const char* directory, int show) = 0;
+  // for the opened program. `parameters` and `directory` may be null. What
+  // the shell did is `*result`; any message about it is the shell's own,
+  // owned by `owner`. An error means that the shell could not be reached at
+  // all (its open function is missing).
+  virtual Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
+                             const char* parameters, const char* directory, int show,
+                             ShellResult* result) = 0;
 };
 
 // Shows a runtime error to the user: a message box owned by nothing, and one
-// line on standard error. The caller then ends the program.
+// line on standard error (menu/presentation.h has both texts). The caller
+// then ends the program.
 class ErrorReport {
  public:
   virtual ~ErrorReport() = default;

@@ -1,0 +1,144 @@
+#include "menu/presentation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace discmenu::presentation {
+
+std::string TwinPath(std::string_view path) {
+  const size_t slash = path.find_last_of("\\/");
+  size_t dot = path.find_last_of('.');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    dot = path.size();
+  return std::string(path.substr(0, dot)) + "@2x" + std::string(path.substr(dot));
+}
+
+Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size) {
+  switch (kind) {
+    case FileKind::kMissing:
+      return Error::FileNotFound(shown);
+    case FileKind::kDirectory:
+      return Error::InvalidPicture(shown + ": is a directory, not a picture file");
+    case FileKind::kSpecial:
+      return Error::InvalidPicture(shown + ": is not a regular file");
+    case FileKind::kRegular:
+      break;
+  }
+  if (size == 0) return Error::InvalidPicture(shown + ": the file is empty");
+  return Error();
+}
+
+Error CheckPictureSize(const std::string& shown, long long width, long long height) {
+  if (width <= 0 || height <= 0) return Error::InvalidPicture(shown + ": the picture has no size");
+  if (width * height > kMaxPicturePixels) {
+    return Error::InvalidPicture(shown + ": the picture is " + std::to_string(width) + " x " +
+                                 std::to_string(height) +
+                                 " pixels, more than the 64 megapixels a picture may have");
+  }
+  return Error();
+}
+
+Error NotAPicture(const std::string& shown) {
+  return Error::InvalidPicture(shown + ": not a picture file that can be read");
+}
+
+Error UndecodablePicture(const std::string& shown, const std::string& why) {
+  return Error::InvalidPicture(shown + ": the picture cannot be decoded (" + why + ")");
+}
+
+std::vector<Box> PartsToDecode(int width, int height, int ratio) {
+  // Sizes at 100 %, with a margin for rounding and the pressed look. The
+  // parts scale with the picture, so they hold at every scale.
+  constexpr int kMargin = 4;
+  constexpr layout::PixelRect picture1 = layout::ToPixels(layout::Picture1(), 96);
+  constexpr layout::PixelRect button = layout::ToPixels(layout::CommandN(1), 96);
+  const Box top_left{0, 0, std::min(width, (picture1.width + kMargin) * ratio),
+                     std::min(height, (picture1.height + kMargin) * ratio)};
+  const int w = std::min(width, (button.width + kMargin) * ratio);
+  const int h = std::min(height, (button.height + kMargin) * ratio);
+  const Box middle{(width - w) / 2, (height - h) / 2, w, h};
+  if (top_left.Contains(middle)) return {top_left};
+  return {top_left, middle};
+}
+
+int ChooseIconImage(const std::vector<int>& widths) {
+  constexpr int kIconWidth = 32;
+  int best = -1, widest = -1;
+  for (int i = 0; i < static_cast<int>(widths.size()); ++i) {
+    const int w = widths[i];
+    if (w >= kIconWidth && (best < 0 || w <= widths[best])) best = i;
+    if (widest < 0 || w >= widths[widest]) widest = i;
+  }
+  return best >= 0 ? best : widest;
+}
+
+Box PictureOnButton(int button_width, int button_height, int width, int height, bool pressed) {
+  int x = static_cast<int>(std::lround((button_width - width) / 2.0));
+  int y = static_cast<int>(std::lround((button_height - height) / 2.0));
+  if (pressed) ++x, ++y;
+  return Box{x, y, width, height};
+}
+
+Box VisibleBackground() {
+  const layout::PixelRect box = layout::ToPixels(layout::Picture1(), 96);
+  const int border = layout::kStyle.picture_border_px;
+  return Box{border, border, box.width - 2 * border, box.height - 2 * border};
+}
+
+std::array<const layout::Control*, 17> BackToFront() {
+  std::array<const layout::Control*, 17> order;
+  std::transform(layout::kControls.begin(), layout::kControls.end(), order.begin(),
+                 [](const layout::Control& c) { return &c; });
+  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
+    return a->container != b->container ? a->container < b->container
+                                        : a->front_to_back > b->front_to_back;
+  });
+  return order;
+}
+
+std::array<const layout::Control*, 9> TabOrder() {
+  std::array<const layout::Control*, 9> order{};
+  size_t k = 0;
+  for (const layout::Control& c : layout::kControls)
+    if (c.kind != layout::Kind::kLabel) order[k++] = &c;
+  std::stable_sort(order.begin(), order.end(),
+                   [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
+  return order;
+}
+
+void ShownPicture::Set(PictureRef picture, double scale, TwinDecoder& twins) {
+  picture_ = std::move(picture);
+  twin_.reset();
+  if (!picture_ || picture_->source().empty() || !WantsTwin(scale)) return;
+  Image twin;
+  if (twins.DecodeTwin(TwinPath(picture_->source()), &twin))
+    twin_ = std::make_shared<const Image>(std::move(twin));
+}
+
+const Image& ShownPicture::ImageFor(double scale) const {
+  return twin_ && WantsTwin(scale) ? *twin_ : picture_->image();
+}
+
+Color DecodeOleColor(uint32_t ole) {
+  Color c;
+  if (ole & 0x80000000u) {
+    c.system = true;
+    c.which = static_cast<SystemColor>(ole & 0xFF);
+    return c;
+  }
+  c.red = ole & 0xFF;
+  c.green = (ole >> 8) & 0xFF;
+  c.blue = (ole >> 16) & 0xFF;
+  return c;
+}
+
+std::string ErrorBoxText(const Error& error) {
+  return "Run-time error " + std::to_string(error.number()) + ":\n\n" + error.text() + "\n\n" +
+         error.detail();
+}
+
+std::string ErrorLine(const Error& error) {
+  return std::string(kProgramName) + ": " + error.ToString();
+}
+
+}  // namespace discmenu::presentation

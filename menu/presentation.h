@@ -1,0 +1,150 @@
+// The rules that both window backends apply to what they show, written once:
+// which picture files they take and how much of a picture they keep, how
+// large a picture may be, where a picture lies on a button, the order in
+// which controls stack and take the focus, what the design's colour values
+// stand for, and the texts of the error report. Each backend carries them
+// out with its own toolkit; menu/layout.h holds the design they apply to.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/error.h"
+#include "menu/layout.h"
+#include "menu/picture.h"
+
+namespace discmenu::presentation {
+
+// --- Pictures ---------------------------------------------------------------
+
+// From this scale on (150 %, 144 dpi) a window shows the @2x twin of a
+// picture where one lies beside it.
+inline constexpr double kTwinScale = 1.5;
+inline bool WantsTwin(double scale) {
+  return scale >= kTwinScale;
+}
+
+// The twin of a picture file: "back@2x.jpg" for "back.jpg".
+std::string TwinPath(std::string_view path);
+
+// A picture of more pixels than this is refused before it is decoded.
+inline constexpr long long kMaxPicturePixels = 64LL * 1000 * 1000;
+
+// What the platform found at a picture's path.
+enum class FileKind { kMissing, kDirectory, kSpecial, kRegular };  // kSpecial: FIFO, device, ...
+
+// The error for a file that cannot be a picture, before anything is decoded:
+// missing (FileNotFound), a directory, not a regular file, or empty
+// (InvalidPicture). Ok for a regular file with something in it.
+Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size);
+
+// The error for a picture of `width` x `height` pixels announced by its
+// header: no size at all, or more than kMaxPicturePixels. Ok otherwise.
+Error CheckPictureSize(const std::string& shown, long long width, long long height);
+
+// A file that no reader takes for a picture, and one whose decoder failed
+// (`why` is the decoder's word).
+Error NotAPicture(const std::string& shown);
+Error UndecodablePicture(const std::string& shown, const std::string& why);
+
+// The parts of a picture of `width` x `height` file pixels (ratio 2 for a
+// twin) that a control can ever show: the top-left part that fills Picture1,
+// and the middle part that fills a button face. One part when the first
+// holds the second, as it does for every picture no larger than Picture1.
+std::vector<Box> PartsToDecode(int width, int height, int ratio);
+
+// Of an icon file's images (their `widths`, in file order), the one a
+// picture shows: the smallest at least 32 pixels wide (the later one of
+// equal widths, since files list deeper colours later), or else the widest.
+// -1 when there is none.
+int ChooseIconImage(const std::vector<int>& widths);
+
+// Where a picture of `width` x `height` lies on a button of `button_width` x
+// `button_height` (all in the caller's pixels): centred, halves rounded away
+// from zero, one pixel right and down while the button is pressed.
+Box PictureOnButton(int button_width, int button_height, int width, int height, bool pressed);
+
+// The part of the background picture that Picture1 shows, in pixels at
+// 100 %: its inner area.
+Box VisibleBackground();
+
+// Decodes a picture's @2x twin for a window that wants it; each backend has
+// one, on its own decoder.
+class TwinDecoder {
+ public:
+  virtual ~TwinDecoder() = default;
+  // Decodes the file `path` (a twin's name, TwinPath) as a picture of ratio
+  // 2. False when there is no such file or it is no picture: a twin only
+  // adds sharpness.
+  virtual bool DecodeTwin(const std::string& path, Image* twin) = 0;
+};
+
+// A picture as one control shows it: the picture, and on a window scaled to
+// 150 % or more its @2x twin, when one lies beside the file.
+class ShownPicture {
+ public:
+  // Takes `picture` for a window at `scale` (1.0 is 96 dpi). A twin that
+  // this scale wants is decoded now, while the menu loads; a later change of
+  // scale uses what is there and reads nothing.
+  void Set(PictureRef picture, double scale, TwinDecoder& twins);
+
+  const PictureRef& picture() const { return picture_; }
+  explicit operator bool() const { return picture_ != nullptr; }
+
+  // What to draw at `scale`: the twin from 150 % on when there is one, else
+  // the picture itself. REQUIRES: a picture is set.
+  const Image& ImageFor(double scale) const;
+
+ private:
+  PictureRef picture_;
+  std::shared_ptr<const Image> twin_;
+};
+
+// --- Controls ---------------------------------------------------------------
+
+// The 17 controls from the back to the front of their container: raising
+// each to the top of its siblings in this order stacks them as designed.
+std::array<const layout::Control*, 17> BackToFront();
+
+// The controls that take the focus, in tab order: Command1-8, Picture1. The
+// labels only reserve their places.
+std::array<const layout::Control*, 9> TabOrder();
+
+// The control that has the focus when the window opens: the first in tab
+// order for which `shown(control)` is true; Picture1 when none is.
+template <class Shown>
+const layout::Control& FirstFocus(Shown shown) {
+  for (const layout::Control* c : TabOrder())
+    if (shown(*c)) return *c;
+  return layout::Picture1();
+}
+
+// --- Colours ----------------------------------------------------------------
+
+// The system colours the design names, by their Windows index.
+enum class SystemColor : int { kButtonFace = 15, kButtonText = 18 };
+
+struct Color {
+  bool system = false;
+  SystemColor which = SystemColor::kButtonFace;  // when `system`
+  uint8_t red = 0, green = 0, blue = 0;          // otherwise
+};
+
+// An OLE colour: 0x00BBGGRR, or a system colour when the top bit is set.
+Color DecodeOleColor(uint32_t ole);
+
+// --- The error report -------------------------------------------------------
+
+// The title of the error box and the first word of the error line.
+inline constexpr std::string_view kProgramName = "discmenu";
+
+// The error box's text: "Run-time error 53:\n\nFile not found\n\n<detail>".
+std::string ErrorBoxText(const Error& error);
+// The line on standard error: "discmenu: error 53: File not found: <detail>".
+std::string ErrorLine(const Error& error);
+
+}  // namespace discmenu::presentation
