@@ -24,7 +24,9 @@ import tempfile
 import time
 from pathlib import Path
 
-ROOT = Path(__file__).resolve().parents[2]
+import static_checks
+from common import ROOT, TestFailure, check
+
 HERE = Path(__file__).resolve().parent
 DEMO = ROOT / "examples" / "demo"
 DEMO_TITLE = "Aurora Studio 5 Setup"
@@ -35,12 +37,6 @@ TWIPS_PER_INCH = 1440
 FORM_CLIENT = (9600, 7170)
 PICTURE1 = (0, 0, 9615, 7215)
 LIGHT_CYAN = (128, 255, 255)
-SYSTEM_DLLS = {
-    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msimg32.dll",
-    "msvcrt.dll", "ole32.dll", "oleacc.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll",
-    "user32.dll", "uxtheme.dll", "version.dll", "windowscodecs.dll"
-}
-MAX_SHIPPED_BYTES = 600 * 1024
 
 
 def twips_to_pixels(twips, dpi):
@@ -61,235 +57,6 @@ def command_twips(n):
 def label_twips(n):
     col, row = (n - 1) // 4, (n - 1) % 4
     return (1440 + 4440 * col, 960 + 1200 * row, 3200, 975)
-
-
-class TestFailure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise TestFailure(message)
-
-
-# --------------------------------------------------------------------------
-# PE files
-
-
-class PeFile:
-    """The parts of a PE file the tests read: header, imports, resources."""
-
-    def __init__(self, path):
-        self.path = Path(path)
-        self.data = self.path.read_bytes()
-        d = self.data
-        check(d[:2] == b"MZ", f"{path}: no MZ header")
-        pe = struct.unpack_from("<I", d, 0x3C)[0]
-        check(d[pe:pe + 4] == b"PE\0\0", f"{path}: no PE signature")
-        (self.machine, sections, _, self.symbol_table, self.symbol_count, optional_size,
-         self.characteristics) = struct.unpack_from("<HHIIIHH", d, pe + 4)
-        opt = pe + 24
-        self.magic = struct.unpack_from("<H", d, opt)[0]
-        self.subsystem = struct.unpack_from("<H", d, opt + 68)[0]
-        dirs = opt + (96 if self.magic == 0x10B else 112)
-        count = struct.unpack_from("<I", d, dirs - 4)[0]
-        self.directories = [struct.unpack_from("<II", d, dirs + 8 * i) for i in range(count)]
-        self.sections = []
-        for i in range(sections):
-            s = opt + optional_size + 40 * i
-            name = d[s:s + 8].rstrip(b"\0").decode("latin-1")
-            vsize, vaddr, raw_size, raw_ptr = struct.unpack_from("<IIII", d, s + 8)
-            self.sections.append((name, vaddr, max(vsize, raw_size), raw_ptr))
-
-    def offset(self, rva):
-        for _, vaddr, size, raw in self.sections:
-            if vaddr <= rva < vaddr + size:
-                return raw + rva - vaddr
-        raise TestFailure(f"{self.path}: RVA {rva:#x} lies in no section")
-
-    def cstring(self, rva):
-        o = self.offset(rva)
-        return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
-
-    def imports(self):
-        rva, size = self.directories[1]
-        names = []
-        if not size:
-            return names
-        o = self.offset(rva)
-        while True:
-            fields = struct.unpack_from("<IIIII", self.data, o)
-            if not any(fields):
-                return names
-            names.append(self.cstring(fields[3]))
-            o += 20
-
-    def resources(self):
-        """{(type, name, language): bytes}; ids are ints, names strings."""
-        rva, _ = self.directories[2]
-        base = self.offset(rva)
-        found = {}
-
-        def entry_id(value):
-            if value & 0x80000000:
-                o = base + (value & 0x7FFFFFFF)
-                n = struct.unpack_from("<H", self.data, o)[0]
-                return self.data[o + 2:o + 2 + 2 * n].decode("utf-16-le")
-            return value
-
-        def walk(o, path):
-            named, ids = struct.unpack_from("<HH", self.data, o + 12)
-            for i in range(named + ids):
-                name, target = struct.unpack_from("<II", self.data, o + 16 + 8 * i)
-                key = path + (entry_id(name),)
-                if target & 0x80000000:
-                    walk(base + (target & 0x7FFFFFFF), key)
-                else:
-                    data_rva, size = struct.unpack_from("<II", self.data, base + target)
-                    start = self.offset(data_rva)
-                    found[key] = self.data[start:start + size]
-
-        walk(base, ())
-        return found
-
-
-RT_ICON, RT_GROUP_ICON, RT_RCDATA, RT_VERSION, RT_MANIFEST = 3, 14, 10, 16, 24
-
-
-def resource(resources, kind, name):
-    matches = [v for (t, n, _), v in resources.items() if t == kind and n == name]
-    check(len(matches) == 1, f"resource type {kind} name {name}: {len(matches)} found")
-    return matches[0]
-
-
-def parse_version_block(data, offset=0):
-    """One node of VS_VERSIONINFO: (key, value, children)."""
-    length, value_length, value_type = struct.unpack_from("<HHH", data, offset)
-    end = offset + length
-    o = offset + 6
-    key_end = o
-    while data[key_end:key_end + 2] != b"\0\0":
-        key_end += 2
-    key = data[o:key_end].decode("utf-16-le")
-    o = (key_end + 2 + 3) & ~3
-    if value_type == 1:  # text, value_length in characters
-        raw = data[o:o + 2 * value_length]
-        value = raw.decode("utf-16-le").split("\0")[0]
-        o += 2 * value_length
-    else:
-        value = data[o:o + value_length]
-        o += value_length
-    o = (o + 3) & ~3
-    children = []
-    while o < end:
-        child, child_end = parse_version_block(data, o)
-        children.append(child)
-        o = (child_end + 3) & ~3
-    return (key, value, children), end
-
-
-def check_version_block(data):
-    (key, fixed, children), _ = parse_version_block(data)
-    check(key == "VS_VERSION_INFO", f"version root is {key!r}")
-    (signature, _, file_ms, file_ls, product_ms, product_ls, _, _, file_os, file_type,
-     _, _, _) = struct.unpack_from("<13I", fixed)
-    check(signature == 0xFEEF04BD, "no VS_FIXEDFILEINFO")
-    check((file_ms, file_ls) == (0x00010000, 0), f"FILEVERSION {file_ms:#x},{file_ls:#x}")
-    check((product_ms, product_ls) == (0x00010000, 0), "PRODUCTVERSION is not 1,0,0,0")
-    check(file_os == 0x4, f"FILEOS {file_os:#x}, not VOS__WINDOWS32")
-    check(file_type == 0x1, f"FILETYPE {file_type:#x}, not VFT_APP")
-    check([c[0] for c in children] == ["StringFileInfo", "VarFileInfo"],
-          f"version blocks {[c[0] for c in children]}")
-    tables = children[0][2]
-    check([t[0] for t in tables] == ["040404B0"], f"string tables {[t[0] for t in tables]}")
-    strings = {c[0]: c[1] for c in tables[0][2]}
-    want = {
-        "FileVersion": "1.00",
-        "ProductVersion": "1.00",
-        "ProductName": "discmenu",
-        "InternalName": "discmenu",
-        "OriginalFilename": "discmenu.exe",
-    }
-    check(len(tables[0][2]) == 5 and strings == want, f"strings {strings}")
-    variables = children[1][2]
-    check([(v[0], v[1]) for v in variables] == [("Translation", struct.pack("<HH", 0x0404, 1200))],
-          f"VarFileInfo {variables}")
-
-
-def icon_file_images(path):
-    data = Path(path).read_bytes()
-    _, kind, count = struct.unpack_from("<HHH", data, 0)
-    check(kind == 1, f"{path} is not an icon file")
-    images = []
-    for i in range(count):
-        w, h, colors, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data,
-                                                                         6 + 16 * i)
-        images.append(((w, h, colors, planes, bits), data[offset:offset + size]))
-    return images
-
-
-def check_embedded_resources(pe):
-    res = pe.resources()
-    check_version_block(resource(res, RT_VERSION, 1))
-
-    manifest = resource(res, RT_MANIFEST, 1).decode("utf-8")
-    manifest = " ".join(manifest.split())
-    for needle in ('level="asInvoker"', "PerMonitorV2", "true/pm",
-                   'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'):
-        check(needle in manifest, f"manifest lacks {needle}")
-
-    group = resource(res, RT_GROUP_ICON, 1)
-    _, kind, count = struct.unpack_from("<HHH", group, 0)
-    embedded = []
-    for i in range(count):
-        w, h, colors, _, planes, bits, size, icon_id = struct.unpack_from("<BBBBHHIH", group,
-                                                                           6 + 14 * i)
-        embedded.append(((w, h, colors, planes, bits), resource(res, RT_ICON, icon_id)))
-    check(kind == 1 and embedded == icon_file_images(ROOT / "resources/icon/discmenu.ico"),
-          "the icon group differs from resources/icon/discmenu.ico")
-
-    for number, name in ((101, "button.jpg"), (102, "background.jpg")):
-        placeholder = (ROOT / "resources/placeholder" / name).read_bytes()
-        check(resource(res, RT_RCDATA, number) == placeholder,
-              f"RCDATA {number} is not resources/placeholder/{name}")
-
-
-def static_tests(exe32, exe64):
-    tests = []
-    for label, path, machine, magic in (("32-bit", exe32, 0x14C, 0x10B),
-                                        ("64-bit", exe64, 0x8664, 0x20B)):
-
-        def header(path=path, machine=machine, magic=magic):
-            pe = PeFile(path)
-            check(pe.machine == machine, f"machine {pe.machine:#x}, want {machine:#x}")
-            check(pe.magic == magic, f"optional header magic {pe.magic:#x}")
-            check(pe.subsystem == 2, f"subsystem {pe.subsystem}, want 2 (Windows GUI)")
-
-        def imports(path=path):
-            names = PeFile(path).imports()
-            print(f"    imports: {', '.join(names)}")
-            foreign = [n for n in names if n.lower() not in SYSTEM_DLLS]
-            check(names and not foreign, f"imports DLLs that Windows does not ship: {foreign}")
-
-        def resources(path=path):
-            check_embedded_resources(PeFile(path))
-
-        tests += [
-            (f"{label} exe: PE header (machine {machine:#x}, GUI)", header),
-            (f"{label} exe: imports only system DLLs", imports),
-            (f"{label} exe: icon, placeholders, manifest and version block", resources),
-        ]
-
-    def shipped_size():
-        pe = PeFile(exe32)
-        size = pe.path.stat().st_size
-        print(f"    32-bit: {size} bytes; 64-bit: {Path(exe64).stat().st_size} bytes")
-        check(pe.symbol_table == 0 and pe.symbol_count == 0, "the 32-bit exe is not stripped")
-        check(size < MAX_SHIPPED_BYTES,
-              f"the 32-bit exe has {size} bytes, over {MAX_SHIPPED_BYTES}")
-
-    tests.append(("32-bit exe: stripped and under 600 KB", shipped_size))
-    return tests
 
 
 # --------------------------------------------------------------------------
@@ -995,7 +762,7 @@ def main():
         print(f"ok   {name} ({time.monotonic() - t:.1f} s)", flush=True)
         return True
 
-    for name, test in static_tests(args.exe32, args.exe64):
+    for name, test in static_checks.static_tests(args.exe32, args.exe64):
         run(name, test)
 
     work = Path(tempfile.mkdtemp(prefix="discmenu-wine-"))
