@@ -131,4 +131,3 @@ def icon_file_images(path):
                                                                          6 + 16 * i)
         images.append(((w, h, colors, planes, bits), data[offset:offset + size]))
     return images
-

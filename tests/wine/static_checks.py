@@ -106,4 +106,3 @@ def static_tests(exe32, exe64):
 
     tests.append(("32-bit exe: stripped and under 600 KB", shipped_size))
     return tests
-
