@@ -1,5 +1,5 @@
-"""What the Wine tests' modules share: where the repository is and the
-failure a check raises."""
+"""What the Wine tests' modules share: where the repository is, the failure
+a check raises and the list a topic's tests are registered in."""
 
 from pathlib import Path
 
@@ -13,3 +13,14 @@ class TestFailure(Exception):
 def check(condition, message):
     if not condition:
         raise TestFailure(message)
+
+
+class Tests(list):
+    """A topic's tests in the order they run, as (name, function) pairs;
+    `@tests.add(name)` appends the function it decorates."""
+
+    def add(self, name):
+        def register(function):
+            self.append((name, function))
+            return function
+        return register

@@ -70,7 +70,7 @@ def check_embedded_resources(pe):
               f"RCDATA {number} is not resources/placeholder/{name}")
 
 
-def static_tests(exe32, exe64):
+def tests(exe32, exe64):
     tests = []
     for label, path, machine, magic in (("32-bit", exe32, 0x14C, 0x10B),
                                         ("64-bit", exe64, 0x8664, 0x20B)):

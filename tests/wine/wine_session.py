@@ -150,6 +150,17 @@ class Session:
         return [Window(line) for line in out.splitlines() if line.strip()]
 
 
+class Wine:
+    """What the tests under Wine are given: the session, the 64-bit
+    executable and the folder the screenshots go to."""
+
+    def __init__(self, session, exe, out):
+        self.session = session
+        self.exe = Path(exe)
+        self.out = Path(out)
+        self.work = session.work
+
+
 class Menu:
     """The menu program running in `folder` under Wine."""
 
