@@ -15,8 +15,7 @@ def failure(wine, name, prepare, number, text, detail):
     folder = lay_out_demo(wine.work, f"fail-{name}", wine.exe)
     detail = prepare(folder) or detail(folder)
     session = wine.session
-    menu = Menu(session, folder)
-    try:
+    with Menu(session, folder) as menu:
         box = None
         deadline = time.monotonic() + 30
         while box is None and time.monotonic() < deadline:
@@ -42,8 +41,6 @@ def failure(wine, name, prepare, number, text, detail):
         line = menu.errors().strip()
         check(line.startswith(f"discmenu: error {number}: {text}: {detail}"),
               f"stderr says {line!r}")
-    finally:
-        menu.stop()
 
 
 def remove_ini(folder):

@@ -139,9 +139,7 @@ class LaunchMenu:
             check(windows[100 + n].name == self.captions[n - 1],
                   f"Command{n} is named {windows[100 + n].name!r}, want "
                   f"{self.captions[n - 1]!r}")
-        self.s.keys(self.window, "alt+F4")
-        check(self.menu.wait_exit() == 0, "the menu did not exit with 0")
-        self.menu.stop()
+        self.menu.close(self.window)
 
 
 TESTS = Tests()
@@ -163,8 +161,7 @@ def focus_starts_on_first_shown(wine):
     items = flags + captions + targets + ["Focus test"] + pictures
     (folder / "install.ini").write_bytes(("\r\n".join(items) + "\r\n").encode("cp1252"))
     session = wine.session
-    menu = Menu(session, folder)
-    try:
+    with Menu(session, folder) as menu:
         window = menu.wait_window("Focus test")
         label = {w.id: w for w in session.inspect("Focus test")}[202].text
         check(label == captions[1], f"Label2 says {label!r}, want {captions[1]!r}")
@@ -175,7 +172,4 @@ def focus_starts_on_first_shown(wine):
             time.sleep(0.1)
         check(marker.exists(), "Enter at start did not press Command2")
         check(not (run / "one.exe.marker").exists(), "the hidden Command1 was pressed")
-        session.keys(window, "alt+F4")
-        check(menu.wait_exit() == 0, "the menu did not exit with 0")
-    finally:
-        menu.stop()
+        menu.close(window)

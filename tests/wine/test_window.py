@@ -199,8 +199,7 @@ def scaled(wine, dpi):
     session = wine.session
     session.set_dpi(dpi)
     folder = lay_out_demo(wine.work, f"demo-{dpi}", wine.exe)
-    menu = Menu(session, folder)
-    try:
+    with Menu(session, folder) as menu:
         window = menu.wait_window(DEMO_TITLE)
         x, y, w, h = session.geometry(window)
         want = (twips_to_pixels(FORM_CLIENT[0], dpi), twips_to_pixels(FORM_CLIENT[1], dpi))
@@ -208,10 +207,7 @@ def scaled(wine, dpi):
         check_layout(session, window, session.inspect(DEMO_TITLE), dpi)
         shot = session.screenshot(wine.out / f"wine-demo-{dpi}.png")
         check_pictures(session, window, shot, dpi)
-        session.keys(window, "alt+F4")
-        check(menu.wait_exit() == 0, "the menu did not exit with 0")
-    finally:
-        menu.stop()
+        menu.close(window)
 
 
 # They change the Wine prefix's dpi: run_wine_tests.py runs them last.

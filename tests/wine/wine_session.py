@@ -162,7 +162,8 @@ class Wine:
 
 
 class Menu:
-    """The menu program running in `folder` under Wine."""
+    """The menu program running in `folder` under Wine; stopped at the end
+    of a with block."""
 
     def __init__(self, session, folder):
         self.session = session
@@ -198,12 +199,23 @@ class Menu:
         self.stderr.seek(0)
         return self.stderr.read()
 
+    def close(self, window):
+        """Alt+F4 on `window`, after which the menu must end with status 0."""
+        self.session.keys(window, "alt+F4")
+        check(self.wait_exit() == 0, "the menu did not exit with 0")
+
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(timeout=10)
         self.stdout.close()
         self.stderr.close()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.stop()
 
 
 def windows_path(path):
