@@ -222,9 +222,9 @@ def windows_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
-def write_ini(folder, items):
+def write_ini(folder, items, encoding="utf-8"):
     check(len(items) == 34, "install.ini needs 34 items")
-    (Path(folder) / "install.ini").write_bytes(("\r\n".join(items) + "\r\n").encode("utf-8"))
+    (Path(folder) / "install.ini").write_bytes(("\r\n".join(items) + "\r\n").encode(encoding))
 
 
 def lay_out_demo(work, name, exe):
