@@ -18,6 +18,10 @@ def twips_to_pixels(twips, dpi):
     return (2 * twips * dpi + TWIPS_PER_INCH) // (2 * TWIPS_PER_INCH)
 
 
+def form_client_pixels(dpi):
+    return tuple(twips_to_pixels(t, dpi) for t in FORM_CLIENT)
+
+
 def to_pixels(rect, dpi):
     left, top, width, height = rect
     x, y = twips_to_pixels(left, dpi), twips_to_pixels(top, dpi)

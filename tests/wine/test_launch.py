@@ -137,7 +137,7 @@ class LaunchMenu:
 
     @tests.add("labels and button names keep '&' and every script")
     def labels_and_button_names(self):
-        windows = {w.id: w for w in self.s.inspect("Launch test")}
+        windows = self.s.controls("Launch test")
         for n in (1, 2):
             check(windows[200 + n].text == self.captions[n - 1],
                   f"Label{n} says {windows[200 + n].text!r}")
@@ -164,7 +164,7 @@ def focus_starts_on_first_shown(wine):
     session = wine.session
     with Menu(session, folder) as menu:
         window = menu.wait_window("Focus test")
-        label = {w.id: w for w in session.inspect("Focus test")}[202].text
+        label = session.controls("Focus test")[202].text
         check(label == captions[1], f"Label2 says {label!r}, want {captions[1]!r}")
         session.keys(window, "Return")
         marker = run / "two.exe.marker"

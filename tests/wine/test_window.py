@@ -5,8 +5,8 @@ a screen reader reads, the pictures on a screenshot, and the same scaled to
 from functools import partial
 
 from common import Tests, check
-from design import (DEMO, DEMO_TITLE, FORM_CLIENT, LIGHT_CYAN, PICTURE1, command_twips,
-                    label_twips, to_pixels, twips_to_pixels)
+from design import (DEMO, DEMO_TITLE, LIGHT_CYAN, PICTURE1, command_twips, form_client_pixels,
+                    label_twips, to_pixels)
 from images import close, face_pixels, load_image
 from wine_session import Menu, lay_out_demo
 
@@ -37,7 +37,7 @@ def check_pictures(session, form, shot, dpi):
     """The demo menu's pictures and labels on `shot` at `dpi`, its form being
     the window `form`. At 150 % the pictures are scaled, so flat areas are
     compared as averages."""
-    windows = {w.id: w for w in session.inspect(DEMO_TITLE)}
+    windows = session.controls(DEMO_TITLE)
     form_x, form_y, _, _ = session.geometry(form)
     pic_x, pic_y = windows[100].client[:2]
     twin = dpi >= 144
@@ -148,7 +148,7 @@ class DemoMenu:
         check(self.window, "the demo menu is not running")
         x, y, w, h = self.s.geometry(self.window)
         print(f"    client window {w}x{h} at +{x}+{y}")
-        want = (twips_to_pixels(FORM_CLIENT[0], 96), twips_to_pixels(FORM_CLIENT[1], 96))
+        want = form_client_pixels(96)
         check((w, h) == want == (640, 478), f"client area {w}x{h}, want {want}")
 
     @tests.add("demo menu: controls where the design puts them, front to back")
@@ -166,7 +166,7 @@ class DemoMenu:
     @tests.add("demo menu: captions, shown entries, accessible names")
     def accessibility(self):
         """Tab stops and the names a screen reader reads."""
-        windows = {w.id: w for w in self.s.inspect(DEMO_TITLE)}
+        windows = self.s.controls(DEMO_TITLE)
         captions = ["Install Aurora Studio", "Read the user manual", "Browse the disc",
                     "Visit the website", "Release notes", "Run the setup check",
                     "Listen to the theme", "Advanced options"]
@@ -202,7 +202,7 @@ def scaled(wine, dpi):
     with Menu(session, folder) as menu:
         window = menu.wait_window(DEMO_TITLE)
         x, y, w, h = session.geometry(window)
-        want = (twips_to_pixels(FORM_CLIENT[0], dpi), twips_to_pixels(FORM_CLIENT[1], dpi))
+        want = form_client_pixels(dpi)
         check((w, h) == want, f"client area {w}x{h} at {dpi} dpi, want {want}")
         check_layout(session, window, session.inspect(DEMO_TITLE), dpi)
         shot = session.screenshot(wine.out / f"wine-demo-{dpi}.png")

@@ -149,6 +149,10 @@ class Session:
         out = self.run([self.wine, str(self.work / "window_probe.exe"), title], timeout=60).stdout
         return [Window(line) for line in out.splitlines() if line.strip()]
 
+    def controls(self, title):
+        """inspect(title) by control id."""
+        return {w.id: w for w in self.inspect(title)}
+
 
 class Wine:
     """What the tests under Wine are given: the session, the 64-bit
