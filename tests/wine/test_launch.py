@@ -1,5 +1,7 @@
 """Clicks and keys under Wine: each must open the configured target (a copy of
-marker.exe, which counts its runs) and nothing else, along the tab order."""
+marker.exe, which counts its runs) and nothing else, along the tab order
+and from the first focus. The launch menu also shows every picture format
+and every script its captions are in."""
 
 import shutil
 import subprocess

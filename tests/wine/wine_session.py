@@ -150,7 +150,7 @@ class Session:
         return [Window(line) for line in out.splitlines() if line.strip()]
 
     def controls(self, title):
-        """inspect(title) by control id."""
+        """The windows inspect(title) finds, by control id."""
         return {w.id: w for w in self.inspect(title)}
 
 
