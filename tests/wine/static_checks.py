@@ -1,0 +1,108 @@
+"""The Windows executables checked as files: PE header, imports, size and
+the embedded resources (icon, placeholder pictures, manifest, version)."""
+
+import struct
+from pathlib import Path
+
+from common import ROOT, check
+from pe import (RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_RCDATA, RT_VERSION, PeFile,
+                icon_file_images, parse_version_block, resource)
+
+SYSTEM_DLLS = {
+    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msimg32.dll",
+    "msvcrt.dll", "ole32.dll", "oleacc.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll",
+    "user32.dll", "uxtheme.dll", "version.dll", "windowscodecs.dll"
+}
+MAX_SHIPPED_BYTES = 600 * 1024
+
+
+def check_version_block(data):
+    (key, fixed, children), _ = parse_version_block(data)
+    check(key == "VS_VERSION_INFO", f"version root is {key!r}")
+    (signature, _, file_ms, file_ls, product_ms, product_ls, _, _, file_os, file_type,
+     _, _, _) = struct.unpack_from("<13I", fixed)
+    check(signature == 0xFEEF04BD, "no VS_FIXEDFILEINFO")
+    check((file_ms, file_ls) == (0x00010000, 0), f"FILEVERSION {file_ms:#x},{file_ls:#x}")
+    check((product_ms, product_ls) == (0x00010000, 0), "PRODUCTVERSION is not 1,0,0,0")
+    check(file_os == 0x4, f"FILEOS {file_os:#x}, not VOS__WINDOWS32")
+    check(file_type == 0x1, f"FILETYPE {file_type:#x}, not VFT_APP")
+    check([c[0] for c in children] == ["StringFileInfo", "VarFileInfo"],
+          f"version blocks {[c[0] for c in children]}")
+    tables = children[0][2]
+    check([t[0] for t in tables] == ["040404B0"], f"string tables {[t[0] for t in tables]}")
+    strings = {c[0]: c[1] for c in tables[0][2]}
+    want = {
+        "FileVersion": "1.00",
+        "ProductVersion": "1.00",
+        "ProductName": "discmenu",
+        "InternalName": "discmenu",
+        "OriginalFilename": "discmenu.exe",
+    }
+    check(len(tables[0][2]) == 5 and strings == want, f"strings {strings}")
+    variables = children[1][2]
+    check([(v[0], v[1]) for v in variables] == [("Translation", struct.pack("<HH", 0x0404, 1200))],
+          f"VarFileInfo {variables}")
+
+
+def check_embedded_resources(pe):
+    res = pe.resources()
+    check_version_block(resource(res, RT_VERSION, 1))
+
+    manifest = resource(res, RT_MANIFEST, 1).decode("utf-8")
+    manifest = " ".join(manifest.split())
+    for needle in ('level="asInvoker"', "PerMonitorV2", "true/pm",
+                   'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'):
+        check(needle in manifest, f"manifest lacks {needle}")
+
+    group = resource(res, RT_GROUP_ICON, 1)
+    _, kind, count = struct.unpack_from("<HHH", group, 0)
+    embedded = []
+    for i in range(count):
+        w, h, colors, _, planes, bits, size, icon_id = struct.unpack_from("<BBBBHHIH", group,
+                                                                           6 + 14 * i)
+        embedded.append(((w, h, colors, planes, bits), resource(res, RT_ICON, icon_id)))
+    check(kind == 1 and embedded == icon_file_images(ROOT / "resources/icon/discmenu.ico"),
+          "the icon group differs from resources/icon/discmenu.ico")
+
+    for number, name in ((101, "button.jpg"), (102, "background.jpg")):
+        placeholder = (ROOT / "resources/placeholder" / name).read_bytes()
+        check(resource(res, RT_RCDATA, number) == placeholder,
+              f"RCDATA {number} is not resources/placeholder/{name}")
+
+
+def tests(exe32, exe64):
+    tests = []
+    for label, path, machine, magic in (("32-bit", exe32, 0x14C, 0x10B),
+                                        ("64-bit", exe64, 0x8664, 0x20B)):
+
+        def header(path=path, machine=machine, magic=magic):
+            pe = PeFile(path)
+            check(pe.machine == machine, f"machine {pe.machine:#x}, want {machine:#x}")
+            check(pe.magic == magic, f"optional header magic {pe.magic:#x}")
+            check(pe.subsystem == 2, f"subsystem {pe.subsystem}, want 2 (Windows GUI)")
+
+        def imports(path=path):
+            names = PeFile(path).imports()
+            print(f"    imports: {', '.join(names)}")
+            foreign = [n for n in names if n.lower() not in SYSTEM_DLLS]
+            check(names and not foreign, f"imports DLLs that Windows does not ship: {foreign}")
+
+        def resources(path=path):
+            check_embedded_resources(PeFile(path))
+
+        tests += [
+            (f"{label} exe: PE header (machine {machine:#x}, GUI)", header),
+            (f"{label} exe: imports only system DLLs", imports),
+            (f"{label} exe: icon, placeholders, manifest and version block", resources),
+        ]
+
+    def shipped_size():
+        pe = PeFile(exe32)
+        size = pe.path.stat().st_size
+        print(f"    32-bit: {size} bytes; 64-bit: {Path(exe64).stat().st_size} bytes")
+        check(pe.symbol_table == 0 and pe.symbol_count == 0, "the 32-bit exe is not stripped")
+        check(size < MAX_SHIPPED_BYTES,
+              f"the 32-bit exe has {size} bytes, over {MAX_SHIPPED_BYTES}")
+
+    tests.append(("32-bit exe: stripped and under 600 KB", shipped_size))
+    return tests
