@@ -102,6 +102,26 @@ Tokenizer::Result Tokenizer::Next(Item* item) {
   return Result::kItem;
 }
 
+Error ChunkedSource::Read(size_t max, std::string* out, bool* eof) {
+  const size_t old = out->size();
+  out->resize(old + max);
+  size_t total = 0;
+  while (total < max) {
+    size_t got = 0;
+    if (Error e = ReadSome(out->data() + old + total, max - total, &got); !e.ok()) {
+      out->resize(old + total);
+      return e;
+    }
+    if (got == 0) {
+      *eof = true;
+      break;
+    }
+    total += got;
+  }
+  out->resize(old + total);
+  return Error();
+}
+
 namespace {
 
 constexpr size_t kFirstRead = 16 * 1024;

@@ -67,6 +67,17 @@ class ByteSource {
   virtual Error Read(size_t max, std::string* out, bool* eof) = 0;
 };
 
+// A ByteSource over a system's read call, which may return less than asked
+// for: Read() calls ReadSome until it has `max` bytes or the file ends.
+class ChunkedSource : public ByteSource {
+ public:
+  Error Read(size_t max, std::string* out, bool* eof) final;
+
+ protected:
+  // Reads at most `max` (> 0) bytes into `buffer`; `*got` = 0 at the end.
+  virtual Error ReadSome(char* buffer, size_t max, size_t* got) = 0;
+};
+
 // How far ReadItems goes.
 enum class ReadScope {
   kMenu,       // the 34 items, and not a byte further than they need

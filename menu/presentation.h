@@ -114,6 +114,27 @@ std::array<const layout::Control*, 17> BackToFront();
 // labels only reserve their places.
 std::array<const layout::Control*, 9> TabOrder();
 
+// A backend's handles of the 17 controls, found by their row of the design
+// table.
+template <class Common, class Box = Common, class Button = Common, class Label = Common>
+struct Controls {
+  Box picture1{};
+  std::array<Button, 8> commands{};  // Command1-8
+  std::array<Label, 8> labels{};     // Label1-8
+
+  Common Of(const layout::Control& c) const {
+    switch (c.kind) {
+      case layout::Kind::kPictureBox:
+        return picture1;
+      case layout::Kind::kCommandButton:
+        return commands[c.entry - 1];
+      case layout::Kind::kLabel:
+        return labels[c.entry - 1];
+    }
+    return Common{};
+  }
+};
+
 // The control that has the focus when the window opens: the first in tab
 // order for which `shown(control)` is true; Picture1 when none is.
 template <class Shown>

@@ -9,20 +9,15 @@
 namespace discmenu::presentation {
 namespace {
 
-struct PathCase {
-  const char* in;
-  const char* out;
-};
-
 TEST(TwinPath, PutsTheMarkBeforeTheExtension) {
-  const PathCase cases[] = {
+  const std::vector<std::pair<std::string, std::string>> twins = {
       {"D:\\menu\\back.jpg", "D:\\menu\\back@2x.jpg"},
       {"D:\\menu\\back.tar.png", "D:\\menu\\back.tar@2x.png"},
       {"D:\\menu.d\\back", "D:\\menu.d\\back@2x"},
-      {"D:/menu/back", "D:/menu/back@2x"},
+      {"/media/disc/back", "/media/disc/back@2x"},
       {"back.gif", "back@2x.gif"},
   };
-  for (const PathCase& c : cases) EXPECT_EQ(TwinPath(c.in), c.out) << c.in;
+  for (const auto& [path, twin] : twins) EXPECT_EQ(TwinPath(path), twin) << path;
 }
 
 TEST(ErrorTexts, NameNumberTextAndDetail) {

@@ -11,29 +11,18 @@ namespace discmenu::posix {
 
 namespace {
 
-class FdSource : public ByteSource {
+class FdSource : public ChunkedSource {
  public:
   FdSource(int fd, std::string shown_path) : fd_(fd), shown_path_(std::move(shown_path)) {}
   ~FdSource() override { close(fd_); }
 
-  Error Read(size_t max, std::string* out, bool* eof) override {
-    size_t old = out->size();
-    out->resize(old + max);
-    size_t got = 0;
-    while (got < max) {
-      ssize_t n = read(fd_, out->data() + old + got, max - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) {
-        out->resize(old + got);
-        return Error::PathFileAccess(shown_path_ + ": " + std::strerror(errno));
-      }
-      if (n == 0) {
-        *eof = true;
-        break;
-      }
-      got += n;
+ protected:
+  Error ReadSome(char* buffer, size_t max, size_t* got) override {
+    ssize_t n;
+    while ((n = read(fd_, buffer, max)) < 0 && errno == EINTR) {
     }
-    out->resize(old + got);
+    if (n < 0) return Error::PathFileAccess(shown_path_ + ": " + std::strerror(errno));
+    *got = static_cast<size_t>(n);
     return Error();
   }
 

@@ -162,19 +162,19 @@ Form1Window::Form1Window() {
   font.setStyleHint(QFont::SansSerif);  // when Arial is missing, a sans-serif face
   const int border = layout::kStyle.picture_border_px;
 
-  picture1_ = new PictureBox(this);
-  picture1_->setObjectName(QString::fromLatin1(layout::Picture1().name));
-  picture1_->setGeometry(Geometry(layout::Picture1()));
+  controls_.picture1 = new PictureBox(this);
+  controls_.picture1->setObjectName(QString::fromLatin1(layout::Picture1().name));
+  controls_.picture1->setGeometry(Geometry(layout::Picture1()));
 
   for (int n = 1; n <= 8; ++n) {
     auto* button = new PictureButton(this);
     button->setObjectName(QString::fromLatin1(layout::CommandN(n).name));
     button->setGeometry(Geometry(layout::CommandN(n)));
     button->setFocusPolicy(Qt::StrongFocus);
-    commands_[n - 1] = button;
+    controls_.commands[n - 1] = button;
 
     // Labels live on Picture1, their positions measured inside its border.
-    auto* label = new QLabel(QString::fromLatin1(layout::LabelN(n).name), picture1_);
+    auto* label = new QLabel(QString::fromLatin1(layout::LabelN(n).name), controls_.picture1);
     label->setObjectName(QString::fromLatin1(layout::LabelN(n).name));
     label->setGeometry(Geometry(layout::LabelN(n)).translated(border, border));
     label->setFixedSize(label->size());
@@ -188,21 +188,21 @@ Form1Window::Form1Window() {
     lp.setColor(QPalette::Window, OleColor(layout::kStyle.label_back, lp));
     lp.setColor(QPalette::WindowText, OleColor(layout::kStyle.label_fore, lp));
     label->setPalette(lp);
-    labels_[n - 1] = label;
+    controls_.labels[n - 1] = label;
   }
 
   // Stacking: raise siblings from the back to the front.
-  for (const layout::Control* c : presentation::BackToFront()) Widget(*c)->raise();
+  for (const layout::Control* c : presentation::BackToFront()) controls_.Of(*c)->raise();
 
   // Tab order by tab index, over the controls that can take the focus.
   QWidget* previous = nullptr;
   for (const layout::Control* c : presentation::TabOrder()) {
-    if (previous) setTabOrder(previous, Widget(*c));
-    previous = Widget(*c);
+    if (previous) setTabOrder(previous, controls_.Of(*c));
+    previous = controls_.Of(*c);
   }
 
   for (int n = 1; n <= 8; ++n)
-    connect(commands_[n - 1], &QPushButton::clicked, this, [this, n] {
+    connect(controls_.commands[n - 1], &QPushButton::clicked, this, [this, n] {
       if (on_click_) on_click_(n);
     });
   // The window icon is four pictures to decode: it is set once the window
@@ -215,26 +215,26 @@ void Form1Window::SetCaption(const std::string& text) {
 }
 
 void Form1Window::SetCommandVisible(int n, bool visible) {
-  commands_[n - 1]->setVisible(visible);
+  controls_.commands[n - 1]->setVisible(visible);
 }
 
 void Form1Window::SetLabelVisible(int n, bool visible) {
-  labels_[n - 1]->setVisible(visible);
+  controls_.labels[n - 1]->setVisible(visible);
 }
 
 void Form1Window::SetLabelCaption(int n, const std::string& text) {
   QString caption = QString::fromStdString(text);
-  labels_[n - 1]->setText(caption);
+  controls_.labels[n - 1]->setText(caption);
   // A screen reader names the button by what its label says.
-  commands_[n - 1]->setAccessibleName(caption);
+  controls_.commands[n - 1]->setAccessibleName(caption);
 }
 
 void Form1Window::SetPicture1Picture(PictureRef picture) {
-  picture1_->SetPicture(std::move(picture));
+  controls_.picture1->SetPicture(std::move(picture));
 }
 
 void Form1Window::SetCommandPicture(int n, PictureRef picture) {
-  commands_[n - 1]->SetPicture(std::move(picture));
+  controls_.commands[n - 1]->SetPicture(std::move(picture));
 }
 
 WindowHandle Form1Window::hWnd() {
@@ -247,20 +247,8 @@ void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
 
 void Form1Window::FocusFirst() {
   const layout::Control& first = presentation::FirstFocus(
-      [this](const layout::Control& c) { return Widget(c)->isVisibleTo(this); });
-  Widget(first)->setFocus(Qt::TabFocusReason);
-}
-
-QWidget* Form1Window::Widget(const layout::Control& c) const {
-  switch (c.kind) {
-    case layout::Kind::kPictureBox:
-      return picture1_;
-    case layout::Kind::kCommandButton:
-      return commands_[c.entry - 1];
-    case layout::Kind::kLabel:
-      return labels_[c.entry - 1];
-  }
-  return nullptr;
+      [this](const layout::Control& c) { return controls_.Of(c)->isVisibleTo(this); });
+  controls_.Of(first)->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace discmenu::qt

@@ -68,16 +68,12 @@ class Form1Window : public QWidget, public FormWindow {
   // Gives the focus to the first visible control in tab order.
   void FocusFirst();
 
-  PictureButton* command(int n) const { return commands_[n - 1]; }
-  QLabel* label(int n) const { return labels_[n - 1]; }
-  PictureBox* picture1() const { return picture1_; }
+  PictureButton* command(int n) const { return controls_.commands[n - 1]; }
+  QLabel* label(int n) const { return controls_.labels[n - 1]; }
+  PictureBox* picture1() const { return controls_.picture1; }
 
  private:
-  QWidget* Widget(const layout::Control& c) const;
-
-  PictureBox* picture1_ = nullptr;
-  std::array<PictureButton*, 8> commands_{};
-  std::array<QLabel*, 8> labels_{};
+  presentation::Controls<QWidget*, PictureBox*, PictureButton*, QLabel*> controls_;
   std::function<void(int)> on_click_;
 };
 

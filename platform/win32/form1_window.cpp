@@ -160,9 +160,9 @@ void Form1Window::CreateControls() {
     switch (c.kind) {
       case layout::Kind::kPictureBox:
         // No text: a screen reader has nothing to read on the background.
-        picture1_ = CreateWindowExW(WS_EX_CLIENTEDGE, kPictureBoxClass, L"",
-                                    child | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0, form_,
-                                    ChildId(kPicture1Id), instance, this);
+        controls_.picture1 = CreateWindowExW(WS_EX_CLIENTEDGE, kPictureBoxClass, L"",
+                                             child | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0,
+                                             form_, ChildId(kPicture1Id), instance, this);
         break;
       case layout::Kind::kCommandButton: {
         // The window text, never drawn, is the button's accessible name:
@@ -171,14 +171,14 @@ void Form1Window::CreateControls() {
             CreateWindowExW(0, L"BUTTON", L"", child | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, form_,
                             ChildId(kFirstCommandId + c.entry - 1), instance, nullptr);
         SetWindowSubclass(button, ButtonSubclass, 1, 0);
-        commands_[c.entry - 1] = button;
+        controls_.commands[c.entry - 1] = button;
         break;
       }
       case layout::Kind::kLabel: {
         const std::wstring text = Widen(c.name);
-        labels_[c.entry - 1] =
-            CreateWindowExW(0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                            picture1_, ChildId(kFirstLabelId + c.entry - 1), instance, nullptr);
+        controls_.labels[c.entry - 1] = CreateWindowExW(
+            0, L"STATIC", text.c_str(), child | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+            controls_.picture1, ChildId(kFirstLabelId + c.entry - 1), instance, nullptr);
         break;
       }
     }
@@ -188,26 +188,14 @@ void Form1Window::CreateControls() {
   // to the front, so the frontmost ends on top. WS_CLIPSIBLINGS keeps
   // Picture1 from painting over the buttons in front of it.
   for (const layout::Control* c : presentation::BackToFront())
-    SetWindowPos(Window(*c), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-HWND Form1Window::Window(const layout::Control& c) const {
-  switch (c.kind) {
-    case layout::Kind::kPictureBox:
-      return picture1_;
-    case layout::Kind::kCommandButton:
-      return commands_[c.entry - 1];
-    case layout::Kind::kLabel:
-      return labels_[c.entry - 1];
-  }
-  return nullptr;
+    SetWindowPos(controls_.Of(*c), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Form1Window::ApplyDpi(int dpi) {
   dpi_ = dpi;
   for (const layout::Control& c : layout::kControls) {
     const layout::PixelRect r = layout::ToPixels(c, dpi);
-    SetWindowPos(Window(c), nullptr, r.x, r.y, r.width, r.height,
+    SetWindowPos(controls_.Of(c), nullptr, r.x, r.y, r.width, r.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
 
@@ -224,7 +212,7 @@ void Form1Window::ApplyDpi(int dpi) {
   wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   HFONT old_font = label_font_;
   label_font_ = CreateFontIndirectW(&font);
-  for (HWND label : labels_)
+  for (HWND label : controls_.labels)
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_), 0);
   if (old_font) DeleteObject(old_font);
 
@@ -273,17 +261,17 @@ void Form1Window::SetCaption(const std::string& text) {
 }
 
 void Form1Window::SetCommandVisible(int n, bool visible) {
-  ShowWindow(commands_[n - 1], visible ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(controls_.commands[n - 1], visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void Form1Window::SetLabelVisible(int n, bool visible) {
-  ShowWindow(labels_[n - 1], visible ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(controls_.labels[n - 1], visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void Form1Window::SetLabelCaption(int n, const std::string& text) {
-  SetWindowTextW(labels_[n - 1], Widen(text).c_str());
+  SetWindowTextW(controls_.labels[n - 1], Widen(text).c_str());
   // A screen reader names the button by what its label says.
-  SetWindowTextW(commands_[n - 1], Widen(ButtonText(text)).c_str());
+  SetWindowTextW(controls_.commands[n - 1], Widen(ButtonText(text)).c_str());
 }
 
 void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd) {
@@ -293,11 +281,11 @@ void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, HWND h
 }
 
 void Form1Window::SetPicture1Picture(PictureRef picture) {
-  SetPicture(picture1_picture_, std::move(picture), picture1_);
+  SetPicture(picture1_picture_, std::move(picture), controls_.picture1);
 }
 
 void Form1Window::SetCommandPicture(int n, PictureRef picture) {
-  SetPicture(command_pictures_[n - 1], std::move(picture), commands_[n - 1]);
+  SetPicture(command_pictures_[n - 1], std::move(picture), controls_.commands[n - 1]);
 }
 
 WindowHandle Form1Window::hWnd() {
@@ -310,8 +298,8 @@ void Form1Window::Show(int show_command) {
 }
 
 HWND Form1Window::FirstFocusable() const {
-  return Window(presentation::FirstFocus([this](const layout::Control& c) {
-    return (GetWindowLongPtrW(Window(c), GWL_STYLE) & WS_VISIBLE) != 0;
+  return controls_.Of(presentation::FirstFocus([this](const layout::Control& c) {
+    return (GetWindowLongPtrW(controls_.Of(c), GWL_STYLE) & WS_VISIBLE) != 0;
   }));
 }
 
@@ -326,8 +314,9 @@ void Form1Window::FocusFirst() {
 }
 
 bool Form1Window::IsOurControl(HWND hwnd) const {
-  return hwnd && (hwnd == picture1_ ||
-                  std::find(commands_.begin(), commands_.end(), hwnd) != commands_.end());
+  return hwnd && (hwnd == controls_.picture1 ||
+                  std::find(controls_.commands.begin(), controls_.commands.end(), hwnd) !=
+                      controls_.commands.end());
 }
 
 void Form1Window::MoveFocus(bool forward) {
@@ -347,8 +336,8 @@ void Form1Window::MoveFocus(bool forward) {
 bool Form1Window::PreTranslate(MSG* msg) {
   if (!form_ || !(msg->hwnd == form_ || IsChild(form_, msg->hwnd))) return false;
   if (msg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
-    const bool on_button =
-        std::find(commands_.begin(), commands_.end(), GetFocus()) != commands_.end();
+    const bool on_button = std::find(controls_.commands.begin(), controls_.commands.end(),
+                                     GetFocus()) != controls_.commands.end();
     switch (msg->wParam) {
       case VK_TAB:
         MoveFocus(GetKeyState(VK_SHIFT) >= 0);
@@ -446,7 +435,7 @@ LRESULT Form1Window::OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARA
     case DM_GETDEFID: {
       // Enter presses the focused button, as it does in a dialog.
       HWND focus = GetFocus();
-      for (HWND button : commands_)
+      for (HWND button : controls_.commands)
         if (button && button == focus) return MAKELRESULT(GetDlgCtrlID(button), DC_HASDEFID);
       return 0;
     }
@@ -479,9 +468,7 @@ LRESULT Form1Window::OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARA
       return 0;
     case WM_NCDESTROY:
       form_ = nullptr;
-      picture1_ = nullptr;
-      commands_.fill(nullptr);
-      labels_.fill(nullptr);
+      controls_ = {};
       saved_focus_ = nullptr;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;

@@ -47,9 +47,9 @@ class Form1Window : public FormWindow {
   bool PreTranslate(MSG* msg);
 
   HWND form() const { return form_; }
-  HWND picture1() const { return picture1_; }
-  HWND command(int n) const { return commands_[n - 1]; }
-  HWND label(int n) const { return labels_[n - 1]; }
+  HWND picture1() const { return controls_.picture1; }
+  HWND command(int n) const { return controls_.commands[n - 1]; }
+  HWND label(int n) const { return controls_.labels[n - 1]; }
 
  private:
   using Handler = LRESULT (Form1Window::*)(HWND, UINT, WPARAM, LPARAM);
@@ -68,7 +68,6 @@ class Form1Window : public FormWindow {
 
   void CreateControls();
   void SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd);
-  HWND Window(const layout::Control& c) const;
   void ApplyDpi(int dpi);
   void SizeForDpi();
   void PaintPicture1(HWND hwnd);
@@ -81,9 +80,7 @@ class Form1Window : public FormWindow {
   bool IsOurControl(HWND hwnd) const;
 
   HWND form_ = nullptr;
-  HWND picture1_ = nullptr;
-  std::array<HWND, 8> commands_{};
-  std::array<HWND, 8> labels_{};
+  presentation::Controls<HWND> controls_;
   ControlPicture picture1_picture_;
   std::array<ControlPicture, 8> command_pictures_;
   WicTwinDecoder twins_;

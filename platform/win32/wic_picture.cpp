@@ -221,8 +221,6 @@ bool WicTwinDecoder::DecodeTwin(const std::string& path, Image* twin) {
 }
 
 void ScaledPicture::Reset() {
-  for (Scaled& s : scaled_)
-    if (s.bitmap) DeleteObject(s.bitmap);
   scaled_.clear();
   image_ = nullptr;
   dpi_ = 0;
@@ -239,8 +237,8 @@ void ScaledPicture::Draw(HDC dc, const Image& image, int dpi, POINT origin, cons
       s.at.width = ScaledLength(part.box.x + part.box.width, r, dpi) - s.at.x;
       s.at.height = ScaledLength(part.box.y + part.box.height, r, dpi) - s.at.y;
       if (s.at.empty()) continue;
-      s.bitmap = PartBitmap(part, s.at.width, s.at.height);
-      if (s.bitmap) scaled_.push_back(s);
+      s.bitmap.reset(PartBitmap(part, s.at.width, s.at.height));
+      if (s.bitmap) scaled_.push_back(std::move(s));
     }
     image_ = &image;
     dpi_ = dpi;
@@ -252,7 +250,7 @@ void ScaledPicture::Draw(HDC dc, const Image& image, int dpi, POINT origin, cons
     const Box at{origin.x + s.at.x, origin.y + s.at.y, s.at.width, s.at.height};
     const Box shown = Intersect(at, bounds);
     if (shown.empty()) continue;
-    HGDIOBJ old = SelectObject(memory, s.bitmap);
+    HGDIOBJ old = SelectObject(memory, s.bitmap.get());
     const int sx = shown.x - at.x, sy = shown.y - at.y;
     if (image.opaque) {
       BitBlt(dc, shown.x, shown.y, shown.width, shown.height, memory, sx, sy, SRCCOPY);

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/error.h"
@@ -32,11 +34,6 @@ PictureRef LoadResourcePicture(int id);
 // A picture's parts as bitmaps at one DPI, made when first drawn there.
 class ScaledPicture {
  public:
-  ScaledPicture() = default;
-  ~ScaledPicture() { Reset(); }
-  ScaledPicture(const ScaledPicture&) = delete;
-  ScaledPicture& operator=(const ScaledPicture&) = delete;
-
   // Forgets the bitmaps: call when the picture drawn changes.
   void Reset();
 
@@ -45,9 +42,12 @@ class ScaledPicture {
   void Draw(HDC dc, const Image& image, int dpi, POINT origin, const RECT& clip);
 
  private:
+  struct BitmapDeleter {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+  };
   struct Scaled {
     Box at;  // relative to the picture's origin, in device pixels
-    HBITMAP bitmap = nullptr;
+    std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> bitmap;
   };
   const Image* image_ = nullptr;
   int dpi_ = 0;

@@ -18,7 +18,7 @@ namespace discmenu::win32 {
 
 namespace {
 
-class HandleSource : public ByteSource {
+class HandleSource : public ChunkedSource {
  public:
   HandleSource(HANDLE handle, std::string shown_path)
       : handle_(handle), shown_path_(std::move(shown_path)) {}
@@ -26,29 +26,17 @@ class HandleSource : public ByteSource {
   HandleSource(const HandleSource&) = delete;
   HandleSource& operator=(const HandleSource&) = delete;
 
-  Error Read(size_t max, std::string* out, bool* eof) override {
-    const size_t old = out->size();
-    out->resize(old + max);
-    size_t got = 0;
-    while (got < max) {
-      const DWORD want = static_cast<DWORD>(std::min<size_t>(max - got, 1u << 20));
-      DWORD n = 0;
-      if (!ReadFile(handle_, out->data() + old + got, want, &n, nullptr)) {
-        const DWORD code = GetLastError();
-        out->resize(old + got);
-        if (code == ERROR_HANDLE_EOF) {
-          *eof = true;
-          return Error();
-        }
+ protected:
+  Error ReadSome(char* buffer, size_t max, size_t* got) override {
+    DWORD n = 0;
+    if (!ReadFile(handle_, buffer, static_cast<DWORD>(std::min<size_t>(max, 1u << 20)), &n,
+                  nullptr)) {
+      const DWORD code = GetLastError();
+      if (code != ERROR_HANDLE_EOF)
         return Error::PathFileAccess(shown_path_ + ": " + SystemMessage(code));
-      }
-      if (n == 0) {
-        *eof = true;
-        break;
-      }
-      got += n;
+      n = 0;
     }
-    out->resize(old + got);
+    *got = n;
     return Error();
   }
 

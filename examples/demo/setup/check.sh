@@ -29,17 +29,6 @@ Disc contents:        $disc_state
 
 Aurora Studio 5 needs about 850 MB of free disk space."
 
-show() {
-  if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    if command -v zenity >/dev/null 2>&1; then
-      zenity --info --title="$title" --text="$message" --width=420 2>/dev/null && return 0
-    fi
-    if command -v xmessage >/dev/null 2>&1; then
-      xmessage -center -title "$title" -buttons OK:0 "$message" 2>/dev/null && return 0
-    fi
-  fi
-  printf '%s\n\n%s\n' "$title" "$message"
-}
-
-show
+. "$(dirname "$0")/show.sh"
+show 420
 exit 0
