@@ -165,4 +165,13 @@ QImage supersample(int w, int h, int factor, const QColor& fill,
   return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QPainterPath polyline(const QPolygonF& points, Ends ends) {
+  QPainterPath path;
+  if (points.isEmpty()) return path;
+  path.moveTo(points.first());
+  for (qsizetype i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+  if (ends == Ends::Closed) path.closeSubpath();
+  return path;
+}
+
 }  // namespace discmenu::art

@@ -1,5 +1,6 @@
 // Helpers shared by every picture make-art draws: where files go, how they are
-// encoded, fonts, blur, supersampling and a fixed-seed random generator.
+// encoded, fonts, blur, supersampling, a fixed-seed random generator and paths
+// written down as tables of points.
 //
 // Everything here aims at output that depends only on this source and the
 // installed fonts, never on the screen or the run, so the files can be
@@ -11,10 +12,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace discmenu::art {
 
@@ -58,5 +62,11 @@ void softBlur(QImage& img, int radius);
 // Draws at `factor` times the size and scales down with area averaging.
 QImage supersample(int w, int h, int factor, const QColor& fill,
                    const std::function<void(QPainter&)>& draw);
+
+// Whether a path goes back to its first point at the end.
+enum class Ends { Open, Closed };
+
+// A path through `points`, joined by straight lines.
+QPainterPath polyline(const QPolygonF& points, Ends ends);
 
 }  // namespace discmenu::art

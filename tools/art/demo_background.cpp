@@ -151,15 +151,9 @@ QImage makeDemoBackground(int scale) {
     // Light catching the ridge.
     p.setPen(QPen(QColor(120, 220, 230, 70), 0.8));
     p.setBrush(Qt::NoBrush);
-    QPainterPath ridge;
-    ridge.moveTo(440, 430);
-    ridge.lineTo(468, 416);
-    ridge.lineTo(490, 424);
-    ridge.lineTo(530, 404);
-    ridge.lineTo(560, 418);
-    ridge.lineTo(588, 408);
-    ridge.lineTo(640, 430);
-    p.drawPath(ridge);
+    p.drawPath(polyline(
+        {{440, 430}, {468, 416}, {490, 424}, {530, 404}, {560, 418}, {588, 408}, {640, 430}},
+        Ends::Open));
 
     QPainterPath near;
     near.moveTo(360, 480);

@@ -36,16 +36,8 @@ void drawInstallerIcon(QPainter& p) {
   p.drawPolygon(QPolygonF{QPointF(12, 30), QPointF(52, 30), QPointF(58, 38), QPointF(6, 38)});
   // Arrow.
   p.setBrush(vertical(3, 40, QColor(120, 196, 255), QColor(70, 160, 250)));
-  QPainterPath arrow;
-  arrow.moveTo(26, 4);
-  arrow.lineTo(38, 4);
-  arrow.lineTo(38, 20);
-  arrow.lineTo(47, 20);
-  arrow.lineTo(32, 38);
-  arrow.lineTo(17, 20);
-  arrow.lineTo(26, 20);
-  arrow.closeSubpath();
-  p.drawPath(arrow);
+  p.drawPath(
+      polyline({{26, 4}, {38, 4}, {38, 20}, {47, 20}, {32, 38}, {17, 20}, {26, 20}}, Ends::Closed));
   // Front of the box.
   p.setBrush(vertical(36, 60, QColor(40, 122, 232), QColor(26, 96, 206)));
   QPainterPath front;
