@@ -174,4 +174,24 @@ QPainterPath polyline(const QPolygonF& points, Ends ends) {
   return path;
 }
 
+QPainterPath makePath(QPointF start, std::initializer_list<Segment> segments, Ends ends) {
+  QPainterPath path;
+  path.moveTo(start);
+  for (const Segment& s : segments) {
+    switch (s.kind) {
+      case Segment::Kind::Line:
+        path.lineTo(s.to);
+        break;
+      case Segment::Kind::Quad:
+        path.quadTo(s.c1, s.to);
+        break;
+      case Segment::Kind::Cubic:
+        path.cubicTo(s.c1, s.c2, s.to);
+        break;
+    }
+  }
+  if (ends == Ends::Closed) path.closeSubpath();
+  return path;
+}
+
 }  // namespace discmenu::art

@@ -69,4 +69,25 @@ enum class Ends { Open, Closed };
 // A path through `points`, joined by straight lines.
 QPainterPath polyline(const QPolygonF& points, Ends ends);
 
+// One piece of a path, from where the piece before it ended: a straight line,
+// or a quadratic or cubic curve whose control points come before its end.
+struct Segment {
+  enum class Kind { Line, Quad, Cubic };
+  Kind kind;
+  QPointF c1, c2, to;
+};
+
+constexpr Segment lineTo(double x, double y) {
+  return {Segment::Kind::Line, {}, {}, {x, y}};
+}
+constexpr Segment quadTo(double cx, double cy, double x, double y) {
+  return {Segment::Kind::Quad, {cx, cy}, {}, {x, y}};
+}
+constexpr Segment cubicTo(double c1x, double c1y, double c2x, double c2y, double x, double y) {
+  return {Segment::Kind::Cubic, {c1x, c1y}, {c2x, c2y}, {x, y}};
+}
+
+// A path from `start` along `segments`.
+QPainterPath makePath(QPointF start, std::initializer_list<Segment> segments, Ends ends);
+
 }  // namespace discmenu::art

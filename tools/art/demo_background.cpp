@@ -130,16 +130,12 @@ QImage makeDemoBackground(int scale) {
 
   // Mountain silhouettes along the bottom right.
   {
-    QPainterPath far;
-    far.moveTo(300, 480);
-    far.lineTo(300, 470);
-    far.cubicTo(360, 462, 400, 446, 440, 430);
-    far.lineTo(468, 416);
-    far.lineTo(490, 424);
-    far.lineTo(530, 404);
-    far.lineTo(560, 418);
-    far.lineTo(588, 408);
-    far.lineTo(640, 430);
+    // The far range rises to a jagged ridge that runs out at the right edge.
+    const QPolygonF ridge{{440, 430}, {468, 416}, {490, 424}, {530, 404},
+                          {560, 418}, {588, 408}, {640, 430}};
+    QPainterPath far =
+        makePath({300, 480}, {lineTo(300, 470), cubicTo(360, 462, 400, 446, 440, 430)}, Ends::Open);
+    for (const QPointF& pt : ridge.sliced(1)) far.lineTo(pt);
     far.lineTo(640, 480);
     far.closeSubpath();
     QLinearGradient g(0, 400, 0, 480);
@@ -151,19 +147,13 @@ QImage makeDemoBackground(int scale) {
     // Light catching the ridge.
     p.setPen(QPen(QColor(120, 220, 230, 70), 0.8));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(polyline(
-        {{440, 430}, {468, 416}, {490, 424}, {530, 404}, {560, 418}, {588, 408}, {640, 430}},
-        Ends::Open));
+    p.drawPath(polyline(ridge, Ends::Open));
 
-    QPainterPath near;
-    near.moveTo(360, 480);
-    near.cubicTo(420, 470, 470, 452, 510, 442);
-    near.lineTo(546, 430);
-    near.lineTo(574, 444);
-    near.lineTo(610, 432);
-    near.lineTo(640, 446);
-    near.lineTo(640, 480);
-    near.closeSubpath();
+    const QPainterPath near =
+        makePath({360, 480},
+                 {cubicTo(420, 470, 470, 452, 510, 442), lineTo(546, 430), lineTo(574, 444),
+                  lineTo(610, 432), lineTo(640, 446), lineTo(640, 480)},
+                 Ends::Closed);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(7, 15, 32));
     p.drawPath(near);
@@ -196,10 +186,7 @@ QImage makeDemoBackground(int scale) {
                             QPointF(44, 32.5), QPointF(36.5, 45)});
     p.setPen(QPen(QColor(255, 255, 255, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    QPainterPath swoosh;
-    swoosh.moveTo(29, 39);
-    swoosh.cubicTo(38, 33, 48, 41, 59, 33);
-    p.drawPath(swoosh);
+    p.drawPath(makePath({29, 39}, {cubicTo(38, 33, 48, 41, 59, 33)}, Ends::Open));
   }
 
   // Title and subtitle.

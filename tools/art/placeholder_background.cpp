@@ -33,14 +33,12 @@ void drawLighthouseScene(QPainter& p) {
   // Distant coast on the left.
   p.setPen(Qt::NoPen);
   {
-    QPainterPath hill;
-    hill.moveTo(0, horizon + 1);
-    hill.lineTo(0, horizon - 14);
-    hill.cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8);
-    hill.cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1);
-    hill.closeSubpath();
     p.setBrush(QColor(120, 160, 192));
-    p.drawPath(hill);
+    p.drawPath(makePath(
+        {0, horizon + 1},
+        {lineTo(0, horizon - 14), cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8),
+         cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1)},
+        Ends::Closed));
   }
 
   // Sea.
@@ -63,24 +61,19 @@ void drawLighthouseScene(QPainter& p) {
   }
 
   // Headland.
-  QPainterPath land;
-  land.moveTo(0, 480);
-  land.lineTo(0, 418);
-  land.cubicTo(90, 410, 180, 398, 250, 378);
-  land.cubicTo(290, 366, 318, 346, 350, 336);
-  land.cubicTo(400, 326, 520, 322, 640, 320);
-  land.lineTo(640, 480);
-  land.closeSubpath();
+  const QPainterPath land = makePath(
+      {0, 480},
+      {lineTo(0, 418), cubicTo(90, 410, 180, 398, 250, 378), cubicTo(290, 366, 318, 346, 350, 336),
+       cubicTo(400, 326, 520, 322, 640, 320), lineTo(640, 480)},
+      Ends::Closed);
   {
     // Rocky cliff edge just under the grass line.
-    QPainterPath cliff;
-    cliff.moveTo(0, 430);
-    cliff.cubicTo(90, 422, 180, 410, 250, 390);
-    cliff.cubicTo(290, 378, 318, 358, 350, 348);
-    cliff.lineTo(350, 336);
-    cliff.cubicTo(318, 346, 290, 366, 250, 378);
-    cliff.cubicTo(180, 398, 90, 410, 0, 418);
-    cliff.closeSubpath();
+    const QPainterPath cliff =
+        makePath({0, 430},
+                 {cubicTo(90, 422, 180, 410, 250, 390), cubicTo(290, 378, 318, 358, 350, 348),
+                  lineTo(350, 336), cubicTo(318, 346, 290, 366, 250, 378),
+                  cubicTo(180, 398, 90, 410, 0, 418)},
+                 Ends::Closed);
     QLinearGradient g(0, 330, 0, 440);
     g.setColorAt(0.0, QColor(168, 146, 118));
     g.setColorAt(1.0, QColor(120, 100, 84));
@@ -90,14 +83,11 @@ void drawLighthouseScene(QPainter& p) {
     p.drawPath(cliff);
   }
   {
-    QPainterPath grass;
-    grass.moveTo(0, 480);
-    grass.lineTo(0, 432);
-    grass.cubicTo(90, 424, 180, 412, 252, 392);
-    grass.cubicTo(292, 380, 322, 360, 354, 350);
-    grass.cubicTo(404, 340, 520, 334, 640, 332);
-    grass.lineTo(640, 480);
-    grass.closeSubpath();
+    const QPainterPath grass = makePath({0, 480},
+                                        {lineTo(0, 432), cubicTo(90, 424, 180, 412, 252, 392),
+                                         cubicTo(292, 380, 322, 360, 354, 350),
+                                         cubicTo(404, 340, 520, 334, 640, 332), lineTo(640, 480)},
+                                        Ends::Closed);
     QLinearGradient g(0, 330, 0, 480);
     g.setColorAt(0.0, QColor(150, 168, 86));
     g.setColorAt(1.0, QColor(92, 120, 58));
@@ -171,12 +161,10 @@ void drawLighthouseScene(QPainter& p) {
       p.drawLine(QPointF(x, topY - 40), QPointF(x, topY - 7));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(22, 22, 28));
-    QPainterPath roof;
-    roof.moveTo(cx - 20, topY - 39);
-    roof.cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62);
-    roof.cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39);
-    roof.closeSubpath();
-    p.drawPath(roof);
+    p.drawPath(makePath({cx - 20, topY - 39},
+                        {cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62),
+                         cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39)},
+                        Ends::Closed));
     p.drawRect(QRectF(cx - 1.2, topY - 74, 2.4, 13));
     p.drawEllipse(QPointF(cx, topY - 64), 3.2, 3.2);
     p.setBrush(QColor(255, 255, 255, 60));
@@ -228,14 +216,11 @@ void drawLighthouseScene(QPainter& p) {
 
   // Long whitewashed wall in front of the buildings.
   {
-    QPainterPath wall;
-    wall.moveTo(300, 366);
-    wall.cubicTo(330, 352, 360, 344, 400, 340);
-    wall.lineTo(640, 336);
-    wall.lineTo(640, 354);
-    wall.lineTo(400, 359);
-    wall.cubicTo(360, 362, 330, 370, 300, 384);
-    wall.closeSubpath();
+    const QPainterPath wall =
+        makePath({300, 366},
+                 {cubicTo(330, 352, 360, 344, 400, 340), lineTo(640, 336), lineTo(640, 354),
+                  lineTo(400, 359), cubicTo(360, 362, 330, 370, 300, 384)},
+                 Ends::Closed);
     QLinearGradient g(0, 336, 0, 384);
     g.setColorAt(0.0, QColor(255, 255, 252));
     g.setColorAt(1.0, QColor(226, 230, 236));
@@ -244,23 +229,15 @@ void drawLighthouseScene(QPainter& p) {
     // Coping along the top edge.
     p.setPen(QPen(QColor(205, 214, 226), 2.0));
     p.setBrush(Qt::NoBrush);
-    QPainterPath top;
-    top.moveTo(300, 367);
-    top.cubicTo(330, 353, 360, 345, 400, 341);
-    top.lineTo(640, 337);
-    p.drawPath(top);
+    p.drawPath(makePath({300, 367}, {cubicTo(330, 353, 360, 345, 400, 341), lineTo(640, 337)},
+                        Ends::Open));
     p.setPen(Qt::NoPen);
     // Shadow cast on the grass.
-    QPainterPath shade;
-    shade.moveTo(300, 384);
-    shade.cubicTo(330, 370, 360, 362, 400, 359);
-    shade.lineTo(640, 354);
-    shade.lineTo(640, 362);
-    shade.lineTo(400, 368);
-    shade.cubicTo(360, 371, 330, 380, 306, 392);
-    shade.closeSubpath();
     p.setBrush(QColor(40, 60, 30, 90));
-    p.drawPath(shade);
+    p.drawPath(makePath({300, 384},
+                        {cubicTo(330, 370, 360, 362, 400, 359), lineTo(640, 354), lineTo(640, 362),
+                         lineTo(400, 368), cubicTo(360, 371, 330, 380, 306, 392)},
+                        Ends::Closed));
     // Rounded end pier where the wall stops.
     p.setBrush(QColor(250, 250, 248));
     p.drawRoundedRect(QRectF(296, 360, 12, 28), 3, 3);
