@@ -165,6 +165,18 @@ QImage supersample(int w, int h, int factor, const QColor& fill,
   return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QLinearGradient linearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops) {
+  QLinearGradient g(start, finalStop);
+  g.setStops(stops);
+  return g;
+}
+
+QRadialGradient radialGradient(QPointF center, double radius, const QGradientStops& stops) {
+  QRadialGradient g(center, radius);
+  g.setStops(stops);
+  return g;
+}
+
 QPainterPath polyline(const QPolygonF& points, Ends ends) {
   QPainterPath path;
   if (points.isEmpty()) return path;

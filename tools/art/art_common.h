@@ -1,6 +1,6 @@
 // Helpers shared by every picture make-art draws: where files go, how they are
-// encoded, fonts, blur, supersampling, a fixed-seed random generator and paths
-// written down as tables of points.
+// encoded, fonts, blur, supersampling, a fixed-seed random generator, and paths
+// and gradients written down as tables of points and colour stops.
 //
 // Everything here aims at output that depends only on this source and the
 // installed fonts, never on the screen or the run, so the files can be
@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,6 +63,10 @@ void softBlur(QImage& img, int radius);
 // Draws at `factor` times the size and scales down with area averaging.
 QImage supersample(int w, int h, int factor, const QColor& fill,
                    const std::function<void(QPainter&)>& draw);
+
+// Gradients whose colours are given as a list of {position, colour} stops.
+QLinearGradient linearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops);
+QRadialGradient radialGradient(QPointF center, double radius, const QGradientStops& stops);
 
 // Whether a path goes back to its first point at the end.
 enum class Ends { Open, Closed };

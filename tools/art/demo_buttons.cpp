@@ -22,10 +22,7 @@ void roundedLine(QPainter& p, double x, double y, double w, double h) {
 
 // Most icons are lit from above: their body fades from `top` at y0 to `bottom` at y1.
 QLinearGradient vertical(double y0, double y1, const QColor& top, const QColor& bottom) {
-  QLinearGradient g(0, y0, 0, y1);
-  g.setColorAt(0.0, top);
-  g.setColorAt(1.0, bottom);
-  return g;
+  return linearGradient({0, y0}, {0, y1}, {{0.0, top}, {1.0, bottom}});
 }
 
 // 1: installer - a box with an arrow going into it.
@@ -95,9 +92,8 @@ void drawGlobeIcon(QPainter& p) {
   const QPointF c(32, 32);
   const double r = 27;
   p.setPen(Qt::NoPen);
-  QRadialGradient g(QPointF(24, 22), 40);
-  g.setColorAt(0.0, QColor(84, 212, 120));
-  g.setColorAt(1.0, QColor(26, 150, 78));
+  const QRadialGradient g = radialGradient(
+      QPointF(24, 22), 40, {{0.0, QColor(84, 212, 120)}, {1.0, QColor(26, 150, 78)}});
   p.setBrush(g);
   p.drawEllipse(c, r, r);
 

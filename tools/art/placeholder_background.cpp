@@ -18,15 +18,14 @@ void drawLighthouseScene(QPainter& p) {
 
   // Sky.
   {
-    QLinearGradient g(0, 0, 0, horizon);
-    g.setColorAt(0.0, QColor(22, 86, 184));
-    g.setColorAt(0.55, QColor(70, 145, 222));
-    g.setColorAt(1.0, QColor(168, 210, 242));
+    const QLinearGradient g = linearGradient(
+        {0, 0}, {0, horizon},
+        {{0.0, QColor(22, 86, 184)}, {0.55, QColor(70, 145, 222)}, {1.0, QColor(168, 210, 242)}});
     p.fillRect(QRectF(0, 0, 640, horizon + 1), g);
-    QRadialGradient sun(QPointF(120, 60), 190);
-    sun.setColorAt(0.0, QColor(255, 255, 240, 120));
-    sun.setColorAt(0.25, QColor(255, 255, 240, 40));
-    sun.setColorAt(1.0, QColor(255, 255, 240, 0));
+    const QRadialGradient sun = radialGradient({120, 60}, 190,
+                                               {{0.0, QColor(255, 255, 240, 120)},
+                                                {0.25, QColor(255, 255, 240, 40)},
+                                                {1.0, QColor(255, 255, 240, 0)}});
     p.fillRect(QRectF(0, 0, 640, horizon + 1), sun);
   }
 
@@ -43,9 +42,8 @@ void drawLighthouseScene(QPainter& p) {
 
   // Sea.
   {
-    QLinearGradient g(0, horizon, 0, 440);
-    g.setColorAt(0.0, QColor(44, 118, 182));
-    g.setColorAt(1.0, QColor(14, 66, 132));
+    const QLinearGradient g = linearGradient(
+        {0, horizon}, {0, 440}, {{0.0, QColor(44, 118, 182)}, {1.0, QColor(14, 66, 132)}});
     p.fillRect(QRectF(0, horizon, 640, 480 - horizon), g);
     Lcg rng(1207);
     for (int i = 0; i < 60; ++i) {
@@ -74,9 +72,8 @@ void drawLighthouseScene(QPainter& p) {
                   lineTo(350, 336), cubicTo(318, 346, 290, 366, 250, 378),
                   cubicTo(180, 398, 90, 410, 0, 418)},
                  Ends::Closed);
-    QLinearGradient g(0, 330, 0, 440);
-    g.setColorAt(0.0, QColor(168, 146, 118));
-    g.setColorAt(1.0, QColor(120, 100, 84));
+    const QLinearGradient g = linearGradient(
+        {0, 330}, {0, 440}, {{0.0, QColor(168, 146, 118)}, {1.0, QColor(120, 100, 84)}});
     p.setBrush(g);
     p.drawPath(land);
     p.setBrush(QColor(98, 82, 70, 120));
@@ -88,9 +85,8 @@ void drawLighthouseScene(QPainter& p) {
                                          cubicTo(292, 380, 322, 360, 354, 350),
                                          cubicTo(404, 340, 520, 334, 640, 332), lineTo(640, 480)},
                                         Ends::Closed);
-    QLinearGradient g(0, 330, 0, 480);
-    g.setColorAt(0.0, QColor(150, 168, 86));
-    g.setColorAt(1.0, QColor(92, 120, 58));
+    const QLinearGradient g = linearGradient(
+        {0, 330}, {0, 480}, {{0.0, QColor(150, 168, 86)}, {1.0, QColor(92, 120, 58)}});
     p.setBrush(g);
     p.drawPath(grass);
   }
@@ -107,21 +103,15 @@ void drawLighthouseScene(QPainter& p) {
   {
     const int bands = 6;
     const double bandH = (baseY - topY) / bands;
+    // Lit from the left; the bands alternate, starting dark at the foot.
+    const QGradientStops dark{
+        {0.0, QColor(58, 58, 64)}, {0.35, QColor(40, 40, 46)}, {1.0, QColor(12, 12, 16)}};
+    const QGradientStops light{
+        {0.0, QColor(252, 252, 250)}, {0.35, QColor(244, 244, 242)}, {1.0, QColor(176, 184, 198)}};
     for (int i = 0; i < bands; ++i) {
       const double y0 = baseY - i * bandH;
       const double y1 = y0 - bandH;
-      const bool dark = (i % 2) == 0;
-      QLinearGradient g(cx - baseHalf, 0, cx + baseHalf, 0);
-      if (dark) {
-        g.setColorAt(0.0, QColor(58, 58, 64));
-        g.setColorAt(0.35, QColor(40, 40, 46));
-        g.setColorAt(1.0, QColor(12, 12, 16));
-      } else {
-        g.setColorAt(0.0, QColor(252, 252, 250));
-        g.setColorAt(0.35, QColor(244, 244, 242));
-        g.setColorAt(1.0, QColor(176, 184, 198));
-      }
-      p.setBrush(g);
+      p.setBrush(linearGradient({cx - baseHalf, 0}, {cx + baseHalf, 0}, i % 2 == 0 ? dark : light));
       const double h0 = halfAt(y0);
       const double h1 = halfAt(y1);
       p.drawPolygon(QPolygonF{QPointF(cx - h0, y0), QPointF(cx + h0, y0), QPointF(cx + h1, y1),
@@ -146,14 +136,12 @@ void drawLighthouseScene(QPainter& p) {
     }
     p.setPen(Qt::NoPen);
     // Lantern glass with a warm glow.
-    QRadialGradient glow(QPointF(cx, topY - 30), 60);
-    glow.setColorAt(0.0, QColor(255, 250, 210, 110));
-    glow.setColorAt(1.0, QColor(255, 250, 210, 0));
+    const QRadialGradient glow = radialGradient(
+        {cx, topY - 30}, 60, {{0.0, QColor(255, 250, 210, 110)}, {1.0, QColor(255, 250, 210, 0)}});
     p.setBrush(glow);
     p.drawEllipse(QPointF(cx, topY - 30), 60, 60);
-    QLinearGradient glass(cx - 15, 0, cx + 15, 0);
-    glass.setColorAt(0.0, QColor(255, 248, 214));
-    glass.setColorAt(1.0, QColor(236, 210, 140));
+    const QLinearGradient glass = linearGradient(
+        {cx - 15, 0}, {cx + 15, 0}, {{0.0, QColor(255, 248, 214)}, {1.0, QColor(236, 210, 140)}});
     p.setBrush(glass);
     p.drawRect(QRectF(cx - 15, topY - 40, 30, 33));
     p.setPen(QPen(QColor(28, 28, 34), 2.2));
@@ -185,9 +173,9 @@ void drawLighthouseScene(QPainter& p) {
   // Keeper's house: white cubes with flat roofs and blue shutters.
   auto whiteBlock = [&](const QRectF& front, double sideW, double roofH) {
     // Sunlit front.
-    QLinearGradient g(front.topLeft(), front.bottomLeft());
-    g.setColorAt(0.0, QColor(255, 255, 253));
-    g.setColorAt(1.0, QColor(236, 238, 240));
+    const QLinearGradient g =
+        linearGradient(front.topLeft(), front.bottomLeft(),
+                       {{0.0, QColor(255, 255, 253)}, {1.0, QColor(236, 238, 240)}});
     p.setBrush(g);
     p.drawRect(front);
     // Shaded side.
@@ -221,9 +209,8 @@ void drawLighthouseScene(QPainter& p) {
                  {cubicTo(330, 352, 360, 344, 400, 340), lineTo(640, 336), lineTo(640, 354),
                   lineTo(400, 359), cubicTo(360, 362, 330, 370, 300, 384)},
                  Ends::Closed);
-    QLinearGradient g(0, 336, 0, 384);
-    g.setColorAt(0.0, QColor(255, 255, 252));
-    g.setColorAt(1.0, QColor(226, 230, 236));
+    const QLinearGradient g = linearGradient(
+        {0, 336}, {0, 384}, {{0.0, QColor(255, 255, 252)}, {1.0, QColor(226, 230, 236)}});
     p.setBrush(g);
     p.drawPath(wall);
     // Coping along the top edge.
