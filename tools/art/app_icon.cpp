@@ -133,10 +133,9 @@ QImage drawAppIconVector(int size) {
   p.setClipPath(body);
   // Title bar.
   {
-    QLinearGradient g(0, 0, 0, 17);
-    g.setColorAt(0.0, QColor(110, 226, 250));
-    g.setColorAt(0.5, kIconTitle);
-    g.setColorAt(1.0, QColor(10, 178, 222));
+    const QLinearGradient g = linearGradient(
+        {0, 0}, {0, 17},
+        {{0.0, QColor(110, 226, 250)}, {0.5, kIconTitle}, {1.0, QColor(10, 178, 222)}});
     p.fillRect(QRectF(0, 0, 100, 17), g);
     p.fillRect(QRectF(0, 17, 100, std::max(0.8, unitsPerPixel)), kIconTitleEdge);
   }
@@ -153,9 +152,8 @@ QImage drawAppIconVector(int size) {
   const double lineW = std::max(3.0, 2.0 * unitsPerPixel);
   p.setBrush(kIconLine);
   if (size >= 64) {
-    QLinearGradient g(0, 26, 0, 52);
-    g.setColorAt(0.0, QColor(180, 236, 250));
-    g.setColorAt(1.0, QColor(120, 210, 240));
+    const QLinearGradient g = linearGradient(
+        {0, 26}, {0, 52}, {{0.0, QColor(180, 236, 250)}, {1.0, QColor(120, 210, 240)}});
     p.setBrush(g);
     p.drawRoundedRect(QRectF(8, 26, 30, 26), 2, 2);
     p.setBrush(QColor(255, 255, 255, 200));

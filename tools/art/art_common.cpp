@@ -165,4 +165,45 @@ QImage supersample(int w, int h, int factor, const QColor& fill,
   return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QLinearGradient linearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops) {
+  QLinearGradient g(start, finalStop);
+  g.setStops(stops);
+  return g;
+}
+
+QRadialGradient radialGradient(QPointF center, double radius, const QGradientStops& stops) {
+  QRadialGradient g(center, radius);
+  g.setStops(stops);
+  return g;
+}
+
+QPainterPath polyline(const QPolygonF& points, Ends ends) {
+  QPainterPath path;
+  if (points.isEmpty()) return path;
+  path.moveTo(points.first());
+  for (qsizetype i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+  if (ends == Ends::Closed) path.closeSubpath();
+  return path;
+}
+
+QPainterPath makePath(QPointF start, std::initializer_list<Segment> segments, Ends ends) {
+  QPainterPath path;
+  path.moveTo(start);
+  for (const Segment& s : segments) {
+    switch (s.kind) {
+      case Segment::Kind::Line:
+        path.lineTo(s.to);
+        break;
+      case Segment::Kind::Quad:
+        path.quadTo(s.c1, s.to);
+        break;
+      case Segment::Kind::Cubic:
+        path.cubicTo(s.c1, s.c2, s.to);
+        break;
+    }
+  }
+  if (ends == Ends::Closed) path.closeSubpath();
+  return path;
+}
+
 }  // namespace discmenu::art

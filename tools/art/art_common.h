@@ -1,5 +1,6 @@
 // Helpers shared by every picture make-art draws: where files go, how they are
-// encoded, fonts, blur, supersampling and a fixed-seed random generator.
+// encoded, fonts, blur, supersampling, a fixed-seed random generator, and paths
+// and gradients written down as tables of points and colour stops.
 //
 // Everything here aims at output that depends only on this source and the
 // installed fonts, never on the screen or the run, so the files can be
@@ -9,12 +10,16 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace discmenu::art {
 
@@ -58,5 +63,36 @@ void softBlur(QImage& img, int radius);
 // Draws at `factor` times the size and scales down with area averaging.
 QImage supersample(int w, int h, int factor, const QColor& fill,
                    const std::function<void(QPainter&)>& draw);
+
+// Gradients whose colours are given as a list of {position, colour} stops.
+QLinearGradient linearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops);
+QRadialGradient radialGradient(QPointF center, double radius, const QGradientStops& stops);
+
+// Whether a path goes back to its first point at the end.
+enum class Ends { Open, Closed };
+
+// A path through `points`, joined by straight lines.
+QPainterPath polyline(const QPolygonF& points, Ends ends);
+
+// One piece of a path, from where the piece before it ended: a straight line,
+// or a quadratic or cubic curve whose control points come before its end.
+struct Segment {
+  enum class Kind { Line, Quad, Cubic };
+  Kind kind;
+  QPointF c1, c2, to;
+};
+
+constexpr Segment lineTo(double x, double y) {
+  return {Segment::Kind::Line, {}, {}, {x, y}};
+}
+constexpr Segment quadTo(double cx, double cy, double x, double y) {
+  return {Segment::Kind::Quad, {cx, cy}, {}, {x, y}};
+}
+constexpr Segment cubicTo(double c1x, double c1y, double c2x, double c2y, double x, double y) {
+  return {Segment::Kind::Cubic, {c1x, c1y}, {c2x, c2y}, {x, y}};
+}
+
+// A path from `start` along `segments`.
+QPainterPath makePath(QPointF start, std::initializer_list<Segment> segments, Ends ends);
 
 }  // namespace discmenu::art

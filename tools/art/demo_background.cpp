@@ -28,26 +28,23 @@ QImage makeDemoBackground(int scale) {
     p.scale(s, s);
     const QRectF all(0, 0, 640, 480);
 
-    QLinearGradient base(0, 0, 0, 480);
-    base.setColorAt(0.0, QColor(9, 20, 44));
-    base.setColorAt(0.5, QColor(13, 34, 68));
-    base.setColorAt(1.0, QColor(7, 16, 36));
+    const QLinearGradient base = linearGradient(
+        {0, 0}, {0, 480},
+        {{0.0, QColor(9, 20, 44)}, {0.5, QColor(13, 34, 68)}, {1.0, QColor(7, 16, 36)}});
     p.fillRect(all, base);
 
-    QRadialGradient teal(QPointF(640, 0), 520);
-    teal.setColorAt(0.0, QColor(22, 110, 128, 120));
-    teal.setColorAt(0.5, QColor(22, 90, 120, 40));
-    teal.setColorAt(1.0, QColor(22, 90, 120, 0));
+    const QRadialGradient teal = radialGradient({640, 0}, 520,
+                                                {{0.0, QColor(22, 110, 128, 120)},
+                                                 {0.5, QColor(22, 90, 120, 40)},
+                                                 {1.0, QColor(22, 90, 120, 0)}});
     p.fillRect(all, teal);
 
-    QRadialGradient violet(QPointF(660, 500), 380);
-    violet.setColorAt(0.0, QColor(96, 60, 170, 110));
-    violet.setColorAt(1.0, QColor(96, 60, 170, 0));
+    const QRadialGradient violet = radialGradient(
+        QPointF(660, 500), 380, {{0.0, QColor(96, 60, 170, 110)}, {1.0, QColor(96, 60, 170, 0)}});
     p.fillRect(all, violet);
 
-    QRadialGradient shade(QPointF(60, 260), 380);
-    shade.setColorAt(0.0, QColor(0, 0, 0, 0));
-    shade.setColorAt(1.0, QColor(0, 0, 10, 50));
+    const QRadialGradient shade = radialGradient(
+        QPointF(60, 260), 380, {{0.0, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 10, 50)}});
     p.fillRect(all, shade);
 
     // Sparse stars, kept out of the title and the button area.
@@ -89,12 +86,12 @@ QImage makeDemoBackground(int scale) {
         const double rayMod =
             0.55 + 0.45 * std::pow(std::sin(u / 6.5) * std::sin(u / 17.0 + 2.0), 2);
         const int alpha = static_cast<int>(165 * c.strength * fade * rayMod);
-        QLinearGradient g(0, hem + 3, 0, hem - len);
-        g.setColorAt(0.0, withAlpha(c.hem, 0));
-        g.setColorAt(0.06, withAlpha(c.hem, alpha));
-        g.setColorAt(0.35, withAlpha(c.hem, alpha / 2));
-        g.setColorAt(0.7, withAlpha(c.top, alpha / 5));
-        g.setColorAt(1.0, withAlpha(c.top, 0));
+        const QLinearGradient g = linearGradient({0, hem + 3}, {0, hem - len},
+                                                 {{0.0, withAlpha(c.hem, 0)},
+                                                  {0.06, withAlpha(c.hem, alpha)},
+                                                  {0.35, withAlpha(c.hem, alpha / 2)},
+                                                  {0.7, withAlpha(c.top, alpha / 5)},
+                                                  {1.0, withAlpha(c.top, 0)}});
         a.fillRect(QRectF(x, hem - len, 0.9, len + 3), g);
       }
     }
@@ -130,46 +127,29 @@ QImage makeDemoBackground(int scale) {
 
   // Mountain silhouettes along the bottom right.
   {
-    QPainterPath far;
-    far.moveTo(300, 480);
-    far.lineTo(300, 470);
-    far.cubicTo(360, 462, 400, 446, 440, 430);
-    far.lineTo(468, 416);
-    far.lineTo(490, 424);
-    far.lineTo(530, 404);
-    far.lineTo(560, 418);
-    far.lineTo(588, 408);
-    far.lineTo(640, 430);
+    // The far range rises to a jagged ridge that runs out at the right edge.
+    const QPolygonF ridge{{440, 430}, {468, 416}, {490, 424}, {530, 404},
+                          {560, 418}, {588, 408}, {640, 430}};
+    QPainterPath far =
+        makePath({300, 480}, {lineTo(300, 470), cubicTo(360, 462, 400, 446, 440, 430)}, Ends::Open);
+    for (const QPointF& pt : ridge.sliced(1)) far.lineTo(pt);
     far.lineTo(640, 480);
     far.closeSubpath();
-    QLinearGradient g(0, 400, 0, 480);
-    g.setColorAt(0.0, QColor(30, 52, 92));
-    g.setColorAt(1.0, QColor(12, 24, 48));
+    const QLinearGradient g =
+        linearGradient({0, 400}, {0, 480}, {{0.0, QColor(30, 52, 92)}, {1.0, QColor(12, 24, 48)}});
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(far);
     // Light catching the ridge.
     p.setPen(QPen(QColor(120, 220, 230, 70), 0.8));
     p.setBrush(Qt::NoBrush);
-    QPainterPath ridge;
-    ridge.moveTo(440, 430);
-    ridge.lineTo(468, 416);
-    ridge.lineTo(490, 424);
-    ridge.lineTo(530, 404);
-    ridge.lineTo(560, 418);
-    ridge.lineTo(588, 408);
-    ridge.lineTo(640, 430);
-    p.drawPath(ridge);
+    p.drawPath(polyline(ridge, Ends::Open));
 
-    QPainterPath near;
-    near.moveTo(360, 480);
-    near.cubicTo(420, 470, 470, 452, 510, 442);
-    near.lineTo(546, 430);
-    near.lineTo(574, 444);
-    near.lineTo(610, 432);
-    near.lineTo(640, 446);
-    near.lineTo(640, 480);
-    near.closeSubpath();
+    const QPainterPath near =
+        makePath({360, 480},
+                 {cubicTo(420, 470, 470, 452, 510, 442), lineTo(546, 430), lineTo(574, 444),
+                  lineTo(610, 432), lineTo(640, 446), lineTo(640, 480)},
+                 Ends::Closed);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(7, 15, 32));
     p.drawPath(near);
@@ -177,10 +157,10 @@ QImage makeDemoBackground(int scale) {
 
   // Thin separators under the title and above the footer.
   {
-    QLinearGradient g(24, 0, 616, 0);
-    g.setColorAt(0.0, QColor(120, 220, 240, 110));
-    g.setColorAt(0.6, QColor(120, 220, 240, 40));
-    g.setColorAt(1.0, QColor(120, 220, 240, 0));
+    const QLinearGradient g = linearGradient({24, 0}, {616, 0},
+                                             {{0.0, QColor(120, 220, 240, 110)},
+                                              {0.6, QColor(120, 220, 240, 40)},
+                                              {1.0, QColor(120, 220, 240, 0)}});
     p.fillRect(QRectF(24, 57, 592, 0.8), g);
     p.fillRect(QRectF(24, 398, 592, 0.8), g);
   }
@@ -188,10 +168,9 @@ QImage makeDemoBackground(int scale) {
   // Product mark: a rounded tile with a peak and an aurora swoosh.
   {
     const QRectF tile(24, 12, 40, 40);
-    QLinearGradient g(tile.topLeft(), tile.bottomRight());
-    g.setColorAt(0.0, QColor(60, 230, 190));
-    g.setColorAt(0.55, QColor(40, 150, 220));
-    g.setColorAt(1.0, QColor(120, 80, 220));
+    const QLinearGradient g = linearGradient(
+        tile.topLeft(), tile.bottomRight(),
+        {{0.0, QColor(60, 230, 190)}, {0.55, QColor(40, 150, 220)}, {1.0, QColor(120, 80, 220)}});
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(tile, 10, 10);
@@ -202,10 +181,7 @@ QImage makeDemoBackground(int scale) {
                             QPointF(44, 32.5), QPointF(36.5, 45)});
     p.setPen(QPen(QColor(255, 255, 255, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    QPainterPath swoosh;
-    swoosh.moveTo(29, 39);
-    swoosh.cubicTo(38, 33, 48, 41, 59, 33);
-    p.drawPath(swoosh);
+    p.drawPath(makePath({29, 39}, {cubicTo(38, 33, 48, 41, 59, 33)}, Ends::Open));
   }
 
   // Title and subtitle.
@@ -218,9 +194,8 @@ QImage makeDemoBackground(int scale) {
     p.setPen(QColor(246, 250, 255));
     p.drawText(QPointF(74, 37), QStringLiteral("Aurora Studio"));
     const double x5 = 74 + fm.horizontalAdvance(QStringLiteral("Aurora Studio ")) - 1;
-    QLinearGradient g(x5, 14, x5 + 18, 38);
-    g.setColorAt(0.0, QColor(110, 250, 210));
-    g.setColorAt(1.0, QColor(70, 180, 255));
+    const QLinearGradient g = linearGradient(
+        {x5, 14}, {x5 + 18, 38}, {{0.0, QColor(110, 250, 210)}, {1.0, QColor(70, 180, 255)}});
     p.setPen(QPen(QBrush(g), 1));
     p.drawText(QPointF(x5, 37), QStringLiteral("5"));
 

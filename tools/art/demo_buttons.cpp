@@ -22,10 +22,7 @@ void roundedLine(QPainter& p, double x, double y, double w, double h) {
 
 // Most icons are lit from above: their body fades from `top` at y0 to `bottom` at y1.
 QLinearGradient vertical(double y0, double y1, const QColor& top, const QColor& bottom) {
-  QLinearGradient g(0, y0, 0, y1);
-  g.setColorAt(0.0, top);
-  g.setColorAt(1.0, bottom);
-  return g;
+  return linearGradient({0, y0}, {0, y1}, {{0.0, top}, {1.0, bottom}});
 }
 
 // 1: installer - a box with an arrow going into it.
@@ -36,27 +33,14 @@ void drawInstallerIcon(QPainter& p) {
   p.drawPolygon(QPolygonF{QPointF(12, 30), QPointF(52, 30), QPointF(58, 38), QPointF(6, 38)});
   // Arrow.
   p.setBrush(vertical(3, 40, QColor(120, 196, 255), QColor(70, 160, 250)));
-  QPainterPath arrow;
-  arrow.moveTo(26, 4);
-  arrow.lineTo(38, 4);
-  arrow.lineTo(38, 20);
-  arrow.lineTo(47, 20);
-  arrow.lineTo(32, 38);
-  arrow.lineTo(17, 20);
-  arrow.lineTo(26, 20);
-  arrow.closeSubpath();
-  p.drawPath(arrow);
+  p.drawPath(
+      polyline({{26, 4}, {38, 4}, {38, 20}, {47, 20}, {32, 38}, {17, 20}, {26, 20}}, Ends::Closed));
   // Front of the box.
   p.setBrush(vertical(36, 60, QColor(40, 122, 232), QColor(26, 96, 206)));
-  QPainterPath front;
-  front.moveTo(6, 36);
-  front.lineTo(58, 36);
-  front.lineTo(55, 57);
-  front.quadTo(54.6, 60, 51.5, 60);
-  front.lineTo(12.5, 60);
-  front.quadTo(9.4, 60, 9, 57);
-  front.closeSubpath();
-  p.drawPath(front);
+  p.drawPath(makePath({6, 36},
+                      {lineTo(58, 36), lineTo(55, 57), quadTo(54.6, 60, 51.5, 60), lineTo(12.5, 60),
+                       quadTo(9.4, 60, 9, 57)},
+                      Ends::Closed));
   p.setBrush(QColor(100, 170, 250));
   p.drawRect(QRectF(6, 36, 52, 3));
   p.setBrush(QColor(255, 255, 255, 220));
@@ -66,28 +50,15 @@ void drawInstallerIcon(QPainter& p) {
 // 2: manual - a page with text lines.
 void drawManualIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
-  QPainterPath page;
-  page.moveTo(15, 3);
-  page.lineTo(40, 3);
-  page.lineTo(53, 16);
-  page.lineTo(53, 58);
-  page.quadTo(53, 61, 50, 61);
-  page.lineTo(15, 61);
-  page.quadTo(12, 61, 12, 58);
-  page.lineTo(12, 6);
-  page.quadTo(12, 3, 15, 3);
-  page.closeSubpath();
   p.setBrush(vertical(3, 61, QColor(255, 156, 48), QColor(240, 124, 20)));
-  p.drawPath(page);
+  p.drawPath(makePath({15, 3},
+                      {lineTo(40, 3), lineTo(53, 16), lineTo(53, 58), quadTo(53, 61, 50, 61),
+                       lineTo(15, 61), quadTo(12, 61, 12, 58), lineTo(12, 6), quadTo(12, 3, 15, 3)},
+                      Ends::Closed));
   // Folded corner.
   p.setBrush(QColor(255, 204, 140));
-  QPainterPath fold;
-  fold.moveTo(40, 3);
-  fold.lineTo(40, 13);
-  fold.quadTo(40, 16, 43, 16);
-  fold.lineTo(53, 16);
-  fold.closeSubpath();
-  p.drawPath(fold);
+  p.drawPath(
+      makePath({40, 3}, {lineTo(40, 13), quadTo(40, 16, 43, 16), lineTo(53, 16)}, Ends::Closed));
   // Heading and text lines.
   p.setBrush(Qt::white);
   roundedLine(p, 19, 12, 16, 5);
@@ -98,35 +69,20 @@ void drawManualIcon(QPainter& p) {
 // 3: folder.
 void drawFolderIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
-  QPainterPath back;
-  back.moveTo(6, 13);
-  back.quadTo(6, 9, 10, 9);
-  back.lineTo(24, 9);
-  back.quadTo(26.5, 9, 28, 11);
-  back.lineTo(31, 15);
-  back.lineTo(54, 15);
-  back.quadTo(58, 15, 58, 19);
-  back.lineTo(58, 52);
-  back.lineTo(6, 52);
-  back.closeSubpath();
   p.setBrush(QColor(232, 168, 20));
-  p.drawPath(back);
+  p.drawPath(makePath({6, 13},
+                      {quadTo(6, 9, 10, 9), lineTo(24, 9), quadTo(26.5, 9, 28, 11), lineTo(31, 15),
+                       lineTo(54, 15), quadTo(58, 15, 58, 19), lineTo(58, 52), lineTo(6, 52)},
+                      Ends::Closed));
   // A sheet of paper peeking out.
   p.setBrush(QColor(255, 252, 240));
   p.drawRoundedRect(QRectF(11, 19, 42, 20), 2, 2);
   // Front flap.
   p.setBrush(vertical(24, 56, QColor(255, 214, 70), QColor(250, 190, 36)));
-  QPainterPath front;
-  front.moveTo(6, 27);
-  front.quadTo(6, 24, 9, 24);
-  front.lineTo(55, 24);
-  front.quadTo(58, 24, 58, 27);
-  front.lineTo(58, 52);
-  front.quadTo(58, 56, 54, 56);
-  front.lineTo(10, 56);
-  front.quadTo(6, 56, 6, 52);
-  front.closeSubpath();
-  p.drawPath(front);
+  p.drawPath(makePath({6, 27},
+                      {quadTo(6, 24, 9, 24), lineTo(55, 24), quadTo(58, 24, 58, 27), lineTo(58, 52),
+                       quadTo(58, 56, 54, 56), lineTo(10, 56), quadTo(6, 56, 6, 52)},
+                      Ends::Closed));
   p.setBrush(QColor(255, 236, 160, 170));
   p.drawRect(QRectF(6, 24, 52, 2.5));
 }
@@ -136,9 +92,8 @@ void drawGlobeIcon(QPainter& p) {
   const QPointF c(32, 32);
   const double r = 27;
   p.setPen(Qt::NoPen);
-  QRadialGradient g(QPointF(24, 22), 40);
-  g.setColorAt(0.0, QColor(84, 212, 120));
-  g.setColorAt(1.0, QColor(26, 150, 78));
+  const QRadialGradient g = radialGradient(
+      QPointF(24, 22), 40, {{0.0, QColor(84, 212, 120)}, {1.0, QColor(26, 150, 78)}});
   p.setBrush(g);
   p.drawEllipse(c, r, r);
 

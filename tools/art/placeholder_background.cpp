@@ -18,36 +18,32 @@ void drawLighthouseScene(QPainter& p) {
 
   // Sky.
   {
-    QLinearGradient g(0, 0, 0, horizon);
-    g.setColorAt(0.0, QColor(22, 86, 184));
-    g.setColorAt(0.55, QColor(70, 145, 222));
-    g.setColorAt(1.0, QColor(168, 210, 242));
+    const QLinearGradient g = linearGradient(
+        {0, 0}, {0, horizon},
+        {{0.0, QColor(22, 86, 184)}, {0.55, QColor(70, 145, 222)}, {1.0, QColor(168, 210, 242)}});
     p.fillRect(QRectF(0, 0, 640, horizon + 1), g);
-    QRadialGradient sun(QPointF(120, 60), 190);
-    sun.setColorAt(0.0, QColor(255, 255, 240, 120));
-    sun.setColorAt(0.25, QColor(255, 255, 240, 40));
-    sun.setColorAt(1.0, QColor(255, 255, 240, 0));
+    const QRadialGradient sun = radialGradient({120, 60}, 190,
+                                               {{0.0, QColor(255, 255, 240, 120)},
+                                                {0.25, QColor(255, 255, 240, 40)},
+                                                {1.0, QColor(255, 255, 240, 0)}});
     p.fillRect(QRectF(0, 0, 640, horizon + 1), sun);
   }
 
   // Distant coast on the left.
   p.setPen(Qt::NoPen);
   {
-    QPainterPath hill;
-    hill.moveTo(0, horizon + 1);
-    hill.lineTo(0, horizon - 14);
-    hill.cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8);
-    hill.cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1);
-    hill.closeSubpath();
     p.setBrush(QColor(120, 160, 192));
-    p.drawPath(hill);
+    p.drawPath(makePath(
+        {0, horizon + 1},
+        {lineTo(0, horizon - 14), cubicTo(40, horizon - 22, 90, horizon - 16, 130, horizon - 8),
+         cubicTo(160, horizon - 3, 190, horizon - 2, 220, horizon + 1)},
+        Ends::Closed));
   }
 
   // Sea.
   {
-    QLinearGradient g(0, horizon, 0, 440);
-    g.setColorAt(0.0, QColor(44, 118, 182));
-    g.setColorAt(1.0, QColor(14, 66, 132));
+    const QLinearGradient g = linearGradient(
+        {0, horizon}, {0, 440}, {{0.0, QColor(44, 118, 182)}, {1.0, QColor(14, 66, 132)}});
     p.fillRect(QRectF(0, horizon, 640, 480 - horizon), g);
     Lcg rng(1207);
     for (int i = 0; i < 60; ++i) {
@@ -63,44 +59,34 @@ void drawLighthouseScene(QPainter& p) {
   }
 
   // Headland.
-  QPainterPath land;
-  land.moveTo(0, 480);
-  land.lineTo(0, 418);
-  land.cubicTo(90, 410, 180, 398, 250, 378);
-  land.cubicTo(290, 366, 318, 346, 350, 336);
-  land.cubicTo(400, 326, 520, 322, 640, 320);
-  land.lineTo(640, 480);
-  land.closeSubpath();
+  const QPainterPath land = makePath(
+      {0, 480},
+      {lineTo(0, 418), cubicTo(90, 410, 180, 398, 250, 378), cubicTo(290, 366, 318, 346, 350, 336),
+       cubicTo(400, 326, 520, 322, 640, 320), lineTo(640, 480)},
+      Ends::Closed);
   {
     // Rocky cliff edge just under the grass line.
-    QPainterPath cliff;
-    cliff.moveTo(0, 430);
-    cliff.cubicTo(90, 422, 180, 410, 250, 390);
-    cliff.cubicTo(290, 378, 318, 358, 350, 348);
-    cliff.lineTo(350, 336);
-    cliff.cubicTo(318, 346, 290, 366, 250, 378);
-    cliff.cubicTo(180, 398, 90, 410, 0, 418);
-    cliff.closeSubpath();
-    QLinearGradient g(0, 330, 0, 440);
-    g.setColorAt(0.0, QColor(168, 146, 118));
-    g.setColorAt(1.0, QColor(120, 100, 84));
+    const QPainterPath cliff =
+        makePath({0, 430},
+                 {cubicTo(90, 422, 180, 410, 250, 390), cubicTo(290, 378, 318, 358, 350, 348),
+                  lineTo(350, 336), cubicTo(318, 346, 290, 366, 250, 378),
+                  cubicTo(180, 398, 90, 410, 0, 418)},
+                 Ends::Closed);
+    const QLinearGradient g = linearGradient(
+        {0, 330}, {0, 440}, {{0.0, QColor(168, 146, 118)}, {1.0, QColor(120, 100, 84)}});
     p.setBrush(g);
     p.drawPath(land);
     p.setBrush(QColor(98, 82, 70, 120));
     p.drawPath(cliff);
   }
   {
-    QPainterPath grass;
-    grass.moveTo(0, 480);
-    grass.lineTo(0, 432);
-    grass.cubicTo(90, 424, 180, 412, 252, 392);
-    grass.cubicTo(292, 380, 322, 360, 354, 350);
-    grass.cubicTo(404, 340, 520, 334, 640, 332);
-    grass.lineTo(640, 480);
-    grass.closeSubpath();
-    QLinearGradient g(0, 330, 0, 480);
-    g.setColorAt(0.0, QColor(150, 168, 86));
-    g.setColorAt(1.0, QColor(92, 120, 58));
+    const QPainterPath grass = makePath({0, 480},
+                                        {lineTo(0, 432), cubicTo(90, 424, 180, 412, 252, 392),
+                                         cubicTo(292, 380, 322, 360, 354, 350),
+                                         cubicTo(404, 340, 520, 334, 640, 332), lineTo(640, 480)},
+                                        Ends::Closed);
+    const QLinearGradient g = linearGradient(
+        {0, 330}, {0, 480}, {{0.0, QColor(150, 168, 86)}, {1.0, QColor(92, 120, 58)}});
     p.setBrush(g);
     p.drawPath(grass);
   }
@@ -117,21 +103,15 @@ void drawLighthouseScene(QPainter& p) {
   {
     const int bands = 6;
     const double bandH = (baseY - topY) / bands;
+    // Lit from the left; the bands alternate, starting dark at the foot.
+    const QGradientStops dark{
+        {0.0, QColor(58, 58, 64)}, {0.35, QColor(40, 40, 46)}, {1.0, QColor(12, 12, 16)}};
+    const QGradientStops light{
+        {0.0, QColor(252, 252, 250)}, {0.35, QColor(244, 244, 242)}, {1.0, QColor(176, 184, 198)}};
     for (int i = 0; i < bands; ++i) {
       const double y0 = baseY - i * bandH;
       const double y1 = y0 - bandH;
-      const bool dark = (i % 2) == 0;
-      QLinearGradient g(cx - baseHalf, 0, cx + baseHalf, 0);
-      if (dark) {
-        g.setColorAt(0.0, QColor(58, 58, 64));
-        g.setColorAt(0.35, QColor(40, 40, 46));
-        g.setColorAt(1.0, QColor(12, 12, 16));
-      } else {
-        g.setColorAt(0.0, QColor(252, 252, 250));
-        g.setColorAt(0.35, QColor(244, 244, 242));
-        g.setColorAt(1.0, QColor(176, 184, 198));
-      }
-      p.setBrush(g);
+      p.setBrush(linearGradient({cx - baseHalf, 0}, {cx + baseHalf, 0}, i % 2 == 0 ? dark : light));
       const double h0 = halfAt(y0);
       const double h1 = halfAt(y1);
       p.drawPolygon(QPolygonF{QPointF(cx - h0, y0), QPointF(cx + h0, y0), QPointF(cx + h1, y1),
@@ -156,14 +136,12 @@ void drawLighthouseScene(QPainter& p) {
     }
     p.setPen(Qt::NoPen);
     // Lantern glass with a warm glow.
-    QRadialGradient glow(QPointF(cx, topY - 30), 60);
-    glow.setColorAt(0.0, QColor(255, 250, 210, 110));
-    glow.setColorAt(1.0, QColor(255, 250, 210, 0));
+    const QRadialGradient glow = radialGradient(
+        {cx, topY - 30}, 60, {{0.0, QColor(255, 250, 210, 110)}, {1.0, QColor(255, 250, 210, 0)}});
     p.setBrush(glow);
     p.drawEllipse(QPointF(cx, topY - 30), 60, 60);
-    QLinearGradient glass(cx - 15, 0, cx + 15, 0);
-    glass.setColorAt(0.0, QColor(255, 248, 214));
-    glass.setColorAt(1.0, QColor(236, 210, 140));
+    const QLinearGradient glass = linearGradient(
+        {cx - 15, 0}, {cx + 15, 0}, {{0.0, QColor(255, 248, 214)}, {1.0, QColor(236, 210, 140)}});
     p.setBrush(glass);
     p.drawRect(QRectF(cx - 15, topY - 40, 30, 33));
     p.setPen(QPen(QColor(28, 28, 34), 2.2));
@@ -171,12 +149,10 @@ void drawLighthouseScene(QPainter& p) {
       p.drawLine(QPointF(x, topY - 40), QPointF(x, topY - 7));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(22, 22, 28));
-    QPainterPath roof;
-    roof.moveTo(cx - 20, topY - 39);
-    roof.cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62);
-    roof.cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39);
-    roof.closeSubpath();
-    p.drawPath(roof);
+    p.drawPath(makePath({cx - 20, topY - 39},
+                        {cubicTo(cx - 18, topY - 56, cx - 8, topY - 62, cx, topY - 62),
+                         cubicTo(cx + 8, topY - 62, cx + 18, topY - 56, cx + 20, topY - 39)},
+                        Ends::Closed));
     p.drawRect(QRectF(cx - 1.2, topY - 74, 2.4, 13));
     p.drawEllipse(QPointF(cx, topY - 64), 3.2, 3.2);
     p.setBrush(QColor(255, 255, 255, 60));
@@ -197,9 +173,9 @@ void drawLighthouseScene(QPainter& p) {
   // Keeper's house: white cubes with flat roofs and blue shutters.
   auto whiteBlock = [&](const QRectF& front, double sideW, double roofH) {
     // Sunlit front.
-    QLinearGradient g(front.topLeft(), front.bottomLeft());
-    g.setColorAt(0.0, QColor(255, 255, 253));
-    g.setColorAt(1.0, QColor(236, 238, 240));
+    const QLinearGradient g =
+        linearGradient(front.topLeft(), front.bottomLeft(),
+                       {{0.0, QColor(255, 255, 253)}, {1.0, QColor(236, 238, 240)}});
     p.setBrush(g);
     p.drawRect(front);
     // Shaded side.
@@ -228,39 +204,27 @@ void drawLighthouseScene(QPainter& p) {
 
   // Long whitewashed wall in front of the buildings.
   {
-    QPainterPath wall;
-    wall.moveTo(300, 366);
-    wall.cubicTo(330, 352, 360, 344, 400, 340);
-    wall.lineTo(640, 336);
-    wall.lineTo(640, 354);
-    wall.lineTo(400, 359);
-    wall.cubicTo(360, 362, 330, 370, 300, 384);
-    wall.closeSubpath();
-    QLinearGradient g(0, 336, 0, 384);
-    g.setColorAt(0.0, QColor(255, 255, 252));
-    g.setColorAt(1.0, QColor(226, 230, 236));
+    const QPainterPath wall =
+        makePath({300, 366},
+                 {cubicTo(330, 352, 360, 344, 400, 340), lineTo(640, 336), lineTo(640, 354),
+                  lineTo(400, 359), cubicTo(360, 362, 330, 370, 300, 384)},
+                 Ends::Closed);
+    const QLinearGradient g = linearGradient(
+        {0, 336}, {0, 384}, {{0.0, QColor(255, 255, 252)}, {1.0, QColor(226, 230, 236)}});
     p.setBrush(g);
     p.drawPath(wall);
     // Coping along the top edge.
     p.setPen(QPen(QColor(205, 214, 226), 2.0));
     p.setBrush(Qt::NoBrush);
-    QPainterPath top;
-    top.moveTo(300, 367);
-    top.cubicTo(330, 353, 360, 345, 400, 341);
-    top.lineTo(640, 337);
-    p.drawPath(top);
+    p.drawPath(makePath({300, 367}, {cubicTo(330, 353, 360, 345, 400, 341), lineTo(640, 337)},
+                        Ends::Open));
     p.setPen(Qt::NoPen);
     // Shadow cast on the grass.
-    QPainterPath shade;
-    shade.moveTo(300, 384);
-    shade.cubicTo(330, 370, 360, 362, 400, 359);
-    shade.lineTo(640, 354);
-    shade.lineTo(640, 362);
-    shade.lineTo(400, 368);
-    shade.cubicTo(360, 371, 330, 380, 306, 392);
-    shade.closeSubpath();
     p.setBrush(QColor(40, 60, 30, 90));
-    p.drawPath(shade);
+    p.drawPath(makePath({300, 384},
+                        {cubicTo(330, 370, 360, 362, 400, 359), lineTo(640, 354), lineTo(640, 362),
+                         lineTo(400, 368), cubicTo(360, 371, 330, 380, 306, 392)},
+                        Ends::Closed));
     // Rounded end pier where the wall stops.
     p.setBrush(QColor(250, 250, 248));
     p.drawRoundedRect(QRectF(296, 360, 12, 28), 3, 3);

@@ -20,9 +20,8 @@ void drawCartonWithDisc(QPainter& p) {
 
   // Soft floor shadow.
   {
-    QRadialGradient g(QPointF(34, 58), 26);
-    g.setColorAt(0.0, QColor(30, 60, 110, 70));
-    g.setColorAt(1.0, QColor(30, 60, 110, 0));
+    const QRadialGradient g = radialGradient(
+        QPointF(34, 58), 26, {{0.0, QColor(30, 60, 110, 70)}, {1.0, QColor(30, 60, 110, 0)}});
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(g);
@@ -48,11 +47,11 @@ void drawCartonWithDisc(QPainter& p) {
   {
     const QPointF c(33, 21);
     const double r = 15.5;
-    QRadialGradient g(QPointF(28, 15), 22);
-    g.setColorAt(0.0, QColor(240, 248, 255));
-    g.setColorAt(0.45, QColor(170, 205, 245));
-    g.setColorAt(0.8, QColor(95, 150, 225));
-    g.setColorAt(1.0, QColor(70, 125, 210));
+    const QRadialGradient g = radialGradient({28, 15}, 22,
+                                             {{0.0, QColor(240, 248, 255)},
+                                              {0.45, QColor(170, 205, 245)},
+                                              {0.8, QColor(95, 150, 225)},
+                                              {1.0, QColor(70, 125, 210)}});
     p.setBrush(g);
     p.setPen(QPen(QColor(40, 90, 170), 0.9));
     p.drawEllipse(c, r, r);
@@ -62,11 +61,11 @@ void drawCartonWithDisc(QPainter& p) {
     clip.addEllipse(c, r - 0.6, r - 0.6);
     p.setClipPath(clip);
     p.setPen(Qt::NoPen);
-    QLinearGradient s(QPointF(20, 8), QPointF(44, 32));
-    s.setColorAt(0.0, QColor(255, 255, 255, 0));
-    s.setColorAt(0.45, QColor(255, 255, 255, 150));
-    s.setColorAt(0.55, QColor(200, 230, 255, 150));
-    s.setColorAt(1.0, QColor(255, 255, 255, 0));
+    const QLinearGradient s = linearGradient({20, 8}, {44, 32},
+                                             {{0.0, QColor(255, 255, 255, 0)},
+                                              {0.45, QColor(255, 255, 255, 150)},
+                                              {0.55, QColor(200, 230, 255, 150)},
+                                              {1.0, QColor(255, 255, 255, 0)}});
     p.setBrush(s);
     p.drawPolygon(QPolygonF{QPointF(14, 22), QPointF(30, 2), QPointF(36, 6), QPointF(22, 30)});
     p.restore();
@@ -82,17 +81,15 @@ void drawCartonWithDisc(QPainter& p) {
 
   // Right side face.
   {
-    QLinearGradient g(fTR, sBR);
-    g.setColorAt(0.0, QColor(40, 95, 180));
-    g.setColorAt(1.0, QColor(30, 75, 155));
+    const QLinearGradient g =
+        linearGradient(fTR, sBR, {{0.0, QColor(40, 95, 180)}, {1.0, QColor(30, 75, 155)}});
     p.setBrush(g);
     p.drawPolygon(QPolygonF{fTR, bTR, sBR, fBR});
   }
   // Front face.
   {
-    QLinearGradient g(fTL, fBR);
-    g.setColorAt(0.0, QColor(85, 150, 235));
-    g.setColorAt(1.0, QColor(50, 115, 210));
+    const QLinearGradient g =
+        linearGradient(fTL, fBR, {{0.0, QColor(85, 150, 235)}, {1.0, QColor(50, 115, 210)}});
     p.setBrush(g);
     p.drawPolygon(QPolygonF{fTL, fTR, fBR, fBL});
   }
