@@ -122,6 +122,31 @@ Error ChunkedSource::Read(size_t max, std::string* out, bool* eof) {
   return Error();
 }
 
+Error StringSource::Read(size_t max, std::string* out, bool* eof) {
+  const size_t n = std::min(max, bytes_.size() - pos_);
+  out->append(bytes_, pos_, n);
+  pos_ += n;
+  *eof = pos_ == bytes_.size();
+  return Error();
+}
+
+Error ReadAll(ByteSource& in, const std::string& shown, size_t limit, std::string* data,
+              size_t expected) {
+  data->clear();
+  bool eof = false;
+  // One byte more than expected tells that the file ends there; after that
+  // the steps grow, and a step is allocated whole before it is read.
+  for (size_t step = expected ? expected + 1 : 64 * 1024; !eof;
+       step = std::max<size_t>(step * 2, 64 * 1024)) {
+    if (data->size() > limit) {
+      return Error::OutOfMemory(shown + ": the file is larger than " + std::to_string(limit >> 20) +
+                                " MiB");
+    }
+    if (Error e = in.Read(std::min(step, limit + 1 - data->size()), data, &eof); !e.ok()) return e;
+  }
+  return Error();
+}
+
 namespace {
 
 constexpr size_t kFirstRead = 16 * 1024;

@@ -67,6 +67,24 @@ class ByteSource {
   virtual Error Read(size_t max, std::string* out, bool* eof) = 0;
 };
 
+// Bytes in memory as a source: a file that is already read, or a test's.
+class StringSource : public ByteSource {
+ public:
+  explicit StringSource(std::string bytes) : bytes_(std::move(bytes)) {}
+  Error Read(size_t max, std::string* out, bool* eof) override;
+  size_t consumed() const { return pos_; }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+};
+
+// Reads all of `in` into `*data`; more than `limit` bytes is an error
+// (OutOfMemory) naming `shown`. `expected`, the size the file had when it
+// was looked at, lets a file of that size be read at one go.
+Error ReadAll(ByteSource& in, const std::string& shown, size_t limit, std::string* data,
+              size_t expected = 0);
+
 // A ByteSource over a system's read call, which may return less than asked
 // for: Read() calls ReadSome until it has `max` bytes or the file ends.
 class ChunkedSource : public ByteSource {

@@ -8,24 +8,6 @@
 namespace discmenu {
 namespace {
 
-// Serves bytes from memory and counts how many were asked for.
-class MemorySource : public ByteSource {
- public:
-  explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-  Error Read(size_t max, std::string* out, bool* eof) override {
-    size_t n = std::min(max, bytes_.size() - pos_);
-    out->append(bytes_, pos_, n);
-    pos_ += n;
-    *eof = pos_ == bytes_.size();
-    return Error();
-  }
-  size_t consumed() const { return pos_; }
-
- private:
-  std::string bytes_;
-  size_t pos_ = 0;
-};
-
 // Serves nothing on its first read and at most a few bytes on each later
 // one, as a source may; records what it was asked for.
 class TricklingSource : public ByteSource {
@@ -52,12 +34,12 @@ class TricklingSource : public ByteSource {
 const std::string kPath = "/media/disc/install.ini";
 
 Error Read(const std::string& bytes, MenuSettings* s) {
-  MemorySource source(bytes);
+  StringSource source(bytes);
   return ReadMenuSettings(source, kPath, Windows1252Decoder(), s);
 }
 
 ItemsRead ReadAll(const std::string& bytes, ReadScope scope = ReadScope::kMenu) {
-  MemorySource source(bytes);
+  StringSource source(bytes);
   ItemsRead read;
   Error e = ReadItems(source, kPath, Windows1252Decoder(), scope, &read);
   EXPECT_TRUE(e.ok()) << e.ToString();
@@ -209,7 +191,7 @@ TEST(InstallIniTest, TooFewItemsIsAnErrorNamingTheMissingItem) {
 
 TEST(InstallIniTest, NothingIsReadPastTheItemsNeeded) {
   std::string text = Join(Items(), "\n") + "\n" + std::string(50 << 20, 'x');
-  MemorySource source(text);
+  StringSource source(text);
   MenuSettings s;
   ASSERT_TRUE(ReadMenuSettings(source, kPath, Windows1252Decoder(), &s).ok());
   EXPECT_LE(source.consumed(), 64u * 1024);
@@ -232,7 +214,7 @@ TEST(InstallIniTest, UnclosedQuoteBeforeHugeFileIsBounded) {
   std::vector<std::string> items = Items();
   items[8] = "\"never closed";
   std::string text = Join(items, "\n") + std::string(20 << 20, 'x');
-  MemorySource source(text);
+  StringSource source(text);
   MenuSettings s;
   Error e = ReadMenuSettings(source, kPath, Windows1252Decoder(), &s);
   EXPECT_EQ(e.number(), Error::kOutOfMemory);
@@ -290,7 +272,7 @@ TEST(InstallIniTest, WholeFileScopeReportsWhatFollowsTheItems) {
 TEST(InstallIniTest, AnItemThatDoesNotEndIsLocated) {
   std::vector<std::string> items = Items();
   items[8] = "\"never closed";
-  MemorySource source(Join(items, "\n") + std::string(5 << 20, 'x'));
+  StringSource source(Join(items, "\n") + std::string(5 << 20, 'x'));
   ItemsRead read;
   EXPECT_EQ(ReadItems(source, kPath, Windows1252Decoder(), ReadScope::kWholeFile, &read).number(),
             Error::kOutOfMemory);

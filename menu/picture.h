@@ -1,7 +1,7 @@
-// Pictures as the menu holds them: decoded once, in the load step, into
-// plain pixels that every backend draws, so that nothing is read from the
-// medium afterwards. Of a picture larger than a control, only the parts that
-// some control can show are kept (menu/presentation.h says which).
+// Pictures as the menu holds them: decoded in the load step into plain
+// pixels that every backend draws, so that nothing is read from the medium
+// afterwards. Of a picture larger than a control, only the parts that some
+// control can show are kept (menu/picture_loading.h says which).
 #pragma once
 
 #include <cstdint>
@@ -30,17 +30,30 @@ inline Box Intersect(const Box& a, const Box& b) {
 
 // Pixels of one part of a picture: premultiplied ARGB, one 32-bit word a
 // pixel (0xAARRGGBB, which is B, G, R, A in memory on every platform we
-// build for), rows top-down, `box.width` words a row.
+// build for), rows top-down, `box.width` words a row. The words are held by
+// whoever decoded them (a toolkit's image, or a vector), never copied.
 struct PicturePart {
   Box box;  // in file pixels
-  std::vector<uint32_t> pixels;
+  std::shared_ptr<const uint32_t> pixels;
+  bool opaque = false;  // known to let nothing show through (a format without alpha)
+
+  size_t size() const { return static_cast<size_t>(box.width) * box.height; }
+  const uint32_t* data() const { return pixels.get(); }
 };
+
+// `words` as the pixels of a part.
+inline std::shared_ptr<const uint32_t> OwnPixels(std::vector<uint32_t> words) {
+  auto holder = std::make_shared<const std::vector<uint32_t>>(std::move(words));
+  return std::shared_ptr<const uint32_t>(holder, holder->data());
+}
 
 // True when no pixel of `parts` lets anything show through.
 inline bool Opaque(const std::vector<PicturePart>& parts) {
-  for (const PicturePart& part : parts)
-    for (uint32_t px : part.pixels)
-      if ((px >> 24) != 0xFF) return false;
+  for (const PicturePart& part : parts) {
+    if (part.opaque) continue;
+    for (size_t i = 0; i < part.size(); ++i)
+      if ((part.data()[i] >> 24) != 0xFF) return false;
+  }
   return true;
 }
 
@@ -56,17 +69,22 @@ struct Image {
 class Picture {
  public:
   // `source` is the file it was read from, as the platform names it ("" for
-  // a picture carried in the program).
-  Picture(std::string source, Image image) : source_(std::move(source)), image_(std::move(image)) {}
+  // a picture carried in the program). `complete`: `image` holds every part
+  // that a control may show; otherwise a control decodes its part from
+  // `source` when it is given the picture.
+  Picture(std::string source, Image image, bool complete = true)
+      : source_(std::move(source)), image_(std::move(image)), complete_(complete) {}
 
   int width() const { return image_.width; }  // in pixels, as stored in the file
   int height() const { return image_.height; }
   const std::string& source() const { return source_; }
   const Image& image() const { return image_; }
+  bool complete() const { return complete_; }
 
  private:
   std::string source_;
   Image image_;
+  bool complete_;
 };
 using PictureRef = std::shared_ptr<const Picture>;
 

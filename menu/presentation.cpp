@@ -13,54 +13,6 @@ std::string TwinPath(std::string_view path) {
   return std::string(path.substr(0, dot)) + "@2x" + std::string(path.substr(dot));
 }
 
-Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size) {
-  switch (kind) {
-    case FileKind::kMissing:
-      return Error::FileNotFound(shown);
-    case FileKind::kDirectory:
-      return Error::InvalidPicture(shown + ": is a directory, not a picture file");
-    case FileKind::kSpecial:
-      return Error::InvalidPicture(shown + ": is not a regular file");
-    case FileKind::kRegular:
-      break;
-  }
-  if (size == 0) return Error::InvalidPicture(shown + ": the file is empty");
-  return Error();
-}
-
-Error CheckPictureSize(const std::string& shown, long long width, long long height) {
-  if (width <= 0 || height <= 0) return Error::InvalidPicture(shown + ": the picture has no size");
-  if (width * height > kMaxPicturePixels) {
-    return Error::InvalidPicture(shown + ": the picture is " + std::to_string(width) + " x " +
-                                 std::to_string(height) +
-                                 " pixels, more than the 64 megapixels a picture may have");
-  }
-  return Error();
-}
-
-Error NotAPicture(const std::string& shown) {
-  return Error::InvalidPicture(shown + ": not a picture file that can be read");
-}
-
-Error UndecodablePicture(const std::string& shown, const std::string& why) {
-  return Error::InvalidPicture(shown + ": the picture cannot be decoded (" + why + ")");
-}
-
-std::vector<Box> PartsToDecode(int width, int height, int ratio) {
-  // Sizes at 100 %, with a margin for rounding and the pressed look. The
-  // parts scale with the picture, so they hold at every scale.
-  constexpr int kMargin = 4;
-  constexpr layout::PixelRect picture1 = layout::ToPixels(layout::Picture1(), 96);
-  constexpr layout::PixelRect button = layout::ToPixels(layout::CommandN(1), 96);
-  const Box top_left{0, 0, std::min(width, (picture1.width + kMargin) * ratio),
-                     std::min(height, (picture1.height + kMargin) * ratio)};
-  const int w = std::min(width, (button.width + kMargin) * ratio);
-  const int h = std::min(height, (button.height + kMargin) * ratio);
-  const Box middle{(width - w) / 2, (height - h) / 2, w, h};
-  if (top_left.Contains(middle)) return {top_left};
-  return {top_left, middle};
-}
-
 int ChooseIconImage(const std::vector<int>& widths) {
   constexpr int kIconWidth = 32;
   int best = -1, widest = -1;
@@ -106,17 +58,18 @@ std::array<const layout::Control*, 9> TabOrder() {
   return order;
 }
 
-void ShownPicture::Set(PictureRef picture, double scale, TwinDecoder& twins) {
-  picture_ = std::move(picture);
+void ShownPicture::Set(PictureRef picture, Area area, double scale, PictureDecoder& decoder) {
+  image_ = picture ? ImageForArea(picture, area, decoder) : nullptr;
   twin_.reset();
-  if (!picture_ || picture_->source().empty() || !WantsTwin(scale)) return;
-  Image twin;
-  if (twins.DecodeTwin(TwinPath(picture_->source()), &twin))
-    twin_ = std::make_shared<const Image>(std::move(twin));
+  if (!picture || picture->source().empty() || !WantsTwin(scale)) return;
+  const std::string path = TwinPath(picture->source());
+  PictureRef twin;
+  // A twin that is missing or broken is not used: it only adds sharpness.
+  if (DecodePicture(path, path, 2, decoder, &twin).ok()) twin_ = ImageForArea(twin, area, decoder);
 }
 
 const Image& ShownPicture::ImageFor(double scale) const {
-  return twin_ && WantsTwin(scale) ? *twin_ : picture_->image();
+  return twin_ && WantsTwin(scale) ? *twin_ : *image_;
 }
 
 Color DecodeOleColor(uint32_t ole) {

@@ -1,9 +1,9 @@
 // The rules that both window backends apply to what they show, written once:
-// which picture files they take and how much of a picture they keep, how
-// large a picture may be, where a picture lies on a button, the order in
-// which controls stack and take the focus, what the design's colour values
-// stand for, and the texts of the error report. Each backend carries them
-// out with its own toolkit; menu/layout.h holds the design they apply to.
+// when a picture's @2x twin is shown, where a picture lies on a button, the
+// order in which controls stack and take the focus, what the design's colour
+// values stand for, and the texts of the error report. Each backend carries
+// them out with its own toolkit; menu/layout.h holds the design they apply
+// to, menu/picture_loading.h how pictures are loaded.
 #pragma once
 
 #include <array>
@@ -16,6 +16,7 @@
 #include "config/error.h"
 #include "menu/layout.h"
 #include "menu/picture.h"
+#include "menu/picture_loading.h"
 
 namespace discmenu::presentation {
 
@@ -30,32 +31,6 @@ inline bool WantsTwin(double scale) {
 
 // The twin of a picture file: "back@2x.jpg" for "back.jpg".
 std::string TwinPath(std::string_view path);
-
-// A picture of more pixels than this is refused before it is decoded.
-inline constexpr long long kMaxPicturePixels = 64LL * 1000 * 1000;
-
-// What the platform found at a picture's path.
-enum class FileKind { kMissing, kDirectory, kSpecial, kRegular };  // kSpecial: FIFO, device, ...
-
-// The error for a file that cannot be a picture, before anything is decoded:
-// missing (FileNotFound), a directory, not a regular file, or empty
-// (InvalidPicture). Ok for a regular file with something in it.
-Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size);
-
-// The error for a picture of `width` x `height` pixels announced by its
-// header: no size at all, or more than kMaxPicturePixels. Ok otherwise.
-Error CheckPictureSize(const std::string& shown, long long width, long long height);
-
-// A file that no reader takes for a picture, and one whose decoder failed
-// (`why` is the decoder's word).
-Error NotAPicture(const std::string& shown);
-Error UndecodablePicture(const std::string& shown, const std::string& why);
-
-// The parts of a picture of `width` x `height` file pixels (ratio 2 for a
-// twin) that a control can ever show: the top-left part that fills Picture1,
-// and the middle part that fills a button face. One part when the first
-// holds the second, as it does for every picture no larger than Picture1.
-std::vector<Box> PartsToDecode(int width, int height, int ratio);
 
 // Of an icon file's images (their `widths`, in file order), the one a
 // picture shows: the smallest at least 32 pixels wide (the later one of
@@ -72,35 +47,24 @@ Box PictureOnButton(int button_width, int button_height, int width, int height, 
 // 100 %: its inner area.
 Box VisibleBackground();
 
-// Decodes a picture's @2x twin for a window that wants it; each backend has
-// one, on its own decoder.
-class TwinDecoder {
- public:
-  virtual ~TwinDecoder() = default;
-  // Decodes the file `path` (a twin's name, TwinPath) as a picture of ratio
-  // 2. False when there is no such file or it is no picture: a twin only
-  // adds sharpness.
-  virtual bool DecodeTwin(const std::string& path, Image* twin) = 0;
-};
-
-// A picture as one control shows it: the picture, and on a window scaled to
-// 150 % or more its @2x twin, when one lies beside the file.
+// A picture as one control shows it: the pixels of its part of the picture
+// and, on a window scaled to 150 % or more, of its @2x twin when one lies
+// beside the file.
 class ShownPicture {
  public:
-  // Takes `picture` for a window at `scale` (1.0 is 96 dpi). A twin that
-  // this scale wants is decoded now, while the menu loads; a later change of
-  // scale uses what is there and reads nothing.
-  void Set(PictureRef picture, double scale, TwinDecoder& twins);
+  // Takes `picture` for a control of `area` on a window at `scale` (1.0 is
+  // 96 dpi). What the control shows, the twin's included, is decoded now,
+  // while the menu loads; a later change of scale reads nothing.
+  void Set(PictureRef picture, Area area, double scale, PictureDecoder& decoder);
 
-  const PictureRef& picture() const { return picture_; }
-  explicit operator bool() const { return picture_ != nullptr; }
+  explicit operator bool() const { return image_ != nullptr; }
 
   // What to draw at `scale`: the twin from 150 % on when there is one, else
   // the picture itself. REQUIRES: a picture is set.
   const Image& ImageFor(double scale) const;
 
  private:
-  PictureRef picture_;
+  std::shared_ptr<const Image> image_;
   std::shared_ptr<const Image> twin_;
 };
 

@@ -4,21 +4,13 @@ namespace discmenu::testing {
 
 namespace {
 
-class LoggedSource : public ByteSource {
+// Logs its closing.
+class LoggedSource : public StringSource {
  public:
-  LoggedSource(std::string bytes, Log* log) : bytes_(std::move(bytes)), log_(log) {}
+  LoggedSource(std::string bytes, Log* log) : StringSource(std::move(bytes)), log_(log) {}
   ~LoggedSource() override { log_->push_back("Close"); }
-  Error Read(size_t max, std::string* out, bool* eof) override {
-    size_t n = std::min(max, bytes_.size() - pos_);
-    out->append(bytes_, pos_, n);
-    pos_ += n;
-    *eof = pos_ == bytes_.size();
-    return Error();
-  }
 
  private:
-  std::string bytes_;
-  size_t pos_ = 0;
   Log* log_;
 };
 

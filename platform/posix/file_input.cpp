@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -59,17 +60,9 @@ Error ReadWholeFile(const std::string& native_path, const std::string& shown_pat
                     std::string* data) {
   std::unique_ptr<ByteSource> file;
   if (Error e = OpenForInput(native_path, shown_path, &file); !e.ok()) return e;
-  data->clear();
-  bool eof = false;
-  while (!eof) {
-    if (data->size() > limit)
-      return Error::OutOfMemory(shown_path + ": the file is larger than " +
-                                std::to_string(limit >> 20) + " MiB");
-    if (Error e = file->Read(std::min<size_t>(1 << 20, limit + 1 - data->size()), data, &eof);
-        !e.ok())
-      return e;
-  }
-  return Error();
+  struct stat st;
+  const size_t expected = stat(native_path.c_str(), &st) == 0 ? st.st_size : 0;
+  return ReadAll(*file, shown_path, limit, data, std::min(expected, limit));
 }
 
 }  // namespace discmenu::posix

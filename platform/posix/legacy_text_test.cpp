@@ -23,20 +23,6 @@ std::string Encode(const std::string& utf8, const char* charset) {
   return out;
 }
 
-class StringSource : public ByteSource {
- public:
-  explicit StringSource(std::string s) : s_(std::move(s)) {}
-  Error Read(size_t max, std::string* out, bool* eof) override {
-    out->append(s_.substr(0, max));
-    s_.erase(0, max);
-    *eof = s_.empty();
-    return Error();
-  }
-
- private:
-  std::string s_;
-};
-
 // An install.ini whose captions and title are `captions` (9 texts).
 std::string Ini(const std::vector<std::string>& captions) {
   std::string s = "1\r\n1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n";

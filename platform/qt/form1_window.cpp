@@ -31,10 +31,10 @@ QColor OleColor(uint32_t ole, const QPalette& palette) {
                                                                          : QPalette::Button);
 }
 
-// The decoder of twins: stateless, shared by every control.
-QtTwinDecoder& Twins() {
-  static QtTwinDecoder twins;
-  return twins;
+// The picture decoder: stateless, shared by every control.
+QtPictureDecoder& Decoder() {
+  static QtPictureDecoder decoder;
+  return decoder;
 }
 
 // Sets the window's icon right after the window's first paint, then goes.
@@ -78,7 +78,7 @@ PictureRef PlaceholderBackgroundPicture() {
 }
 
 void PictureButton::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), devicePixelRatioF(), Twins());
+  picture_.Set(std::move(picture), Area::kButton, devicePixelRatioF(), Decoder());
   update();
 }
 
@@ -132,7 +132,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), devicePixelRatioF(), Twins());
+  picture_.Set(std::move(picture), Area::kPicture1, devicePixelRatioF(), Decoder());
   update();
 }
 

@@ -1,30 +1,34 @@
-// Pictures on Qt: decoded by Qt's image readers into the menu's plain
-// pixels (menu/picture.h), only the parts that controls can show, and drawn
-// with QPainter at the widget's scale.
+// Pictures on Qt: Qt's image readers as the menu's picture decoder
+// (menu/picture_loading.h), and the menu's pixels drawn with QPainter at the
+// widget's scale.
 #pragma once
 
-#include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 #include <string>
 
 #include "config/error.h"
 #include "menu/picture.h"
-#include "menu/presentation.h"
+#include "menu/picture_loading.h"
 
 namespace discmenu::qt {
 
-// Decodes the picture file `native_path` as a picture of `ratio` (2 for an
-// @2x twin); `shown_path` names it in errors. Errors as Runtime::LoadPicture.
-Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, int ratio,
-                    Image* image);
-
-// Twins, on the same readers; the name is resolved as menu paths are.
-class QtTwinDecoder : public presentation::TwinDecoder {
+// Qt's image readers as the menu's picture decoder. Paths are the file
+// system's bytes, or ":/..." for a resource carried in the program.
+class QtPictureDecoder : public PictureDecoder {
  public:
-  bool DecodeTwin(const std::string& path, Image* twin) override;
+  std::unique_ptr<ByteSource> Open(const std::string& path) override;
+  bool ReadSize(const std::string& path, int* width, int* height) override;
+  bool Decode(const std::string& path, const Box* part, PicturePart* out,
+              std::string* why) override;
 };
+
+// Loads the picture file `native_path` as Runtime::LoadPicture does;
+// `shown_path` names it in errors.
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
+                    PictureRef* picture);
 
 // A picture carried in the program as the resource `resource` (":/...").
 PictureRef ResourcePicture(const char* resource);

@@ -38,11 +38,7 @@ Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSourc
 }
 
 Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  const std::string native = posix::ResolvePath(path);
-  Image image;
-  if (Error e = LoadQtPicture(native, NativeName(path), 1, &image); !e.ok()) return e;
-  *picture = std::make_shared<Picture>(native, std::move(image));
-  return Error();
+  return LoadQtPicture(posix::ResolvePath(path), NativeName(path), picture);
 }
 
 void EventLoopReaper::Watch(pid_t pid) {

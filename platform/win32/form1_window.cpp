@@ -138,9 +138,11 @@ Form1Window::Form1Window() {
   if (!form_) return;
   dpi_ = WindowDpi(form_);
   CreateControls();
-  picture1_picture_.shown.Set(LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND), scale(), twins_);
+  picture1_picture_.shown.Set(LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND), Area::kPicture1,
+                              scale(), decoder_);
   const PictureRef button = LoadResourcePicture(IDR_PLACEHOLDER_BUTTON);
-  for (ControlPicture& control : command_pictures_) control.shown.Set(button, scale(), twins_);
+  for (ControlPicture& control : command_pictures_)
+    control.shown.Set(button, Area::kButton, scale(), decoder_);
   ApplyDpi(dpi_);
   SizeForDpi();
 }
@@ -274,18 +276,19 @@ void Form1Window::SetLabelCaption(int n, const std::string& text) {
   SetWindowTextW(controls_.commands[n - 1], Widen(ButtonText(text)).c_str());
 }
 
-void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd) {
+void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd) {
   control.bitmaps.Reset();
-  control.shown.Set(std::move(picture), scale(), twins_);
+  control.shown.Set(std::move(picture), area, scale(), decoder_);
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void Form1Window::SetPicture1Picture(PictureRef picture) {
-  SetPicture(picture1_picture_, std::move(picture), controls_.picture1);
+  SetPicture(picture1_picture_, std::move(picture), Area::kPicture1, controls_.picture1);
 }
 
 void Form1Window::SetCommandPicture(int n, PictureRef picture) {
-  SetPicture(command_pictures_[n - 1], std::move(picture), controls_.commands[n - 1]);
+  SetPicture(command_pictures_[n - 1], std::move(picture), Area::kButton,
+             controls_.commands[n - 1]);
 }
 
 WindowHandle Form1Window::hWnd() {

@@ -67,7 +67,7 @@ class Form1Window : public FormWindow {
   };
 
   void CreateControls();
-  void SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd);
+  void SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd);
   void ApplyDpi(int dpi);
   void SizeForDpi();
   void PaintPicture1(HWND hwnd);
@@ -83,7 +83,7 @@ class Form1Window : public FormWindow {
   presentation::Controls<HWND> controls_;
   ControlPicture picture1_picture_;
   std::array<ControlPicture, 8> command_pictures_;
-  WicTwinDecoder twins_;
+  WicPictureDecoder decoder_;
   HFONT label_font_ = nullptr;
   HBRUSH label_brush_ = nullptr;
   HICON icon_large_ = nullptr, icon_small_ = nullptr;

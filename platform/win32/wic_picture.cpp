@@ -3,10 +3,15 @@
 #include <objbase.h>
 #include <wincodec.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <memory>
 #include <new>
 
+#include "menu/presentation.h"
 #include "platform/win32/win32_logic.h"
+#include "platform/win32/win32_services.h"
 #include "platform/win32/win32_text.h"
 
 namespace discmenu::win32 {
@@ -57,107 +62,94 @@ bool IsShownFormat(const GUID& format) {
   return false;
 }
 
-Error Undecodable(const std::string& shown, HRESULT hr) {
-  return presentation::UndecodablePicture(shown, SystemMessage(static_cast<DWORD>(hr)));
-}
-
-// Decodes the parts of the picture in `decoder` that controls can show.
-Error Decode(IWICBitmapDecoder* decoder, const std::string& shown, int ratio, Image* out) {
-  GUID format{};
-  if (FAILED(decoder->GetContainerFormat(&format)) || !IsShownFormat(format))
-    return presentation::NotAPicture(shown);
-  UINT frames = 0;
-  if (FAILED(decoder->GetFrameCount(&frames)) || frames == 0)
-    return presentation::NotAPicture(shown);
-
-  UINT index = 0;
-  if (IsEqualGUID(format, GUID_ContainerFormatIco)) {
-    std::vector<int> widths;
-    for (UINT i = 0; i < frames && i < 64; ++i) {
-      Com<IWICBitmapFrameDecode> frame;
-      UINT w = 0, h = 0;
-      if (FAILED(decoder->GetFrame(i, frame.Put())) || FAILED(frame->GetSize(&w, &h))) w = 0;
-      widths.push_back(static_cast<int>(w));
+// A WIC decoder of a picture file or of bytes in memory (which stay put
+// while it is used), and the frame the menu shows: the first, or of an
+// icon's images the one the rule picks.
+class Frame {
+ public:
+  explicit Frame(const std::string& path) {
+    if (Factory() && path.find('\0') == std::string::npos) {
+      Open(Factory()->CreateDecoderFromFilename(NativePath(path).c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, decoder_.Put()));
     }
-    index = static_cast<UINT>(presentation::ChooseIconImage(widths));
+  }
+  Frame(const void* bytes, DWORD size) {
+    if (!Factory()) return;
+    HRESULT hr = Factory()->CreateStream(stream_.Put());
+    if (SUCCEEDED(hr))
+      hr = stream_->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), size);
+    if (SUCCEEDED(hr)) {
+      hr = Factory()->CreateDecoderFromStream(stream_.get(), nullptr,
+                                              WICDecodeMetadataCacheOnDemand, decoder_.Put());
+    }
+    Open(hr);
   }
 
-  Com<IWICBitmapFrameDecode> frame;
-  if (HRESULT hr = decoder->GetFrame(index, frame.Put()); FAILED(hr)) return Undecodable(shown, hr);
-  UINT width = 0, height = 0;
-  if (FAILED(frame->GetSize(&width, &height))) width = height = 0;
-  if (Error e = presentation::CheckPictureSize(shown, width, height); !e.ok()) return e;
+  bool ok() const { return frame_ && SUCCEEDED(hr_); }
+  IWICBitmapFrameDecode* get() const { return frame_.get(); }
 
-  Com<IWICFormatConverter> converter;
-  HRESULT hr = Factory()->CreateFormatConverter(converter.Put());
-  if (SUCCEEDED(hr)) {
-    hr = converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
-                               nullptr, 0.0, WICBitmapPaletteTypeCustom);
-  }
-  if (FAILED(hr)) return Undecodable(shown, hr);
-
-  Image picture;
-  picture.width = static_cast<int>(width);
-  picture.height = static_cast<int>(height);
-  picture.ratio = ratio;
-  for (const Box& box : presentation::PartsToDecode(picture.width, picture.height, ratio)) {
-    PicturePart part;
-    part.box = box;
+  // Decodes `part` of the frame, or all of it when `part` is null.
+  bool Decode(const Box* part, PicturePart* out, std::string* why) {
+    Com<IWICFormatConverter> converter;
+    HRESULT hr = ok() ? Factory()->CreateFormatConverter(converter.Put()) : hr_;
+    if (SUCCEEDED(hr)) {
+      hr = converter->Initialize(frame_.get(), GUID_WICPixelFormat32bppPBGRA,
+                                 WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom);
+    }
+    UINT width = 0, height = 0;
+    if (SUCCEEDED(hr)) hr = converter->GetSize(&width, &height);
+    if (FAILED(hr)) {
+      *why = SystemMessage(static_cast<DWORD>(hr));
+      return false;
+    }
+    out->box = part ? *part : Box{0, 0, static_cast<int>(width), static_cast<int>(height)};
+    std::vector<uint32_t> words;
     try {
-      part.pixels.resize(static_cast<size_t>(box.width) * box.height);
+      words.resize(out->size());
     } catch (const std::bad_alloc&) {
-      return Error::OutOfMemory(shown + ": no memory for a picture of " + std::to_string(width) +
-                                " x " + std::to_string(height) + " pixels");
+      *why = "not enough memory for it";
+      return false;
     }
-    const WICRect rect{box.x, box.y, box.width, box.height};
-    const UINT stride = static_cast<UINT>(box.width) * 4;
-    hr = converter->CopyPixels(&rect, stride, stride * static_cast<UINT>(box.height),
-                               reinterpret_cast<BYTE*>(part.pixels.data()));
-    if (FAILED(hr)) return Undecodable(shown, hr);
-    picture.parts.push_back(std::move(part));
+    const WICRect rect{out->box.x, out->box.y, out->box.width, out->box.height};
+    const UINT stride = static_cast<UINT>(out->box.width) * 4;
+    hr = converter->CopyPixels(&rect, stride, stride * static_cast<UINT>(out->box.height),
+                               reinterpret_cast<BYTE*>(words.data()));
+    if (FAILED(hr)) {
+      *why = SystemMessage(static_cast<DWORD>(hr));
+      return false;
+    }
+    out->pixels = OwnPixels(std::move(words));
+    return true;
   }
-  picture.opaque = Opaque(picture.parts);
-  *out = std::move(picture);
-  return Error();
-}
 
-}  // namespace
-
-Error DecodePictureFile(const std::string& path, int ratio, Image* out) {
-  const std::wstring native = NativePath(path);
-  WIN32_FILE_ATTRIBUTE_DATA info{};
-  if (path.find('\0') != std::string::npos)  // no Windows name holds one
-    return Error::FileNotFound(path);
-  presentation::FileKind kind = presentation::FileKind::kRegular;
-  if (!GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &info)) {
-    DWORD code = GetLastError();
-    if (!IsNotFound(code)) return Error::PathFileAccess(path + ": " + SystemMessage(code));
-    kind = presentation::FileKind::kMissing;
-  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-    kind = presentation::FileKind::kDirectory;
-  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
-    kind = presentation::FileKind::kSpecial;
+ private:
+  void Open(HRESULT hr) {
+    GUID format{};
+    UINT frames = 0;
+    if (FAILED(hr) || FAILED(decoder_->GetContainerFormat(&format)) || !IsShownFormat(format) ||
+        FAILED(decoder_->GetFrameCount(&frames)) || frames == 0) {
+      hr_ = FAILED(hr) ? hr : E_FAIL;
+      return;
+    }
+    UINT index = 0;
+    if (IsEqualGUID(format, GUID_ContainerFormatIco)) {
+      std::vector<int> widths;
+      for (UINT i = 0; i < frames && i < 64; ++i) {
+        Com<IWICBitmapFrameDecode> frame;
+        UINT w = 0, h = 0;
+        if (FAILED(decoder_->GetFrame(i, frame.Put())) || FAILED(frame->GetSize(&w, &h))) w = 0;
+        widths.push_back(static_cast<int>(w));
+      }
+      index = static_cast<UINT>(std::max(0, presentation::ChooseIconImage(widths)));
+    }
+    hr_ = decoder_->GetFrame(index, frame_.Put());
   }
-  const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
-  if (Error e = presentation::CheckPictureFile(path, kind, size); !e.ok()) return e;
 
-  if (!Factory()) return Error::InvalidPicture(path + ": the imaging component is not available");
-  // The imaging component opens the file itself: no stream helper (and no
-  // further DLL to load at start) is needed.
-  Com<IWICBitmapDecoder> decoder;
-  HRESULT hr = Factory()->CreateDecoderFromFilename(native.c_str(), nullptr, GENERIC_READ,
-                                                    WICDecodeMetadataCacheOnDemand, decoder.Put());
-  if (FAILED(hr)) {
-    if (HRESULT_FACILITY(hr) == FACILITY_WIN32 && IsNotFound(HRESULT_CODE(hr)))
-      return Error::FileNotFound(path);
-    if (HRESULT_FACILITY(hr) == FACILITY_WIN32)
-      return Error::PathFileAccess(path + ": " + SystemMessage(HRESULT_CODE(hr)));
-    return presentation::NotAPicture(path);
-  }
-  return Decode(decoder.get(), path, ratio, out);
-}
-
-namespace {
+  Com<IWICStream> stream_;
+  Com<IWICBitmapDecoder> decoder_;
+  Com<IWICBitmapFrameDecode> frame_;
+  HRESULT hr_ = E_FAIL;
+};
 
 HBITMAP MakeDib(int width, int height, void** bits) {
   BITMAPINFO info{};
@@ -177,7 +169,7 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
   if (!bitmap) return nullptr;
   const Box& box = part.box;
   if (width == box.width && height == box.height) {
-    std::memcpy(bits, part.pixels.data(), part.pixels.size() * 4);
+    std::memcpy(bits, part.data(), part.size() * 4);
     return bitmap;
   }
   GdiFlush();
@@ -188,8 +180,8 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
   if (SUCCEEDED(hr)) {
     hr = Factory()->CreateBitmapFromMemory(
         static_cast<UINT>(box.width), static_cast<UINT>(box.height), GUID_WICPixelFormat32bppPBGRA,
-        static_cast<UINT>(box.width) * 4, static_cast<UINT>(part.pixels.size() * 4),
-        reinterpret_cast<BYTE*>(const_cast<uint32_t*>(part.pixels.data())), source.Put());
+        static_cast<UINT>(box.width) * 4, static_cast<UINT>(part.size() * 4),
+        reinterpret_cast<BYTE*>(const_cast<uint32_t*>(part.data())), source.Put());
   }
   if (SUCCEEDED(hr)) hr = Factory()->CreateBitmapScaler(scaler.Put());
   if (SUCCEEDED(hr)) {
@@ -206,7 +198,7 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
       for (int x = 0; x < width; ++x) {
         const int sx = static_cast<int>(static_cast<long long>(x) * box.width / width);
         out[static_cast<size_t>(y) * width + x] =
-            part.pixels[static_cast<size_t>(sy) * box.width + sx];
+            part.data()[static_cast<size_t>(sy) * box.width + sx];
       }
     }
   }
@@ -215,9 +207,44 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
 
 }  // namespace
 
-bool WicTwinDecoder::DecodeTwin(const std::string& path, Image* twin) {
-  if (GetFileAttributesW(NativePath(path).c_str()) == INVALID_FILE_ATTRIBUTES) return false;
-  return DecodePictureFile(path, 2, twin).ok();
+std::unique_ptr<ByteSource> WicPictureDecoder::Open(const std::string& path) {
+  std::unique_ptr<ByteSource> file;
+  if (!Win32Runtime().OpenForInput(path, &file).ok()) return nullptr;
+  return file;
+}
+
+bool WicPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
+  Frame frame(path);
+  UINT w = 0, h = 0;
+  if (!frame.ok() || FAILED(frame.get()->GetSize(&w, &h))) return false;
+  *width = static_cast<int>(w);
+  *height = static_cast<int>(h);
+  return true;
+}
+
+bool WicPictureDecoder::Decode(const std::string& path, const Box* part, PicturePart* out,
+                               std::string* why) {
+  return Frame(path).Decode(part, out, why);
+}
+
+Error LoadPictureFile(const std::string& path, PictureRef* picture) {
+  if (path.find('\0') != std::string::npos)  // no Windows name holds one
+    return Error::FileNotFound(path);
+  WIN32_FILE_ATTRIBUTE_DATA info{};
+  FileKind kind = FileKind::kRegular;
+  if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &info)) {
+    const DWORD code = GetLastError();
+    if (!IsNotFound(code)) return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    kind = FileKind::kMissing;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    kind = FileKind::kDirectory;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
+    kind = FileKind::kSpecial;
+  }
+  const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+  if (Error e = CheckPictureFile(path, kind, size); !e.ok()) return e;
+  WicPictureDecoder decoder;
+  return DecodePicture(path, path, 1, decoder, picture);
 }
 
 void ScaledPicture::Reset() {
@@ -268,19 +295,19 @@ PictureRef LoadResourcePicture(int id) {
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  void* data = loaded ? LockResource(loaded) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
   const DWORD size = found ? SizeofResource(module, found) : 0;
-  if (!data || size == 0 || !Factory()) return nullptr;
-  Com<IWICStream> stream;
-  Com<IWICBitmapDecoder> decoder;
-  if (FAILED(Factory()->CreateStream(stream.Put())) ||
-      FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(data), size)) ||
-      FAILED(Factory()->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Put())))
-    return nullptr;
-  Image picture;
-  if (!Decode(decoder.get(), "resource " + std::to_string(id), 1, &picture).ok()) return nullptr;
-  return std::make_shared<Picture>("", std::move(picture));
+  if (!bytes || size == 0) return nullptr;
+  // Our own pictures, of the sizes the controls are made for: decoded whole.
+  Image image;
+  PicturePart whole;
+  std::string why;
+  if (!Frame(bytes, size).Decode(nullptr, &whole, &why)) return nullptr;
+  image.width = whole.box.width;
+  image.height = whole.box.height;
+  image.parts.push_back(std::move(whole));
+  image.opaque = Opaque(image.parts);
+  return std::make_shared<Picture>("", std::move(image));
 }
 
 void ReleaseImaging() {

@@ -1,6 +1,6 @@
-// Pictures on Windows: decoded by the Windows Imaging Component (JPEG, PNG,
-// BMP, GIF, ICO, TIFF) into the menu's plain pixels (menu/picture.h), only
-// the parts that controls can show, and drawn with GDI at the window's DPI.
+// Pictures on Windows: the Windows Imaging Component as the menu's picture
+// decoder (menu/picture_loading.h), and the menu's pixels drawn with GDI at
+// the window's DPI.
 #pragma once
 
 #include <windows.h>
@@ -12,21 +12,22 @@
 
 #include "config/error.h"
 #include "menu/picture.h"
-#include "menu/presentation.h"
+#include "menu/picture_loading.h"
 
 namespace discmenu::win32 {
 
-// Decodes the picture file `path` (UTF-8) as a picture of `ratio` (2 for an
-// @2x twin). A missing file is FileNotFound; a directory, an empty file, a
-// file that is not a picture in one of the six formats, or one of more than
-// 64 megapixels is InvalidPicture. Each names `path`.
-Error DecodePictureFile(const std::string& path, int ratio, Image* image);
-
-// Twins, on the same decoder.
-class WicTwinDecoder : public presentation::TwinDecoder {
+// The Windows Imaging Component as the menu's picture decoder: JPEG, PNG,
+// BMP, GIF, ICO and TIFF.
+class WicPictureDecoder : public PictureDecoder {
  public:
-  bool DecodeTwin(const std::string& path, Image* twin) override;
+  std::unique_ptr<ByteSource> Open(const std::string& path) override;
+  bool ReadSize(const std::string& path, int* width, int* height) override;
+  bool Decode(const std::string& path, const Box* part, PicturePart* out,
+              std::string* why) override;
 };
+
+// Loads the picture file `path` (UTF-8) as Runtime::LoadPicture does.
+Error LoadPictureFile(const std::string& path, PictureRef* picture);
 
 // A picture carried in the program as RCDATA resource `id`.
 PictureRef LoadResourcePicture(int id);

@@ -103,10 +103,7 @@ Error Win32Runtime::OpenForInput(const std::string& path, std::unique_ptr<ByteSo
 }
 
 Error Win32Runtime::LoadPicture(const std::string& path, PictureRef* picture) {
-  Image image;
-  if (Error e = DecodePictureFile(path, 1, &image); !e.ok()) return e;
-  *picture = std::make_shared<Picture>(path, std::move(image));
-  return Error();
+  return LoadPictureFile(path, picture);
 }
 
 Error Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation,

@@ -1,0 +1,307 @@
+#include "menu/picture_loading.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "menu/layout.h"
+#include "menu/presentation.h"
+
+namespace discmenu {
+namespace {
+
+TEST(PartsToDecode, OnePartForPicturesThatFitPicture1) {
+  const struct {
+    int w, h, ratio;
+  } cases[] = {{64, 64, 1}, {640, 480, 1}, {1280, 960, 2}, {128, 128, 2}, {1, 1, 1}};
+  for (const auto& c : cases) {
+    std::vector<Box> parts = PartsToDecode(c.w, c.h, c.ratio);
+    ASSERT_EQ(parts.size(), 1u) << c.w << "x" << c.h;
+    EXPECT_EQ(parts[0], (Box{0, 0, c.w, c.h}));
+  }
+}
+
+TEST(PartsToDecode, LargePicturesDecodeTheVisibleTopLeftAndTheMiddle) {
+  const struct {
+    int w, h, ratio;
+  } cases[] = {{8000, 6000, 1}, {8000, 300, 1}, {300, 8000, 1}, {16000, 4000, 2}};
+  constexpr layout::PixelRect picture1 = layout::ToPixels(layout::Picture1(), 96);
+  constexpr layout::PixelRect button = layout::ToPixels(layout::CommandN(1), 96);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
+    std::vector<Box> parts = PartsToDecode(c.w, c.h, c.ratio);
+    ASSERT_EQ(parts.size(), 2u);
+    const Box whole{0, 0, c.w, c.h};
+    // Picture1 shows the top-left, as large as Picture1 itself.
+    EXPECT_EQ(parts[0], PartFor(Area::kPicture1, c.w, c.h, c.ratio));
+    EXPECT_EQ(parts[0].x + parts[0].y, 0);
+    EXPECT_GE(parts[0].width, std::min(c.w, picture1.width * c.ratio));
+    EXPECT_GE(parts[0].height, std::min(c.h, picture1.height * c.ratio));
+    // A button shows the middle, as large as the button.
+    const Box face{c.w / 2 - button.width * c.ratio / 2, c.h / 2 - button.height * c.ratio / 2,
+                   button.width * c.ratio, button.height * c.ratio};
+    EXPECT_EQ(parts[1], PartFor(Area::kButton, c.w, c.h, c.ratio));
+    EXPECT_TRUE(parts[1].Contains(Intersect(face, whole)));
+    for (const Box& b : parts) EXPECT_TRUE(whole.Contains(b));
+    // Never much more than what can be seen.
+    EXPECT_LE(static_cast<long long>(parts[0].width) * parts[0].height,
+              700LL * 500 * c.ratio * c.ratio);
+    EXPECT_LE(static_cast<long long>(parts[1].width) * parts[1].height,
+              80LL * 80 * c.ratio * c.ratio);
+  }
+}
+
+TEST(CheckPictureFile, RefusesWhatCannotBeAPictureBeforeReading) {
+  const struct {
+    FileKind kind;
+    uint64_t size;
+    const char* error;  // "" for none
+  } cases[] = {
+      {FileKind::kMissing, 0, "error 53: File not found: /m/b.jpg"},
+      {FileKind::kDirectory, 4096,
+       "error 481: Invalid picture: /m/b.jpg: is a directory, not a picture file"},
+      {FileKind::kSpecial, 0, "error 481: Invalid picture: /m/b.jpg: is not a regular file"},
+      {FileKind::kRegular, 0, "error 481: Invalid picture: /m/b.jpg: the file is empty"},
+      {FileKind::kRegular, kMaxPictureFileBytes + 1,
+       "error 481: Invalid picture: /m/b.jpg: the file is larger than the 256 MiB a picture file "
+       "may take"},
+      {FileKind::kRegular, 1, ""},
+  };
+  for (const auto& c : cases) {
+    Error e = CheckPictureFile("/m/b.jpg", c.kind, c.size);
+    EXPECT_EQ(e.ok() ? "" : e.ToString(), c.error);
+  }
+}
+
+TEST(CheckPictureSize, AllowsUpTo64Megapixels) {
+  EXPECT_TRUE(CheckPictureSize("p", 8000, 8000).ok());
+  EXPECT_EQ(CheckPictureSize("p", 8001, 8000).detail(),
+            "p: the picture is 8001 x 8000 pixels, more than the 64 megapixels a picture may "
+            "have");
+  EXPECT_EQ(CheckPictureSize("p", 0, 10).detail(), "p: the picture has no size");
+  EXPECT_FALSE(CheckPictureSize("p", 1LL << 31, 1LL << 31).ok());
+}
+
+// A JPEG's structure around its coded data: start of image, a segment, a
+// start of scan, coded data with a stuffed byte and a restart marker.
+std::string Jpeg(int scans = 1) {
+  std::string jpeg("\xFF\xD8\xFF\xE0\x00\x06JFIF", 10);
+  for (int k = 0; k < scans; ++k) {
+    jpeg += std::string("\xFF\xDA\x00\x04\x01\x02", 6);
+    jpeg += std::string("\x12\xFF\x00\x34\xFF\xD3\x56", 7);
+  }
+  return jpeg + "\xFF\xD9";
+}
+
+// A GIF of one 1 x 1 frame with a colour table, a control extension and
+// one block of image data, then the trailer.
+std::string Gif() {
+  return std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13) + std::string(6, '\x7F') +
+         std::string("\x21\xF9\x04\x00\x00\x00\x00\x00", 8) +
+         std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10) +
+         std::string("\x02\x02\x44\x01\x00", 5) + "\x3B";
+}
+
+// A 2 x 2 BMP of 24 bits.
+std::string Bmp(size_t keep = 70) {
+  std::string bmp(70, '\0');
+  bmp[0] = 'B', bmp[1] = 'M', bmp[10] = 54, bmp[14] = 40, bmp[18] = 2, bmp[22] = 2, bmp[28] = 24;
+  return bmp.substr(0, keep);
+}
+
+TEST(CheckPictureData, CutOffIsWhatEndsBeforeThePictureDoes) {
+  const std::string junk(100 * 1024, 'j');  // appended data, with no marker in it
+  const struct {
+    const char* name;
+    std::string data;
+    const char* cut;  // "" when whole
+  } cases[] = {
+      {"jpeg", Jpeg(), ""},
+      {"progressive jpeg", Jpeg(3), ""},
+      {"jpeg padded", Jpeg() + std::string(4096, '\0'), ""},
+      {"jpeg with appended data", Jpeg() + junk, ""},
+      {"jpeg cut in its coded data", Jpeg().substr(0, 19), "JPEG data ends too early"},
+      {"jpeg cut after a stuffed byte", Jpeg().substr(0, 20), "JPEG data ends too early"},
+      {"jpeg cut in a segment", Jpeg().substr(0, 8), "JPEG data ends too early"},
+      {"jpeg without its end", Jpeg().substr(0, Jpeg().size() - 2), "JPEG data ends too early"},
+      {"gif", Gif(), ""},
+      {"gif with junk after the trailer", Gif() + junk, ""},
+      {"gif whose frame ends without a trailer", Gif().substr(0, Gif().size() - 1), ""},
+      {"gif cut in its frame", Gif().substr(0, Gif().size() - 3), "GIF data ends too early"},
+      {"gif cut in its header", Gif().substr(0, 10), "GIF data ends too early"},
+      {"bmp", Bmp(), ""},
+      {"bmp with more", Bmp() + junk, ""},
+      {"bmp cut in its rows", Bmp(60), "BMP pixel data is cut off"},
+      {"bmp cut in its header", Bmp(30), "BMP header is cut off"},
+      {"png (its decoder judges)", std::string("\x89PNG\r\n\x1a\n", 8), ""},
+  };
+  for (const auto& c : cases) {
+    StringSource file(c.data);
+    const Error e = CheckPictureData("p", file);
+    if (*c.cut == '\0') {
+      EXPECT_TRUE(e.ok()) << c.name << ": " << e.ToString();
+    } else {
+      EXPECT_EQ(e.number(), Error::kInvalidPicture) << c.name;
+      EXPECT_NE(e.detail().find(c.cut), std::string::npos) << c.name << ": " << e.ToString();
+    }
+  }
+}
+
+// A decoder of made-up files: the size is written after a JPEG's or another
+// format's first bytes ("<jpeg>3000x2000"); what is asked is recorded.
+class FakeDecoder : public PictureDecoder {
+ public:
+  std::map<std::string, std::string> files;
+  int decoded_width = 0;  // when set, the size a whole decode gives
+  std::vector<std::string> asked;
+
+  std::unique_ptr<ByteSource> Open(const std::string& path) override {
+    auto it = files.find(path);
+    if (it == files.end()) return nullptr;
+    return std::make_unique<StringSource>(it->second);
+  }
+  bool ReadSize(const std::string& path, int* width, int* height) override {
+    asked.push_back("size " + path);
+    return Size(files[path], width, height);
+  }
+  bool Decode(const std::string& path, const Box* part, PicturePart* out,
+              std::string* why) override {
+    const std::string& data = files[path];
+    if (data.find("broken") != std::string::npos) {
+      *why = "broken data";
+      return false;
+    }
+    int width = 0, height = 0;
+    Size(data, &width, &height);
+    if (!part && decoded_width) width = decoded_width;
+    out->box = part ? *part : Box{0, 0, width, height};
+    asked.push_back(part ? "part " + std::to_string(part->x) + "," + std::to_string(part->y) + " " +
+                               std::to_string(part->width) + "x" + std::to_string(part->height)
+                         : "whole");
+    out->pixels = OwnPixels(std::vector<uint32_t>(out->size(), 0xFF000000u));
+    return true;
+  }
+
+ private:
+  static bool Size(const std::string& data, int* width, int* height) {
+    const size_t x = data.rfind('x');
+    if (x == std::string::npos || x == 0) return false;
+    const size_t at = data.find_last_not_of("0123456789", x - 1) + 1;
+    *width = std::stoi(data.substr(at, x - at));
+    *height = std::stoi(data.substr(x + 1));
+    return true;
+  }
+};
+
+std::string JpegOf(const std::string& size) {
+  return Jpeg() + size;
+}
+
+Error Load(FakeDecoder& decoder, const std::string& data, PictureRef* picture) {
+  decoder.files["/m/p"] = data;
+  return DecodePicture("p", "/m/p", 1, decoder, picture);
+}
+
+TEST(DecodePicture, AJpegIsDecodedAsFarAsEachControlShowsIt) {
+  FakeDecoder decoder;
+  PictureRef picture;
+  ASSERT_TRUE(Load(decoder, JpegOf("3000x2000"), &picture).ok());
+  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"size /m/p", "part 0,0 645x485"}));
+  EXPECT_EQ(picture->width(), 3000);
+  EXPECT_FALSE(picture->complete());  // a button decodes its middle
+
+  decoder.asked.clear();
+  EXPECT_EQ(ImageForArea(picture, Area::kPicture1, decoder)->parts.size(), 1u);
+  EXPECT_TRUE(decoder.asked.empty());
+  std::shared_ptr<const Image> button = ImageForArea(picture, Area::kButton, decoder);
+  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"part 1464,965 71x69"}));
+  ASSERT_EQ(button->parts.size(), 1u);
+  EXPECT_EQ(button->parts[0].box, PartFor(Area::kButton, 3000, 2000, 1));
+  EXPECT_EQ(button->width, 3000);
+}
+
+TEST(DecodePicture, OtherFormatsAreDecodedWholeOnceAndKeepEveryPart) {
+  FakeDecoder decoder;
+  PictureRef picture;
+  ASSERT_TRUE(Load(decoder, "PICT3000x2000", &picture).ok());
+  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"size /m/p", "whole"}));
+  EXPECT_EQ(picture->image().parts.size(), 2u);
+  EXPECT_TRUE(picture->complete());
+  decoder.asked.clear();
+  EXPECT_EQ(ImageForArea(picture, Area::kButton, decoder)->parts.size(), 2u);
+  EXPECT_TRUE(decoder.asked.empty());
+
+  // A small JPEG is decoded whole as well.
+  ASSERT_TRUE(Load(decoder, JpegOf("64x64"), &picture).ok());
+  EXPECT_EQ(decoder.asked.back(), "whole");
+  EXPECT_TRUE(picture->complete());
+}
+
+TEST(DecodePicture, ThePictureIsWhatWasDecoded) {
+  // Found by fuzzing: a GIF announces its first frame's size and decodes
+  // its screen's.
+  FakeDecoder decoder;
+  decoder.decoded_width = 3000;
+  PictureRef picture;
+  ASSERT_TRUE(Load(decoder, "SCREEN4x4", &picture).ok());
+  EXPECT_EQ(picture->width(), 3000);
+  EXPECT_EQ(picture->image().parts[0].box, (Box{0, 0, 645, 4}));
+}
+
+TEST(DecodePicture, ErrorsNameThePicture) {
+  const struct {
+    std::string data;
+    const char* error;
+  } cases[] = {
+      {"nothing", "error 481: Invalid picture: p: not a picture file that can be read"},
+      {"PICT9000x9000",
+       "error 481: Invalid picture: p: the picture is 9000 x 9000 pixels, more than the 64 "
+       "megapixels a picture may have"},
+      {"broken 10x10",
+       "error 481: Invalid picture: p: the picture cannot be decoded (broken data)"},
+      {Jpeg().substr(0, 19) + "10x10",
+       "error 481: Invalid picture: p: the JPEG data ends too early (the file is cut off)"},
+  };
+  for (const auto& c : cases) {
+    FakeDecoder decoder;
+    PictureRef picture;
+    EXPECT_EQ(Load(decoder, c.data, &picture).ToString(), c.error);
+    EXPECT_FALSE(picture);
+  }
+}
+
+TEST(ShownPicture, TakesTheTwinOnlyWhenTheScaleWantsItAndOnlyWhenSet) {
+  const struct {
+    double scale;
+    std::string twin;  // the twin's bytes; no twin when empty
+    int drawn_at_scale;
+    std::vector<std::string> asked;
+  } cases[] = {
+      {1.0, "PICT128x128", 64, {}},
+      {1.25, "PICT128x128", 64, {}},
+      {1.5, "PICT128x128", 128, {"size /m/p@2x", "whole"}},
+      {2.0, "PICT128x128", 128, {"size /m/p@2x", "whole"}},
+      {2.0, "", 64, {}},
+      {2.0, "broken 128x128", 64, {"size /m/p@2x"}},
+  };
+  for (const auto& c : cases) {
+    FakeDecoder decoder;
+    PictureRef picture;
+    ASSERT_TRUE(Load(decoder, "PICT64x64", &picture).ok());
+    decoder.asked.clear();
+    if (!c.twin.empty()) decoder.files["/m/p@2x"] = c.twin;
+    presentation::ShownPicture shown;
+    shown.Set(picture, Area::kButton, c.scale, decoder);
+    EXPECT_EQ(shown.ImageFor(c.scale).width, c.drawn_at_scale) << c.scale;
+    EXPECT_EQ(shown.ImageFor(1.0).width, 64) << c.scale;
+    // Drawing at another scale later decodes nothing.
+    EXPECT_EQ(shown.ImageFor(2.0).width, c.drawn_at_scale) << c.scale;
+    EXPECT_EQ(decoder.asked, c.asked) << c.scale << " " << c.twin;
+  }
+}
+
+}  // namespace
+}  // namespace discmenu
