@@ -88,14 +88,6 @@ class Cursor {
   bool failed_ = false;
 };
 
-// A JPEG, which a decoder can decode in parts.
-bool IsJpeg(PictureDecoder& decoder, const std::string& path) {
-  std::unique_ptr<ByteSource> file = decoder.Open(path);
-  std::string head;
-  bool eof = false;
-  return file && file->Read(3, &head, &eof).ok() && head == "\xFF\xD8\xFF";
-}
-
 // Reads up to and including the code of the next JPEG marker: 0xFF, any
 // fill bytes 0xFF, the code. Stray bytes before it are the decoder's to
 // judge.
@@ -221,11 +213,12 @@ Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size) {
   return Error();
 }
 
-Error CheckPictureData(const std::string& shown, ByteSource& file) {
-  Cursor c(file);
-  uint32_t magic;
+namespace {
+
+// The error for cut-off data of a file whose first two bytes `magic` are
+// read from `c`, or ok.
+Error CutOff(const std::string& shown, Cursor& c, uint32_t magic) {
   std::string cut;
-  if (!c.BigEndian(2, &magic)) return Error();  // too short for anything: the decoder says so
   if (magic == 0xFFD8) {
     if (!JpegIsWhole(c)) cut = "the JPEG data ends too early (the file is cut off)";
   } else if (magic == 0x4749) {  // "GI", of "GIF87a" and "GIF89a"
@@ -234,6 +227,15 @@ Error CheckPictureData(const std::string& shown, ByteSource& file) {
     cut = BmpCutOff(c);
   }
   return cut.empty() ? Error() : Error::InvalidPicture(shown + ": " + cut);
+}
+
+}  // namespace
+
+Error CheckPictureData(const std::string& shown, ByteSource& file) {
+  Cursor c(file);
+  uint32_t magic = 0;
+  c.BigEndian(2, &magic);
+  return CutOff(shown, c, magic);
 }
 
 Error CheckPictureSize(const std::string& shown, long long width, long long height) {
@@ -277,26 +279,35 @@ std::vector<Box> PartsToDecode(int width, int height, int ratio) {
 
 Error DecodePicture(const std::string& shown, const std::string& path, int ratio,
                     PictureDecoder& decoder, PictureRef* picture) {
+  // Whatever the decoder keeps open between its calls is closed at the end.
+  struct Closer {
+    PictureDecoder& decoder;
+    ~Closer() { decoder.Close(); }
+  } closer{decoder};
   std::unique_ptr<ByteSource> file = decoder.Open(path);
   if (!file) return NotAPicture(shown);
+  Cursor c(*file);
+  uint32_t magic = 0;
+  c.BigEndian(2, &magic);
   int width = 0, height = 0;
   if (!decoder.ReadSize(path, &width, &height)) {
     // A header cut off is cut off, not a stranger to every reader.
-    Error cut = CheckPictureData(shown, *file);
+    Error cut = CutOff(shown, c, magic);
     return cut.ok() ? NotAPicture(shown) : cut;
   }
   // Even a decoder that reads only a part may hold the whole picture's
   // data (a progressive JPEG does): refuse absurd sizes before anything
   // else is looked at.
   if (Error e = CheckPictureSize(shown, width, height); !e.ok()) return e;
-  if (Error e = CheckPictureData(shown, *file); !e.ok()) return e;
+  if (Error e = CutOff(shown, c, magic); !e.ok()) return e;
   file.reset();
 
   Image image;
   image.ratio = ratio;
   std::string why;
   const std::vector<Box> parts = PartsToDecode(width, height, ratio);
-  const bool in_parts = parts[0] != Box{0, 0, width, height} && IsJpeg(decoder, path);
+  // A JPEG decodes in parts.
+  const bool in_parts = parts[0] != Box{0, 0, width, height} && magic == 0xFFD8;
   if (in_parts) {
     PicturePart part;
     if (!decoder.Decode(path, &parts[0], &part, &why)) return UndecodablePicture(shown, why);
@@ -338,6 +349,7 @@ std::shared_ptr<const Image> ImageForArea(const PictureRef& picture, Area area,
   if (!picture->complete() && decoder.Decode(picture->source(), &want, &part, &why) &&
       part.box == want)
     own->parts.push_back(std::move(part));
+  decoder.Close();
   own->opaque = Opaque(own->parts);
   return own;
 }

@@ -73,6 +73,10 @@ class PictureDecoder {
   // `part` is null. False, with the decoder's word in `*why`, on failure.
   virtual bool Decode(const std::string& path, const Box* part, PicturePart* out,
                       std::string* why) = 0;
+  // Closes what the decoder keeps open of a file between ReadSize and
+  // Decode of the same file; nothing may stay open, or the medium could not
+  // be ejected.
+  virtual void Close() {}
 };
 
 // Loads the picture file `path`, `shown` in errors, as a picture of `ratio`

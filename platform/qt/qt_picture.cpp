@@ -90,8 +90,16 @@ class FileSource : public ChunkedSource {
   std::unique_ptr<QFile> file_;
 };
 
+FileKind KindOf(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return FileKind::kDirectory;
+  if (!S_ISREG(st.st_mode)) return FileKind::kSpecial;
+  return FileKind::kRegular;
+}
+
+}  // namespace
+
 // A reader of the picture file `path`.
-class Reader {
+class QtPictureDecoder::Reader {
  public:
   explicit Reader(const std::string& path) : file_(OpenFile(path)) {
     if (!file_) {
@@ -137,13 +145,13 @@ class Reader {
   bool ok_ = true;
 };
 
-FileKind KindOf(const struct stat& st) {
-  if (S_ISDIR(st.st_mode)) return FileKind::kDirectory;
-  if (!S_ISREG(st.st_mode)) return FileKind::kSpecial;
-  return FileKind::kRegular;
-}
+QtPictureDecoder::QtPictureDecoder() = default;
+QtPictureDecoder::~QtPictureDecoder() = default;
 
-}  // namespace
+void QtPictureDecoder::Close() {
+  reader_.reset();
+  reader_path_.clear();
+}
 
 std::unique_ptr<ByteSource> QtPictureDecoder::Open(const std::string& path) {
   std::unique_ptr<QFile> file = OpenFile(path);
@@ -152,9 +160,10 @@ std::unique_ptr<ByteSource> QtPictureDecoder::Open(const std::string& path) {
 }
 
 bool QtPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
-  Reader reader(path);
-  if (!reader.ok()) return false;
-  const QSize size = reader.get().size();
+  reader_ = std::make_unique<Reader>(path);
+  reader_path_ = path;
+  if (!reader_->ok()) return false;
+  const QSize size = reader_->get().size();
   *width = size.width();
   *height = size.height();
   return true;
@@ -162,11 +171,14 @@ bool QtPictureDecoder::ReadSize(const std::string& path, int* width, int* height
 
 bool QtPictureDecoder::Decode(const std::string& path, const Box* part, PicturePart* out,
                               std::string* why) {
-  Reader reader(path);
-  if (part) reader.get().setClipRect(QRect(part->x, part->y, part->width, part->height));
+  // The reader that read the size, or a new one; either reads once.
+  std::unique_ptr<Reader> reader =
+      reader_ && reader_path_ == path ? std::move(reader_) : std::make_unique<Reader>(path);
+  Close();
+  if (part) reader->get().setClipRect(QRect(part->x, part->y, part->width, part->height));
   QImage image;
-  if (!reader.ok() || !reader.get().read(&image) || image.isNull()) {
-    *why = reader.get().errorString().toStdString();
+  if (!reader->ok() || !reader->get().read(&image) || image.isNull()) {
+    *why = reader->get().errorString().toStdString();
     return false;
   }
   // Pixels without alpha are 0xFFRRGGBB already, which is what the menu

@@ -19,10 +19,19 @@ namespace discmenu::qt {
 // system's bytes, or ":/..." for a resource carried in the program.
 class QtPictureDecoder : public PictureDecoder {
  public:
+  QtPictureDecoder();
+  ~QtPictureDecoder() override;
   std::unique_ptr<ByteSource> Open(const std::string& path) override;
   bool ReadSize(const std::string& path, int* width, int* height) override;
   bool Decode(const std::string& path, const Box* part, PicturePart* out,
               std::string* why) override;
+  void Close() override;
+
+ private:
+  class Reader;
+  // The reader that ReadSize opened, for Decode of the same file.
+  std::string reader_path_;
+  std::unique_ptr<Reader> reader_;
 };
 
 // Loads the picture file `native_path` as Runtime::LoadPicture does;

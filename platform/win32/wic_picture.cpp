@@ -62,10 +62,12 @@ bool IsShownFormat(const GUID& format) {
   return false;
 }
 
+}  // namespace
+
 // A WIC decoder of a picture file or of bytes in memory (which stay put
 // while it is used), and the frame the menu shows: the first, or of an
 // icon's images the one the rule picks.
-class Frame {
+class WicPictureDecoder::Frame {
  public:
   explicit Frame(const std::string& path) {
     if (Factory() && path.find('\0') == std::string::npos) {
@@ -151,6 +153,8 @@ class Frame {
   HRESULT hr_ = E_FAIL;
 };
 
+namespace {
+
 HBITMAP MakeDib(int width, int height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -213,10 +217,19 @@ std::unique_ptr<ByteSource> WicPictureDecoder::Open(const std::string& path) {
   return file;
 }
 
+WicPictureDecoder::WicPictureDecoder() = default;
+WicPictureDecoder::~WicPictureDecoder() = default;
+
+void WicPictureDecoder::Close() {
+  frame_.reset();
+  frame_path_.clear();
+}
+
 bool WicPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
-  Frame frame(path);
+  frame_ = std::make_unique<Frame>(path);
+  frame_path_ = path;
   UINT w = 0, h = 0;
-  if (!frame.ok() || FAILED(frame.get()->GetSize(&w, &h))) return false;
+  if (!frame_->ok() || FAILED(frame_->get()->GetSize(&w, &h))) return false;
   *width = static_cast<int>(w);
   *height = static_cast<int>(h);
   return true;
@@ -224,7 +237,10 @@ bool WicPictureDecoder::ReadSize(const std::string& path, int* width, int* heigh
 
 bool WicPictureDecoder::Decode(const std::string& path, const Box* part, PicturePart* out,
                                std::string* why) {
-  return Frame(path).Decode(part, out, why);
+  std::unique_ptr<Frame> frame =
+      frame_ && frame_path_ == path ? std::move(frame_) : std::make_unique<Frame>(path);
+  Close();
+  return frame->Decode(part, out, why);
 }
 
 Error LoadPictureFile(const std::string& path, PictureRef* picture) {
@@ -302,7 +318,7 @@ PictureRef LoadResourcePicture(int id) {
   Image image;
   PicturePart whole;
   std::string why;
-  if (!Frame(bytes, size).Decode(nullptr, &whole, &why)) return nullptr;
+  if (!WicPictureDecoder::Frame(bytes, size).Decode(nullptr, &whole, &why)) return nullptr;
   image.width = whole.box.width;
   image.height = whole.box.height;
   image.parts.push_back(std::move(whole));

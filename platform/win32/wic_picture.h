@@ -20,10 +20,22 @@ namespace discmenu::win32 {
 // BMP, GIF, ICO and TIFF.
 class WicPictureDecoder : public PictureDecoder {
  public:
+  WicPictureDecoder();
+  ~WicPictureDecoder() override;
   std::unique_ptr<ByteSource> Open(const std::string& path) override;
   bool ReadSize(const std::string& path, int* width, int* height) override;
   bool Decode(const std::string& path, const Box* part, PicturePart* out,
               std::string* why) override;
+  void Close() override;
+
+  // A decoder of one file, or of bytes in memory.
+  class Frame;
+
+ private:
+  // The frame that ReadSize opened, for Decode of the same file: making a
+  // decoder looks through every registered codec.
+  std::string frame_path_;
+  std::unique_ptr<Frame> frame_;
 };
 
 // Loads the picture file `path` (UTF-8) as Runtime::LoadPicture does.
