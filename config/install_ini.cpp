@@ -151,33 +151,51 @@ namespace {
 
 constexpr size_t kFirstRead = 16 * 1024;
 
-// Tokenizes `text` into `out->items` up to the 34th item. Returns what the
-// tokenizer said last.
-Tokenizer::Result FirstItems(const DecodedText& text, bool eof, ItemsRead* out) {
-  Tokenizer tokenizer(text.utf8, eof);
+// How many of `bytes`, the start of the file, the first 34 items take (or
+// all of them, when the file ends before); npos when more bytes are needed
+// to tell. Separators and quotes are the same bytes in UTF-8 and in every
+// code page a menu is written in (no byte of a multi-byte character is one
+// of them), so the items are found before the encoding is known: it is
+// decided on their bytes alone. UTF-16, whose mark decides, takes all.
+size_t EndOfItems(std::string_view bytes, bool eof, const LegacyDecoder& legacy) {
+  const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+  const size_t mark = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  const std::string decoded =
+      utf16 ? DecodeAs(bytes, ChooseEncoding(bytes, eof, legacy), eof, legacy) : std::string();
+  Tokenizer tokenizer(utf16 ? std::string_view(decoded) : bytes.substr(mark), eof);
+  Item item;
+  int found = 0;
+  Tokenizer::Result r = Tokenizer::Result::kItem;
+  while (found < kItemCount && (r = tokenizer.Next(&item)) == Tokenizer::Result::kItem) ++found;
+  if (found < kItemCount && r != Tokenizer::Result::kEnd) return std::string_view::npos;
+  return utf16 ? bytes.size() : mark + tokenizer.offset();
+}
+
+// Splits `text` into the first 34 items (or fewer), numbered, and notes
+// where the splitting stopped.
+void FirstItems(std::string_view text, bool eof, ItemsRead* out) {
+  Tokenizer tokenizer(text, eof);
   out->items.clear();
   Item item;
-  Tokenizer::Result r = Tokenizer::Result::kItem;
-  while (out->items.size() < kItemCount &&
-         (r = tokenizer.Next(&item)) == Tokenizer::Result::kItem) {
+  while (out->items.size() < kItemCount && tokenizer.Next(&item) == Tokenizer::Result::kItem) {
     item.number = static_cast<int>(out->items.size()) + 1;
     out->items.push_back(std::move(item));
   }
   out->stopped_at = tokenizer.position();
-  return r;
 }
 
-// Reads on to the end of the file (or kMaxScannedBytes) and records the items
-// after the 34th that hold something; blank ones are harmless.
-Error ReadTheRest(ByteSource& in, std::string* bytes, bool eof, const LegacyDecoder& legacy,
-                  ItemsRead* out) {
+// Reads on to the end of the file (or kMaxScannedBytes), decodes it all in
+// the encoding of the first 34 items, and records the items after the 34th
+// that hold something; blank ones are harmless.
+Error ReadTheRest(ByteSource& in, std::string* bytes, bool eof, const TextEncoding& encoding,
+                  const LegacyDecoder& legacy, ItemsRead* out) {
   for (size_t step = 64 * 1024; !eof && bytes->size() < kMaxScannedBytes; step *= 2)
     if (Error e = in.Read(std::min(step, kMaxScannedBytes - bytes->size()), bytes, &eof); !e.ok())
       return e;
   out->complete = eof;
   out->bytes_read = bytes->size();
-  const DecodedText text = DecodeText(*bytes, eof, legacy);
-  Tokenizer tokenizer(text.utf8, eof);
+  const std::string text = DecodeAs(*bytes, encoding, eof, legacy);
+  Tokenizer tokenizer(text, eof);
   Item item;
   for (int n = 1; tokenizer.Next(&item) == Tokenizer::Result::kItem; ++n) {
     if (n <= kItemCount || (!item.quoted && item.text.empty())) continue;
@@ -197,29 +215,31 @@ Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& le
   std::string bytes;
   bool eof = false;
   size_t chunk = kFirstRead;
+  size_t end = std::string_view::npos;
   for (;;) {
     Error e = in.Read(chunk, &bytes, &eof);
     out->bytes_read = bytes.size();
     if (!e.ok()) return e;
-    // Decode from the start each round: the encoding is decided on all that
-    // has been read, and chunks grow, so the work stays linear.
-    const DecodedText text = DecodeText(bytes, eof, legacy);
-    out->encoding = text.encoding;
-    out->encoding_name = text.encoding_name;
-    const Tokenizer::Result r = FirstItems(text, eof, out);
-    if (out->items.size() == kItemCount || r == Tokenizer::Result::kEnd) break;
-    if (bytes.size() >= kMaxConfigBytes) {
-      return Error::OutOfMemory(path + ": " +
-                                UnendedItemSentence(static_cast<int>(out->items.size()) + 1));
-    }
+    end = EndOfItems(bytes, eof, legacy);
+    if (end != std::string_view::npos || bytes.size() >= kMaxConfigBytes) break;
     // A source may serve less than asked for, even nothing: the chunk never
     // shrinks, so a short read cannot turn the next request into nothing.
     chunk = std::min(std::max(chunk, bytes.size()), kMaxConfigBytes - bytes.size());
   }
+  // The text that counts: the items' bytes, or all there is of an item that
+  // does not end.
+  const bool ended = end != std::string_view::npos;
+  const std::string_view counted = std::string_view(bytes).substr(0, ended ? end : bytes.size());
+  const bool whole = ended || eof;
+  const TextEncoding encoding = ChooseEncoding(counted, whole, legacy);
+  out->encoding = encoding.kind;
+  out->encoding_name = encoding.name;
+  FirstItems(DecodeAs(counted, encoding, whole, legacy), whole, out);
   const int found = static_cast<int>(out->items.size());
+  if (!ended) return Error::OutOfMemory(path + ": " + UnendedItemSentence(found + 1));
   if (found < kItemCount)
     return Error::InputPastEndOfFile(path + ": " + MissingItemSentence(found));
-  if (scope == ReadScope::kWholeFile) return ReadTheRest(in, &bytes, eof, legacy, out);
+  if (scope == ReadScope::kWholeFile) return ReadTheRest(in, &bytes, eof, encoding, legacy, out);
   return Error();
 }
 

@@ -305,5 +305,27 @@ TEST(InstallIniTest, EncodingsDecodeBeforeSplitting) {
   EXPECT_EQ(read.encoding, Encoding::kLegacy);
 }
 
+TEST(InstallIniTest, BytesAfterTheItemsDoNotDecideTheEncoding) {
+  // A UTF-8 file with a Latin-1 line after its 34 items: the items alone
+  // decide, wherever the line falls, for the menu and for diagnostics.
+  std::vector<std::string> items = Items();
+  items[24] =
+      "Men\xC3\xBC \xC3\x9C"
+      "bersicht";
+  const std::string extra = "Notizen: caf\xE9\n";
+  for (const std::string& padding : {std::string(), std::string(20000, '\n')}) {
+    const std::string text = Join(items, "\n") + "\n" + padding + extra;
+    for (ReadScope scope : {ReadScope::kMenu, ReadScope::kWholeFile}) {
+      ItemsRead read = ReadAll(text, scope);
+      EXPECT_EQ(read.encoding, Encoding::kUtf8) << padding.size();
+      EXPECT_EQ(read.items[24].text, items[24]) << padding.size();
+      if (scope == ReadScope::kWholeFile) {
+        ASSERT_EQ(read.after.size(), 1u);
+        EXPECT_EQ(read.after[0].text, "Notizen: caf\xEF\xBF\xBD");
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace discmenu

@@ -127,64 +127,146 @@ bool IsValidUtf8(std::string_view bytes, bool at_eof) {
   return true;
 }
 
-std::string Windows1252Decoder::ToUtf8(std::string_view bytes, std::string* name) const {
-  *name = "windows-1252";
+std::string Windows1252Decoder::Convert(std::string_view bytes, const std::string&,
+                                        bool* exact) const {
   std::string out;
   out.reserve(bytes.size() * 2);
+  *exact = true;
   for (char ch : bytes) {
     auto c = static_cast<uint8_t>(ch);
     char32_t cp = c;
-    if (c >= 0x80 && c <= 0x9F) cp = kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : kReplacement;
+    if (c >= 0x80 && c <= 0x9F) {
+      cp = kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : kReplacement;
+      if (cp == kReplacement) *exact = false;
+    }
     AppendUtf8(cp, &out);
+  }
+  return out;
+}
+
+namespace {
+
+enum class Script { kNone, kLatin, kGreek, kCyrillic, kHebrew, kArabic };
+
+// The script of letter `cp` (a code point below U+0800), or kNone for a
+// sign.
+Script ScriptOf(char32_t cp) {
+  if ((cp >= 0xC0 && cp <= 0x24F && cp != 0xD7 && cp != 0xF7)) return Script::kLatin;
+  if (cp >= 0x386 && cp <= 0x3FF && cp != 0x387) return Script::kGreek;
+  if (cp >= 0x400 && cp <= 0x4FF && !(cp >= 0x482 && cp <= 0x489)) return Script::kCyrillic;
+  if (cp >= 0x5D0 && cp <= 0x5EA) return Script::kHebrew;
+  if (cp >= 0x620 && cp <= 0x64A) return Script::kArabic;
+  return Script::kNone;
+}
+
+bool IsAsciiLetter(char32_t cp) {
+  return (cp >= 'A' && cp <= 'Z') || (cp >= 'a' && cp <= 'z');
+}
+
+}  // namespace
+
+bool PreferLegacy(std::string_view bytes) {
+  const std::u32string text = CodePoints(bytes);
+  // Each item (between commas and line ends) is judged on its own.
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = start;
+    while (end < text.size() && text[end] != ',' && text[end] != '\r' && text[end] != '\n') ++end;
+    bool ascii_letters = false, only_latin1 = true, any = false;
+    Script run_script = Script::kNone;
+    int run = 0;
+    for (size_t i = start; i < end; ++i) {
+      const char32_t cp = text[i];
+      if (cp < 0x80) {
+        ascii_letters = ascii_letters || IsAsciiLetter(cp);
+        run = 0;
+        continue;
+      }
+      any = true;
+      if (cp > 0xFF) only_latin1 = false;
+      const Script script = ScriptOf(cp);
+      run = script != Script::kNone && script == run_script ? run + 1 : 1;
+      run_script = script;
+      if (script == Script::kNone) continue;
+      // A letter inside an ASCII word ("Menü"), or a word of three letters
+      // of one script ("При"): text, not two-byte characters by chance.
+      const bool in_ascii_word =
+          (i > start && IsAsciiLetter(text[i - 1])) || (i + 1 < end && IsAsciiLetter(text[i + 1]));
+      if (in_ascii_word || run >= 3) return false;
+    }
+    // ASCII words with Latin-1 signs and letters ("© Aurora", "À propos").
+    if (any && ascii_letters && only_latin1) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+TextEncoding ChooseEncoding(std::string_view bytes, bool at_eof, const LegacyDecoder& legacy) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return {Encoding::kUtf8Bom, "UTF-8"};
+  if (bytes.starts_with("\xFF\xFE")) return {Encoding::kUtf16Le, "UTF-16LE"};
+  if (bytes.starts_with("\xFE\xFF")) return {Encoding::kUtf16Be, "UTF-16BE"};
+  if (!IsValidUtf8(bytes, at_eof)) return {Encoding::kLegacy, legacy.CodePageOf(bytes)};
+  // Valid UTF-8 may still be text in a double-byte code page: weigh the
+  // evidence when the system's is one. Three- and four-byte sequences, as
+  // every CJK character in UTF-8 has, are UTF-8's alone.
+  const std::string ambiguous = legacy.AmbiguousCodePage();
+  if (ambiguous.empty()) return {};
+  bool wide = false, long_sequence = false;
+  for (char c : bytes) {
+    const auto b = static_cast<uint8_t>(c);
+    wide = wide || b >= 0x80;
+    long_sequence = long_sequence || b >= 0xE0;
+  }
+  if (!wide || long_sequence) return {};
+  bool exact = true;
+  legacy.Convert(bytes, ambiguous, &exact);
+  if (exact && PreferLegacy(bytes)) return {Encoding::kLegacy, ambiguous};
+  return {};
+}
+
+std::string DecodeAs(std::string_view bytes, const TextEncoding& encoding, bool at_eof,
+                     const LegacyDecoder& legacy) {
+  std::string out;
+  switch (encoding.kind) {
+    case Encoding::kUtf16Le:
+    case Encoding::kUtf16Be:
+      return DecodeUtf16(bytes.substr(2), encoding.kind == Encoding::kUtf16Be, at_eof);
+    case Encoding::kLegacy: {
+      bool exact = true;
+      return legacy.Convert(bytes, encoding.name, &exact);
+    }
+    case Encoding::kUtf8Bom:
+      bytes.remove_prefix(3);
+      break;
+    case Encoding::kUtf8:
+      break;
+  }
+  // Invalid sequences become U+FFFD; one cut off at the end is left for the
+  // next part unless the file ends there.
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const int len = Utf8SequenceLength(bytes, i);
+    if (len < 0) {
+      if (at_eof) AppendUtf8(kReplacement, &out);
+      break;
+    }
+    if (len == 0) {
+      AppendUtf8(kReplacement, &out);
+      ++i;
+      continue;
+    }
+    out.append(bytes.substr(i, len));
+    i += len;
   }
   return out;
 }
 
 DecodedText DecodeText(std::string_view bytes, bool at_eof, const LegacyDecoder& legacy) {
   DecodedText d;
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-    d.encoding = Encoding::kUtf8Bom;
-    d.encoding_name = "UTF-8";
-    bytes.remove_prefix(3);
-    // Invalid sequences after a UTF-8 mark become U+FFFD.
-    size_t i = 0;
-    while (i < bytes.size()) {
-      int len = Utf8SequenceLength(bytes, i);
-      if (len < 0) {
-        if (at_eof) AppendUtf8(kReplacement, &d.utf8);
-        break;
-      }
-      if (len == 0) {
-        AppendUtf8(kReplacement, &d.utf8);
-        ++i;
-        continue;
-      }
-      d.utf8.append(bytes.substr(i, len));
-      i += len;
-    }
-    return d;
-  }
-  if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
-    bool big_endian = bytes[0] == '\xFE';
-    d.encoding = big_endian ? Encoding::kUtf16Be : Encoding::kUtf16Le;
-    d.encoding_name = big_endian ? "UTF-16BE" : "UTF-16LE";
-    d.utf8 = DecodeUtf16(bytes.substr(2), big_endian, at_eof);
-    return d;
-  }
-  if (IsValidUtf8(bytes, at_eof)) {
-    d.encoding = Encoding::kUtf8;
-    d.encoding_name = "UTF-8";
-    // Drop a sequence cut off at the end; the next part completes it.
-    size_t end = bytes.size();
-    size_t back = 0;
-    while (back < 3 && back < end && (static_cast<uint8_t>(bytes[end - 1 - back]) & 0xC0) == 0x80)
-      ++back;
-    if (back < end && Utf8SequenceLength(bytes, end - 1 - back) < 0) end -= back + 1;
-    d.utf8.assign(bytes.substr(0, end));
-    return d;
-  }
-  d.encoding = Encoding::kLegacy;
-  d.utf8 = legacy.ToUtf8(bytes, &d.encoding_name);
+  const TextEncoding encoding = ChooseEncoding(bytes, at_eof, legacy);
+  d.encoding = encoding.kind;
+  d.encoding_name = encoding.name;
+  d.utf8 = DecodeAs(bytes, encoding, at_eof, legacy);
   return d;
 }
 

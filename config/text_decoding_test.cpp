@@ -5,12 +5,19 @@
 namespace discmenu {
 namespace {
 
-// Stands in for the platform's detector: names what it was asked to decode.
+// Stands in for the platform's code pages: names what it was asked to
+// decode.
 class FakeLegacy : public LegacyDecoder {
  public:
-  std::string ToUtf8(std::string_view bytes, std::string* name) const override {
-    *name = "fake";
-    return "legacy:" + std::string(bytes);
+  std::string ambiguous;  // the system's code page, when an ambiguous one
+  bool exact = true;      // whether it reads every byte
+
+  std::string CodePageOf(std::string_view) const override { return "fake"; }
+  std::string AmbiguousCodePage() const override { return ambiguous; }
+  std::string Convert(std::string_view bytes, const std::string& code_page,
+                      bool* all) const override {
+    *all = exact;
+    return code_page + ":" + std::string(bytes);
   }
 };
 
@@ -47,10 +54,10 @@ TEST(TextDecodingTest, MarkOrValidityDecidesTheEncoding) {
       {"\xDC"
        "ber",
        Encoding::kLegacy,
-       "legacy:\xDC"
+       "fake:\xDC"
        "ber"},
-      {"\xC0\x80", Encoding::kLegacy, "legacy:\xC0\x80"},          // overlong
-      {"\xED\xA0\x80", Encoding::kLegacy, "legacy:\xED\xA0\x80"},  // surrogate
+      {"\xC0\x80", Encoding::kLegacy, "fake:\xC0\x80"},          // overlong
+      {"\xED\xA0\x80", Encoding::kLegacy, "fake:\xED\xA0\x80"},  // surrogate
   };
   FakeLegacy legacy;
   for (const Case& c : cases) {
@@ -79,10 +86,45 @@ TEST(TextDecodingTest, CharacterCutOffAtTheEndWaitsForMore) {
 
 TEST(TextDecodingTest, Windows1252Fallback) {
   Windows1252Decoder decoder;
-  std::string name;
-  EXPECT_EQ(decoder.ToUtf8("\x80 \x93x\x94 \xE9 \x81", &name),
+  bool exact = true;
+  EXPECT_EQ(decoder.Convert("\x80 \x93x\x94 \xE9 \x81", "windows-1252", &exact),
             "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D \xC3\xA9 \xEF\xBF\xBD");
-  EXPECT_EQ(name, "windows-1252");
+  EXPECT_FALSE(exact);  // 0x81 has no character
+  EXPECT_EQ(decoder.CodePageOf("\xE9"), "windows-1252");
+}
+
+TEST(TextDecodingTest, EvidenceDecidesBetweenUtf8AndAnAmbiguousCodePage) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool exact;             // the code page reads every byte
+    const char* ambiguous;  // the system's code page
+    Encoding encoding;
+  } cases[] = {
+      // 翻譯 in Big5 is C2 BD C4 B6, which UTF-8 reads as "½Ķ".
+      {"Big5 that passes for UTF-8", "\xC2\xBD\xC4\xB6", true, "big5", Encoding::kLegacy},
+      {"the same on a system of no double-byte code page", "\xC2\xBD\xC4\xB6", true, "",
+       Encoding::kUtf8},
+      {"a letter beside an ASCII letter",
+       "Men\xC3\xBC \xC3\x9C"
+       "bersicht",
+       true, "big5", Encoding::kUtf8},
+      {"a word of three Cyrillic letters", "\xD0\x9F\xD1\x80\xD0\xB8", true, "gbk",
+       Encoding::kUtf8},
+      {"two letters alone", "\xD0\x9F\xD1\x80", true, "gbk", Encoding::kLegacy},
+      {"ASCII words with a Latin-1 sign", "\xC2\xA9 Aurora 2026", true, "big5", Encoding::kUtf8},
+      {"three-byte sequences are UTF-8's", "\xE4\xB8\xAD\xE6\x96\x87", true, "big5",
+       Encoding::kUtf8},
+      {"what the code page cannot read", "\xC2\xBD\xC4\xB6", false, "big5", Encoding::kUtf8},
+      {"plain ASCII", "Setup", true, "big5", Encoding::kUtf8},
+      {"text that is not UTF-8", "\xA6\x77\xB8\xCB", true, "big5", Encoding::kLegacy},
+  };
+  for (const auto& c : cases) {
+    FakeLegacy legacy;
+    legacy.ambiguous = c.ambiguous;
+    legacy.exact = c.exact;
+    EXPECT_EQ(ChooseEncoding(c.bytes, true, legacy).kind, c.encoding) << c.name;
+  }
 }
 
 TEST(CodePointsTest, DecodesUtf8AndReplacesBadBytes) {

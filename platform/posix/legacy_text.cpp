@@ -4,6 +4,7 @@
 #include <uchardet/uchardet.h>
 
 #include <cerrno>
+#include <clocale>
 #include <string>
 
 namespace discmenu::posix {
@@ -25,7 +26,8 @@ std::string Detect(std::string_view bytes) {
 }
 
 // Converts with iconv; bytes that cannot be converted become U+FFFD.
-bool Convert(const std::string& charset, std::string_view bytes, std::string* out) {
+bool IconvConvert(const std::string& charset, std::string_view bytes, std::string* out,
+                  bool* exact) {
   iconv_t cd = iconv_open("UTF-8", charset.c_str());
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   out->clear();
@@ -39,6 +41,7 @@ bool Convert(const std::string& charset, std::string_view bytes, std::string* ou
     size_t r = iconv(cd, &in, &in_left, &o, &o_left);
     out->append(buf, o - buf);
     if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+      *exact = false;
       out->append("\xEF\xBF\xBD");  // EILSEQ or EINVAL: skip one byte
       ++in;
       --in_left;
@@ -61,23 +64,52 @@ bool IsLatinSingleByte(const std::string& charset) {
 
 }  // namespace
 
-std::string DetectingDecoder::ToUtf8(std::string_view bytes, std::string* name) const {
+std::string DoubleByteCodePage(const std::string& locale) {
+  // The language and territory, as in "zh_TW.UTF-8@euro".
+  const std::string tag = locale.substr(0, locale.find_first_of(".@"));
+  const std::string language = tag.substr(0, tag.find('_'));
+  if (language == "zh") {
+    return tag == "zh_TW" || tag == "zh_HK" || tag == "zh_MO" ? "CP950" : "CP936";
+  }
+  if (language == "ja") return "CP932";
+  if (language == "ko") return "CP949";
+  return "";
+}
+
+DetectingDecoder::DetectingDecoder() {
+  const char* locale = setlocale(LC_CTYPE, nullptr);
+  ambiguous_ = DoubleByteCodePage(locale ? locale : "");
+}
+
+DetectingDecoder::DetectingDecoder(std::string locale) : ambiguous_(DoubleByteCodePage(locale)) {}
+
+std::string DetectingDecoder::CodePageOf(std::string_view bytes) const {
+  // The system's code page first, as on Windows, when it reads the text;
+  // short texts give the detector too little to go on.
+  bool exact = true;
+  if (!ambiguous_.empty()) {
+    std::string ignored;
+    if (IconvConvert(ambiguous_, bytes, &ignored, &exact) && exact) return ambiguous_;
+  }
   std::string charset = Detect(bytes);
   // On a few lines of text the detector cannot tell the Latin-script code
   // pages apart (French comes back as Central European): for all of them the
   // most common one, Windows-1252, reads Western text right. Other scripts
   // (CJK, Cyrillic, Greek, ...) it does tell apart, and those are kept.
-  if (IsLatinSingleByte(charset)) charset = "WINDOWS-1252";
+  if (IsLatinSingleByte(charset)) return "WINDOWS-1252";
   // The detector can answer UTF-8 or ASCII only for text that is not; those
   // answers, like none at all, leave the most common Western code page.
-  if (!charset.empty() && charset != "ASCII" && charset.find("UTF") == std::string::npos) {
-    std::string out;
-    if (Convert(charset, bytes, &out)) {
-      *name = charset;
-      return out;
-    }
-  }
-  return Windows1252Decoder().ToUtf8(bytes, name);
+  if (charset.empty() || charset == "ASCII" || charset.find("UTF") != std::string::npos)
+    return "WINDOWS-1252";
+  return charset;
+}
+
+std::string DetectingDecoder::Convert(std::string_view bytes, const std::string& code_page,
+                                      bool* exact) const {
+  std::string out;
+  *exact = true;
+  if (IconvConvert(code_page, bytes, &out, exact)) return out;
+  return Windows1252Decoder().Convert(bytes, code_page, exact);
 }
 
 }  // namespace discmenu::posix

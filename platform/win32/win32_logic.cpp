@@ -1,5 +1,7 @@
 #include "platform/win32/win32_logic.h"
 
+#include <charconv>
+
 namespace discmenu::win32 {
 
 std::string AppDirectoryOf(std::string_view module_path) {
@@ -52,6 +54,15 @@ std::string CodePageName(unsigned code_page) {
   if (code_page == 874 || (code_page >= 1250 && code_page <= 1258))
     return "windows-" + std::to_string(code_page);
   return "cp" + std::to_string(code_page);
+}
+
+unsigned CodePageNumber(const std::string& name) {
+  for (unsigned cp : {874u, 932u, 936u, 949u, 950u, 65001u})
+    if (CodePageName(cp) == name) return cp;
+  const size_t digits = name.starts_with("windows-") ? 8 : name.starts_with("cp") ? 2 : name.size();
+  unsigned cp = 0;
+  const auto [end, error] = std::from_chars(name.data() + digits, name.data() + name.size(), cp);
+  return error == std::errc() && end == name.data() + name.size() ? cp : 0;
 }
 
 int ScaledLength(int pixels, int ratio, int dpi) {

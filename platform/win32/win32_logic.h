@@ -23,6 +23,9 @@ std::string ButtonText(std::string_view caption);
 
 // The name of the legacy code page `code_page`: "windows-1252", "shift_jis".
 std::string CodePageName(unsigned code_page);
+// The code page that CodePageName names `name`; 0 (the ANSI code page) for
+// a name it does not give.
+unsigned CodePageNumber(const std::string& name);
 
 // A length of `pixels` file pixels of a picture with `ratio` on a window at
 // `dpi`, rounded to the nearest device pixel.

@@ -51,7 +51,11 @@ TEST(CodePageName, NamesCommonCodePages) {
   } cases[] = {{1252, "windows-1252"}, {1250, "windows-1250"}, {874, "windows-874"},
                {932, "shift_jis"},     {936, "gbk"},           {950, "big5"},
                {65001, "utf-8"},       {437, "cp437"},         {1259, "cp1259"}};
-  for (const auto& c : cases) EXPECT_EQ(CodePageName(c.cp), c.name) << c.cp;
+  for (const auto& c : cases) {
+    EXPECT_EQ(CodePageName(c.cp), c.name) << c.cp;
+    EXPECT_EQ(CodePageNumber(c.name), c.cp) << c.name;  // and back
+  }
+  EXPECT_EQ(CodePageNumber("nonsense"), 0u);
 }
 
 TEST(ScaledLength, FollowsTheDpiAndTheTwinRatio) {

@@ -47,16 +47,29 @@ class HandleSource : public ChunkedSource {
 
 }  // namespace
 
-std::string AnsiCodePageDecoder::ToUtf8(std::string_view bytes, std::string* name) const {
-  *name = CodePageName(GetACP());
+std::string AnsiCodePageDecoder::CodePageOf(std::string_view) const {
+  return CodePageName(GetACP());
+}
+
+std::string AnsiCodePageDecoder::AmbiguousCodePage() const {
+  const UINT acp = GetACP();
+  return acp == 932 || acp == 936 || acp == 949 || acp == 950 ? CodePageName(acp) : "";
+}
+
+std::string AnsiCodePageDecoder::Convert(std::string_view bytes, const std::string& code_page,
+                                         bool* exact) const {
+  *exact = true;
   if (bytes.empty()) return std::string();
   if (bytes.size() > INT_MAX / 2) bytes = bytes.substr(0, INT_MAX / 2);
+  const UINT cp = CodePageNumber(code_page);
   const int n = static_cast<int>(bytes.size());
-  // Bytes the code page has no character for come out as its default
-  // character; without MB_ERR_INVALID_CHARS nothing is dropped.
-  int wide = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, nullptr, 0);
+  // With MB_ERR_INVALID_CHARS a byte the code page has no character for
+  // fails the conversion: that tells whether the text is the code page's.
+  *exact = MultiByteToWideChar(cp, MB_ERR_INVALID_CHARS, bytes.data(), n, nullptr, 0) > 0;
+  // Without it nothing is dropped: such bytes become the default character.
+  const int wide = MultiByteToWideChar(cp, 0, bytes.data(), n, nullptr, 0);
   std::wstring text(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, text.data(), wide);
+  MultiByteToWideChar(cp, 0, bytes.data(), n, text.data(), wide);
   return Narrow(text);
 }
 

@@ -10,7 +10,10 @@ namespace discmenu::win32 {
 // install.ini text in the system's ANSI code page (CP_ACP).
 class AnsiCodePageDecoder : public LegacyDecoder {
  public:
-  std::string ToUtf8(std::string_view bytes, std::string* name) const override;
+  std::string CodePageOf(std::string_view bytes) const override;
+  std::string AmbiguousCodePage() const override;
+  std::string Convert(std::string_view bytes, const std::string& code_page,
+                      bool* exact) const override;
 };
 
 class Win32Runtime : public Runtime {
