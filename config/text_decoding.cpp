@@ -98,6 +98,25 @@ void AppendUtf8(char32_t cp, std::string* out) {
   }
 }
 
+std::string EscapeInvalidUtf8(std::string_view bytes) {
+  std::string out;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    const int len = Utf8SequenceLength(bytes, i);
+    if (len > 0) {
+      out.append(bytes.substr(i, len));
+      i += len;
+      continue;
+    }
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const auto b = static_cast<uint8_t>(bytes[i++]);
+    out += "\\x";
+    out += kHex[b >> 4];
+    out += kHex[b & 0xF];
+  }
+  return out;
+}
+
 std::u32string CodePoints(std::string_view utf8) {
   std::u32string out;
   size_t i = 0;

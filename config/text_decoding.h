@@ -80,6 +80,10 @@ bool IsValidUtf8(std::string_view bytes, bool at_eof);
 // Appends code point `cp` to `out` as UTF-8.
 void AppendUtf8(char32_t cp, std::string* out);
 
+// `bytes` with every byte that is not part of valid UTF-8 written as
+// "\xE9": a file name in another encoding, shown.
+std::string EscapeInvalidUtf8(std::string_view bytes);
+
 // The code points of `utf8`; each invalid byte becomes U+FFFD.
 std::u32string CodePoints(std::string_view utf8);
 

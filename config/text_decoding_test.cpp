@@ -127,6 +127,12 @@ TEST(TextDecodingTest, EvidenceDecidesBetweenUtf8AndAnAmbiguousCodePage) {
   }
 }
 
+TEST(EscapeInvalidUtf8Test, EscapesOnlyWhatIsNotUtf8) {
+  EXPECT_EQ(EscapeInvalidUtf8("/media/caf\xE9/b\xC3\xBCro"), "/media/caf\\xE9/b\xC3\xBCro");
+  EXPECT_EQ(EscapeInvalidUtf8("\xC3"), "\\xC3");  // a sequence cut off
+  EXPECT_EQ(EscapeInvalidUtf8("plain"), "plain");
+}
+
 TEST(CodePointsTest, DecodesUtf8AndReplacesBadBytes) {
   EXPECT_EQ(CodePoints("a\xC3\xA9\xE6\x96\x87\xF0\x9F\x98\x80"), U"a\u00E9\u6587\U0001F600");
   EXPECT_EQ(CodePoints("\xE9t\xE6\x96"), U"\uFFFDt\uFFFD\uFFFD");

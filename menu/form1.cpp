@@ -18,7 +18,7 @@ Error Form1::ReadConfiguration() {
     if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
     MenuSettings read;
     if (Error e =
-            ReadMenuSettings(*file, runtime_.NativeName(path), runtime_.legacy_decoder(), &read);
+            ReadMenuSettings(*file, runtime_.ShownName(path), runtime_.legacy_decoder(), &read);
         !e.ok())
       return e;
     settings_ = std::move(read);
@@ -33,7 +33,7 @@ Error Form1::Form_Load() {
   for (int n = 1; n <= kEntryCount; ++n) {
     std::optional<bool> shown = EqualsOne(settings_.ShowFlag[n - 1]);
     if (!shown) {
-      return Error::TypeMismatch(runtime_.NativeName(FileName(kConfigFileName)) + ": " +
+      return Error::TypeMismatch(runtime_.ShownName(FileName(kConfigFileName)) + ": " +
                                  ShowFlagNotANumberSentence(n, settings_.ShowFlag[n - 1].AsText()));
     }
     window_.SetCommandVisible(n, *shown);

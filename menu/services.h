@@ -32,8 +32,9 @@ class Runtime {
   // unless it is a root directory. Read anew on every call.
   virtual std::string AppPath() = 0;
 
-  // `path` as the user knows it on this system (separators mapped).
-  virtual std::string NativeName(const std::string& path) { return path; }
+  // `path` as messages show it to the user: separators as the system has
+  // them, and valid UTF-8 (bytes of another encoding in a file name escaped).
+  virtual std::string ShownName(const std::string& path) { return path; }
 
   // Opens an existing file for sequential reading; a missing file is
   // FileNotFound, any other failure PathFileAccess, each naming `path`.

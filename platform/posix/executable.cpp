@@ -6,6 +6,8 @@
 
 #ifdef __APPLE__
 #include <mach-o/dyld.h>
+#else
+#include <sys/auxv.h>
 #endif
 
 namespace discmenu::posix {
@@ -26,13 +28,18 @@ std::string ExecutablePath() {
   std::string path(256, '\0');
   for (;;) {
     const ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
-    if (n < 0) return "";
+    if (n < 0) break;
     if (static_cast<size_t>(n) < path.size()) {
       path.resize(static_cast<size_t>(n));
       return path;
     }
     path.resize(path.size() * 2);
   }
+  // Without /proc (a bare chroot): the name the program was started by,
+  // which the kernel keeps, resolved against the folder it was started in.
+  const char* started = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+  char resolved[PATH_MAX];
+  return started && realpath(started, resolved) ? std::string(resolved) : "";
 #endif
 }
 

@@ -25,20 +25,23 @@ QString ToQString(std::string_view s) {
 
 }  // namespace
 
+QtRuntime::QtRuntime() : first_app_path_(posix::ExecutableDirectory()) {}
+
 std::string QtRuntime::AppPath() {
-  return posix::ExecutableDirectory();
+  std::string path = posix::ExecutableDirectory();
+  return path.empty() ? first_app_path_ : path;
 }
 
-std::string QtRuntime::NativeName(const std::string& path) {
-  return posix::SlashPath(path);
+std::string QtRuntime::ShownName(const std::string& path) {
+  return EscapeInvalidUtf8(posix::SlashPath(path));
 }
 
 Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) {
-  return posix::OpenForInput(posix::ResolvePath(path), NativeName(path), file);
+  return posix::OpenForInput(posix::ResolvePath(path), ShownName(path), file);
 }
 
 Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  return LoadQtPicture(posix::ResolvePath(path), NativeName(path), picture);
+  return LoadQtPicture(posix::ResolvePath(path), ShownName(path), picture);
 }
 
 void EventLoopReaper::Watch(pid_t pid) {
@@ -74,9 +77,9 @@ Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std:
       window_ && static_cast<WindowHandle>(window_->winId()) == owner ? window_.data() : nullptr;
   const QString text =
       not_found ? QStringLiteral("cannot find \"%1\". Make sure the name is right, then try again.")
-                      .arg(ToQString(outcome.native_path))
+                      .arg(ToQString(EscapeInvalidUtf8(outcome.native_path)))
                 : QStringLiteral("cannot open \"%1\": %2")
-                      .arg(ToQString(outcome.native_path),
+                      .arg(ToQString(EscapeInvalidUtf8(outcome.native_path)),
                            QString::fromLocal8Bit(std::strerror(outcome.error)));
   auto* box = new QMessageBox(
       QMessageBox::Warning, parent ? parent->windowTitle() : ToQString(presentation::kProgramName),

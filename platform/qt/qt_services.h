@@ -13,14 +13,21 @@ namespace discmenu::qt {
 
 class QtRuntime : public Runtime {
  public:
+  // Finds the executable's folder; app_path_known() tells whether it could.
+  QtRuntime();
+  bool app_path_known() const { return !first_app_path_.empty(); }
+
+  // The executable's folder, read anew; the one found at the start if the
+  // system cannot tell any more. Never another folder.
   std::string AppPath() override;
-  std::string NativeName(const std::string& path) override;
+  std::string ShownName(const std::string& path) override;
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
   Error LoadPicture(const std::string& path, PictureRef* picture) override;
 
  private:
   posix::DetectingDecoder decoder_;
+  std::string first_app_path_;
 };
 
 // Reaps started programs from the event loop, as each one ends.

@@ -58,6 +58,11 @@ int RunMenu() {
 
   qt::QtRuntime runtime;
   qt::QtErrorReport report;
+  if (!runtime.app_path_known()) {
+    // Looking elsewhere would read another menu's install.ini.
+    report.Report(Error::PathFileAccess("cannot tell the folder that holds the running program"));
+    return 1;
+  }
   qt::Form1Window window;
   qt::QtShell shell(&window);
   Form1 form(runtime, window, shell);

@@ -58,6 +58,14 @@ class StartupTest(XTestCase):
         self.assertEqual(self.x.pixel(shot, x + 2 * (2 + 309) - 3, y + 2 * (2 + 66)), CYAN)
         self.assertNotEqual(self.x.pixel(shot, x + 2 * (2 + 309) + 3, y + 2 * (2 + 66)), CYAN)
 
+    def test_a_folder_name_in_another_encoding(self):
+        # An archive unpacked from Windows, a stick mounted as Latin-1: the
+        # folder's name is not UTF-8. The menu is the folder's own.
+        self.folder.remove()
+        self.folder = MenuFolder(name=b"caf\xe9")
+        self.start()
+        self.x.wait_window("--name", "^" + TITLE + "$")
+
     def test_arguments_are_ignored_and_two_starts_give_two_windows(self):
         first = self.start()
         # Arguments that the toolkit itself would act on reach nobody.
@@ -110,6 +118,14 @@ class FailureTest(XTestCase):
     def test_missing_install_ini(self):
         os.remove(self.folder.path("install.ini"))
         self.expect_report(f"error 53: File not found: {self.folder.dir}/install.ini")
+
+    def test_missing_install_ini_in_a_folder_named_in_another_encoding(self):
+        self.folder.remove()
+        self.folder = MenuFolder(name=b"caf\xe9")
+        os.remove(self.folder.path("install.ini"))
+        shown = self.folder.shown(self.folder.path("install.ini"))
+        self.assertIn("caf\\xE9/install.ini", shown)
+        self.expect_report(f"error 53: File not found: {shown}")
 
     def test_unreadable_install_ini(self):
         os.remove(self.folder.path("install.ini"))

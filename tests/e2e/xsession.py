@@ -168,10 +168,12 @@ class MapWatch:
 
 
 class MenuFolder:
-    """A copy of a menu folder with the executable beside its install.ini."""
+    """A copy of a menu folder with the executable beside its install.ini;
+    `name` (bytes, as a file system holds them) names the folder itself."""
 
-    def __init__(self, source=DEMO):
-        self.dir = tempfile.mkdtemp(prefix="discmenu-e2e-")
+    def __init__(self, source=DEMO, name=None):
+        self.top = tempfile.mkdtemp(prefix="discmenu-e2e-")
+        self.dir = os.path.join(self.top, os.fsdecode(name)) if name else self.top
         if source:
             shutil.copytree(source, self.dir, dirs_exist_ok=True, symlinks=True)
         self.exe = os.path.join(self.dir, "discmenu")
@@ -184,8 +186,22 @@ class MenuFolder:
     def path(self, *parts):
         return os.path.join(self.dir, *parts)
 
+    def shown(self, path):
+        """`path` as the menu shows it: bytes that are not UTF-8 escaped."""
+        raw = os.fsencode(path)
+        out = ""
+        while raw:
+            try:
+                out += raw.decode("utf-8")
+                break
+            except UnicodeDecodeError as e:
+                out += raw[:e.start].decode("utf-8") + "".join(
+                    f"\\x{b:02X}" for b in raw[e.start:e.end])
+                raw = raw[e.end:]
+        return out
+
     def remove(self):
-        shutil.rmtree(self.dir, ignore_errors=True)
+        shutil.rmtree(self.top, ignore_errors=True)
 
 
 class FakeOpener:

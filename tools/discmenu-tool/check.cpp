@@ -50,7 +50,7 @@ bool ReadMenuConfig(Runtime& runtime, MenuConfig* config, std::vector<Finding>* 
     findings->push_back(FileFinding({}, Severity::kError, 0, e.ToString()));
     return false;
   }
-  const Error e = ReadItems(*file, runtime.NativeName(path), runtime.legacy_decoder(),
+  const Error e = ReadItems(*file, runtime.ShownName(path), runtime.legacy_decoder(),
                             ReadScope::kWholeFile, &config->read);
   const ItemsRead& read = config->read;
   const int found = static_cast<int>(read.items.size());

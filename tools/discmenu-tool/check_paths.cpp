@@ -3,6 +3,7 @@
 
 #include "config/diagnostics.h"
 #include "config/menu_settings.h"
+#include "config/text_decoding.h"
 #include "platform/posix/native_path.h"
 #include "tools/discmenu-tool/ansi_code_pages.h"
 #include "tools/discmenu-tool/check.h"
@@ -40,14 +41,15 @@ void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<F
     findings->push_back(ItemFinding(
         config, item, Severity::kWarning,
         ItemName(item) + ": " + quoted + " does not start with a backslash, so it joins to \"" +
-            slashed + "\"" + (PathExists(resolved) ? "" : ", which does not exist") +
-            "; write \"\\" + text + "\""));
+            EscapeInvalidUtf8(slashed) + "\"" +
+            (PathExists(resolved) ? "" : ", which does not exist") + "; write \"\\" + text + "\""));
     return;
   }
   if (!PathExists(slashed) && PathExists(resolved)) {
     findings->push_back(ItemFinding(
         config, item, Severity::kWarning,
-        ItemName(item) + ": " + quoted + " matches \"" + AsValue(config.app_path, resolved) +
+        ItemName(item) + ": " + quoted + " matches \"" +
+            EscapeInvalidUtf8(AsValue(config.app_path, resolved)) +
             "\" only with other letter case; the menu finds it, but programs on case-sensitive "
             "systems do not: write the name as it is on disk"));
     return;
@@ -57,7 +59,7 @@ void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<F
                                     ItemName(item) + ": " + quoted +
                                         " does not exist, so a click only reports that it "
                                         "cannot find " +
-                                        resolved));
+                                        EscapeInvalidUtf8(resolved)));
   }
 }
 

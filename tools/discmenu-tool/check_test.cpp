@@ -197,6 +197,17 @@ TEST(CheckTest, FileIsNamedAsTheUserNamedTheFolder) {
   EXPECT_EQ(CheckMenuFolder("/nonexistent/menu/").file, "/nonexistent/menu/install.ini");
 }
 
+TEST(CheckTest, AFolderNamedInAnotherEncodingIsTheMenusOwn) {
+  // The demo in a folder whose name is Latin-1, as a stick mounted so gives
+  // it: its pictures are pictures, and its name is shown escaped.
+  testing::ScratchFolder scratch;
+  const std::string dir = scratch / "caf\xE9";
+  std::filesystem::copy(DISCMENU_DEMO_DIR, dir, std::filesystem::copy_options::recursive);
+  const CheckResult result = CheckMenuFolder(dir);
+  EXPECT_EQ(result.file, scratch.path() + "/caf\\xE9/install.ini");
+  EXPECT_EQ(TextReport(result), result.file + ": 0 errors, 0 warnings\n");
+}
+
 TEST(CheckTest, ExitStatusAndOutputOfTheTool) {
   MenuFolder good;
   good.Write();

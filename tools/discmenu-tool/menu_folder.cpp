@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "config/text_decoding.h"
+
 namespace discmenu::tool {
 
 namespace fs = std::filesystem;
@@ -23,7 +25,7 @@ std::string MenuFolderPath(const std::string& dir) {
 }
 
 std::string ShownConfigName(const std::string& dir) {
-  std::string shown = WithoutTrailingSlashes(dir);
+  std::string shown = EscapeInvalidUtf8(WithoutTrailingSlashes(dir));
   if (shown.empty() || shown == ".") return "install.ini";
   return shown == "/" ? "/install.ini" : shown + "/install.ini";
 }
