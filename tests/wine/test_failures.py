@@ -2,10 +2,13 @@
 one line on stderr and ends with status 1, and no menu window appears."""
 
 import struct
+import subprocess
 import time
 from functools import partial
 
 from common import TestFailure, Tests, check
+from design import DEMO_TITLE
+from images import image_tool
 from wine_session import Menu, lay_out_demo, windows_path
 
 
@@ -72,6 +75,12 @@ def huge_picture(folder):
     (folder / "menu" / "button1.png").write_bytes(header + bytes(64))
 
 
+def cut_jpeg(folder):
+    background = folder / "menu" / "background.jpg"
+    data = background.read_bytes()
+    background.write_bytes(data[:len(data) * 2 // 3])
+
+
 def ini(folder):
     return windows_path(folder / "install.ini")
 
@@ -91,6 +100,9 @@ CASES = [
      ": the picture is 9000 x 9000 pixels, more than the 64 megapixels a picture may have"),
     ("install.ini too short", short_ini, 62, "Input past end of file",
      lambda f: ini(f) + ": "),
+    ("cut-off JPEG", cut_jpeg, 481, "Invalid picture",
+     lambda f: windows_path(f / "menu" / "background.jpg") +
+     ": the JPEG data ends too early (the file is cut off)"),
 ]
 
 TESTS = Tests()
@@ -98,3 +110,40 @@ for name, prepare, number, text, detail in CASES:
     TESTS.append((f"failure: {name} -> error {number}, status 1, no menu window",
                   partial(failure, name=name.replace(" ", "-").replace(".", ""),
                           prepare=prepare, number=number, text=text, detail=detail)))
+
+
+@TESTS.add("pictures with data after their end are shown, as every viewer shows them")
+def data_after_the_picture(wine):
+    """A JPEG with a phone's appended data (no end marker in it) and a GIF
+    with junk after its trailer: the menu starts and shows them."""
+    folder = lay_out_demo(wine.work, "padded", wine.exe)
+    background = folder / "menu" / "background.jpg"
+    background.write_bytes(background.read_bytes() + b"\0" * 1000 + b"x" * 100 * 1024)
+    gif = folder / "menu" / "button2.gif"
+    subprocess.run([image_tool("convert"), str(folder / "menu" / "button2.png"), "-background",
+                    "white", "-flatten", str(gif)], check=True, timeout=60)
+    gif.write_bytes(gif.read_bytes() + b"junk after the trailer")
+    ini = (folder / "install.ini").read_text(encoding="utf-8")
+    (folder / "install.ini").write_text(ini.replace("\\menu\\button2.png",
+                                                    "\\menu\\button2.gif"), encoding="utf-8")
+    with Menu(wine.session, folder) as menu:
+        menu.close(menu.wait_window(DEMO_TITLE))
+
+
+@TESTS.add("no ShellExecuteW to be found: error 453 on the click ends the menu")
+def shell_missing(wine):
+    """With shell32 taken away, the first click cannot look the shell's
+    open up: the error box, status 1."""
+    folder = lay_out_demo(wine.work, "no-shell", wine.exe)
+    session = wine.session
+    with Menu(session, folder, env={"WINEDLLOVERRIDES": "mscoree,mshtml,shell32="}) as menu:
+        window = menu.wait_window(DEMO_TITLE)
+        session.keys(window, "Return")
+        deadline = time.monotonic() + 30
+        while not session.windows_named("discmenu") and time.monotonic() < deadline:
+            time.sleep(0.1)
+        texts = [w.text for w in session.inspect("discmenu") if w.cls.lower() == "static"]
+        want = "Run-time error 453:\n\nSpecified DLL function not found\n\n"
+        check(any(t.startswith(want) for t in texts), f"the box says {texts}")
+        session.keys(session.windows_named("discmenu")[0], "Return")
+        check(menu.wait_exit() == 1, "the menu did not end with status 1")

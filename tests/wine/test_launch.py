@@ -176,3 +176,24 @@ def focus_starts_on_first_shown(wine):
         check(marker.exists(), "Enter at start did not press Command2")
         check(not (run / "one.exe.marker").exists(), "the hidden Command1 was pressed")
         menu.close(window)
+
+
+@TESTS.add("a Big5 install.ini that passes for UTF-8 is read in the ANSI code page")
+def big5_that_passes_for_utf8(wine):
+    """翻譯 in Big5 is C2 BD C4 B6, valid UTF-8 for "½Ķ": on a Traditional
+    Chinese system (code page 950) the title is 翻譯."""
+    folder = lay_out_demo(wine.work, "big5", wine.exe)
+    flags = ["1"] + ["0"] * 7
+    captions = [f"Entry {n}" for n in range(1, 9)]
+    targets = ["\\run\\none.exe"] * 8
+    pictures = ["\\menu\\background.jpg"] + [f"\\menu\\button{n}.png" for n in range(1, 9)]
+    title = "\u7ffb\u8b6f"
+    write_ini(folder, flags + captions + targets + [title] + pictures, "big5")
+    session = wine.session
+    with Menu(session, folder, env={"LANG": "zh_TW.UTF-8", "LC_ALL": "zh_TW.UTF-8"}) as menu:
+        # xdotool's search by name cannot match a title beyond Latin-1: the
+        # menu's window is found by its class, its title read back.
+        window = menu.wait_window(r"discmenu\.exe", search="--class")
+        name = session.run(["xdotool", "getwindowname", str(window)]).stdout.strip()
+        check(name == title, f"the title is {name!r}, want {title!r}")
+        menu.close(window)

@@ -104,9 +104,10 @@ class Session:
                   "REG_DWORD", "/d", str(dpi), "/f"])
         self.run([self.wineserver, "-w"], timeout=60)
 
-    def windows_named(self, name, visible_only=True):
+    def windows_named(self, name, visible_only=True, search="--name"):
+        """Windows whose title (or, with search="--class", class) is `name`."""
         args = ["xdotool", "search"] + (["--onlyvisible"] if visible_only else [])
-        result = self.run(args + ["--name", f"^{name}$"], check_status=False, timeout=20)
+        result = self.run(args + [search, f"^{name}$"], check_status=False, timeout=20)
         return [int(w) for w in result.stdout.split()]
 
     def app_windows(self):
@@ -169,19 +170,20 @@ class Menu:
     """The menu program running in `folder` under Wine; stopped at the end
     of a with block."""
 
-    def __init__(self, session, folder):
+    def __init__(self, session, folder, env=None):
         self.session = session
         self.folder = Path(folder)
         self.stdout = open(self.folder.parent / f"{self.folder.name}.out", "w+")
         self.stderr = open(self.folder.parent / f"{self.folder.name}.err", "w+")
         self.process = subprocess.Popen([session.wine, "discmenu.exe"], cwd=folder,
-                                        env=session.env, stdout=self.stdout, stderr=self.stderr)
+                                        env=dict(session.env, **(env or {})),
+                                        stdout=self.stdout, stderr=self.stderr)
         self.status = None
 
-    def wait_window(self, title, timeout=30):
+    def wait_window(self, title, timeout=30, search="--name"):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            found = self.session.windows_named(title)
+            found = self.session.windows_named(title, search=search)
             if found:
                 time.sleep(0.5)  # let it paint
                 return found[0]
