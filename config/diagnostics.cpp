@@ -5,27 +5,28 @@
 
 namespace discmenu {
 
+Message ItemNameMessage(int item) {
+  return Message(Text::kItemName, {std::to_string(item), FieldName(item)});
+}
+
 std::string ItemName(int item) {
-  return "item " + std::to_string(item) + " (" + FieldName(item) + ")";
+  return ItemNameMessage(item).Render();
 }
 
-std::string MissingItemSentence(int found) {
-  return ItemName(found + 1) + " is missing: " +
-         (found == 0 ? std::string("the file holds no items")
-                     : "the file ends after " + std::to_string(found) + " of the " +
-                           std::to_string(kItemCount) + " items");
+Message MissingItemSentence(int found) {
+  if (found == 0) return Message(Text::kItemMissingNoItems, {ItemNameMessage(1)});
+  return Message(Text::kItemMissing,
+                 {ItemNameMessage(found + 1), std::to_string(found), std::to_string(kItemCount)});
 }
 
-std::string UnendedItemSentence(int item) {
-  return ItemName(item) + " does not end within the first " +
-         std::to_string(kMaxConfigBytes >> 20) +
-         " MiB of the file; is a closing double quote missing?";
+Message UnendedItemSentence(int item) {
+  return Message(Text::kItemUnended,
+                 {ItemNameMessage(item), std::to_string(kMaxConfigBytes >> 20)});
 }
 
-std::string ShowFlagNotANumberSentence(int n, std::string_view text) {
-  const std::string entry = "entry " + std::to_string(n);
-  return ItemName(n) + " is the text \"" + std::string(text) +
-         "\", which is not a number: write 1 to show " + entry + " or 0 to hide it";
+Message ShowFlagNotANumberSentence(int n, std::string_view text) {
+  return Message(Text::kShowFlagNotANumber,
+                 {ItemNameMessage(n), std::string(text), std::to_string(n)});
 }
 
 }  // namespace discmenu

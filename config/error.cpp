@@ -2,32 +2,37 @@
 
 namespace discmenu {
 
-const char* Error::text() const {
+Text Error::text_id() const {
   switch (number_) {
     case kOk:
-      return "OK";
+      return Text::kOk;
     case kOutOfMemory:
-      return "Out of memory";
+      return Text::kOutOfMemory;
     case kTypeMismatch:
-      return "Type mismatch";
+      return Text::kTypeMismatch;
     case kFileNotFound:
-      return "File not found";
+      return Text::kFileNotFound;
     case kInputPastEndOfFile:
-      return "Input past end of file";
+      return Text::kInputPastEndOfFile;
     case kPathFileAccess:
-      return "Path/File access error";
+      return Text::kPathFileAccess;
     case kDllFunctionNotFound:
-      return "Specified DLL function not found";
+      return Text::kDllFunctionNotFound;
     case kInvalidPicture:
-      return "Invalid picture";
+      return Text::kInvalidPicture;
   }
-  return "Application-defined or object-defined error";
+  return Text::kUnknownError;
 }
 
-std::string Error::ToString() const {
+const char* Error::text() const {
+  return EnglishText(text_id()).data();
+}
+
+std::string Error::ToString(const Translator* translator) const {
   if (ok()) return "ok";
-  std::string s = "error " + std::to_string(number_) + ": " + text();
-  if (!detail_.empty()) s += ": " + detail_;
+  std::string s = Message(Text::kErrorNumber, {std::to_string(number_)}).Render(translator) + ": " +
+                  Message(text_id(), {}).Render(translator);
+  if (!detail_.empty()) s += ": " + detail_.Render(translator);
   return s;
 }
 

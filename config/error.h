@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "config/texts.h"
+
 namespace discmenu {
 
 class [[nodiscard]] Error {
@@ -22,32 +24,38 @@ class [[nodiscard]] Error {
   };
 
   Error() = default;  // success
-  static Error OutOfMemory(std::string detail) { return Error(kOutOfMemory, detail); }
-  static Error TypeMismatch(std::string detail) { return Error(kTypeMismatch, detail); }
-  static Error FileNotFound(std::string detail) { return Error(kFileNotFound, detail); }
-  static Error InputPastEndOfFile(std::string detail) { return Error(kInputPastEndOfFile, detail); }
-  static Error PathFileAccess(std::string detail) { return Error(kPathFileAccess, detail); }
-  static Error DllFunctionNotFound(std::string detail) {
-    return Error(kDllFunctionNotFound, detail);
+  static Error OutOfMemory(Message detail) { return Error(kOutOfMemory, std::move(detail)); }
+  static Error TypeMismatch(Message detail) { return Error(kTypeMismatch, std::move(detail)); }
+  static Error FileNotFound(Message detail) { return Error(kFileNotFound, std::move(detail)); }
+  static Error InputPastEndOfFile(Message detail) {
+    return Error(kInputPastEndOfFile, std::move(detail));
   }
-  static Error InvalidPicture(std::string detail) { return Error(kInvalidPicture, detail); }
+  static Error PathFileAccess(Message detail) { return Error(kPathFileAccess, std::move(detail)); }
+  static Error DllFunctionNotFound(Message detail) {
+    return Error(kDllFunctionNotFound, std::move(detail));
+  }
+  static Error InvalidPicture(Message detail) { return Error(kInvalidPicture, std::move(detail)); }
 
   bool ok() const { return number_ == kOk; }
   int number() const { return number_; }
-  // The fixed text of the number, such as "File not found".
+  // The fixed text of the number, such as "File not found", and its text.
   const char* text() const;
-  const std::string& detail() const { return detail_; }
+  Text text_id() const;
+  // The detail in English, and as a message to translate.
+  std::string detail() const { return detail_.Render(); }
+  const Message& detail_message() const { return detail_; }
 
   // "error 53: File not found: /media/disc/install.ini"; "ok" for success.
-  std::string ToString() const;
+  // Through `translator`, in the user's language.
+  std::string ToString(const Translator* translator = nullptr) const;
 
   bool operator==(const Error&) const = default;
 
  private:
-  Error(int number, std::string detail) : number_(number), detail_(std::move(detail)) {}
+  Error(int number, Message detail) : number_(number), detail_(std::move(detail)) {}
 
   int number_ = kOk;
-  std::string detail_;
+  Message detail_;
 };
 
 }  // namespace discmenu

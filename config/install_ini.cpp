@@ -130,23 +130,6 @@ Error StringSource::Read(size_t max, std::string* out, bool* eof) {
   return Error();
 }
 
-Error ReadAll(ByteSource& in, const std::string& shown, size_t limit, std::string* data,
-              size_t expected) {
-  data->clear();
-  bool eof = false;
-  // One byte more than expected tells that the file ends there; after that
-  // the steps grow, and a step is allocated whole before it is read.
-  for (size_t step = expected ? expected + 1 : 64 * 1024; !eof;
-       step = std::max<size_t>(step * 2, 64 * 1024)) {
-    if (data->size() > limit) {
-      return Error::OutOfMemory(shown + ": the file is larger than " + std::to_string(limit >> 20) +
-                                " MiB");
-    }
-    if (Error e = in.Read(std::min(step, limit + 1 - data->size()), data, &eof); !e.ok()) return e;
-  }
-  return Error();
-}
-
 namespace {
 
 constexpr size_t kFirstRead = 16 * 1024;
@@ -236,9 +219,12 @@ Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& le
   out->encoding_name = encoding.name;
   FirstItems(DecodeAs(counted, encoding, whole, legacy), whole, out);
   const int found = static_cast<int>(out->items.size());
-  if (!ended) return Error::OutOfMemory(path + ": " + UnendedItemSentence(found + 1));
-  if (found < kItemCount)
-    return Error::InputPastEndOfFile(path + ": " + MissingItemSentence(found));
+  if (!ended)
+    return Error::OutOfMemory(Message(Text::kSystemSays, {path, UnendedItemSentence(found + 1)}));
+  if (found < kItemCount) {
+    return Error::InputPastEndOfFile(
+        Message(Text::kSystemSays, {path, MissingItemSentence(found)}));
+  }
   if (scope == ReadScope::kWholeFile) return ReadTheRest(in, &bytes, eof, encoding, legacy, out);
   return Error();
 }

@@ -79,12 +79,6 @@ class StringSource : public ByteSource {
   size_t pos_ = 0;
 };
 
-// Reads all of `in` into `*data`; more than `limit` bytes is an error
-// (OutOfMemory) naming `shown`. `expected`, the size the file had when it
-// was looked at, lets a file of that size be read at one go.
-Error ReadAll(ByteSource& in, const std::string& shown, size_t limit, std::string* data,
-              size_t expected = 0);
-
 // A ByteSource over a system's read call, which may return less than asked
 // for: Read() calls ReadSome until it has `max` bytes or the file ends.
 class ChunkedSource : public ByteSource {

@@ -33,8 +33,9 @@ Error Form1::Form_Load() {
   for (int n = 1; n <= kEntryCount; ++n) {
     std::optional<bool> shown = EqualsOne(settings_.ShowFlag[n - 1]);
     if (!shown) {
-      return Error::TypeMismatch(runtime_.ShownName(FileName(kConfigFileName)) + ": " +
-                                 ShowFlagNotANumberSentence(n, settings_.ShowFlag[n - 1].AsText()));
+      return Error::TypeMismatch(Message(
+          Text::kSystemSays, {runtime_.ShownName(FileName(kConfigFileName)),
+                              ShowFlagNotANumberSentence(n, settings_.ShowFlag[n - 1].AsText())}));
     }
     window_.SetCommandVisible(n, *shown);
     window_.SetLabelVisible(n, *shown);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "menu/layout.h"
 
@@ -156,23 +157,24 @@ bool GifIsWhole(Cursor& c) {
   return false;
 }
 
-// What is cut off of a BMP, or "". The cursor is past the first two bytes.
-std::string BmpCutOff(Cursor& c) {
+// What is cut off of a BMP, if anything. The cursor is past the first two
+// bytes.
+std::optional<Text> BmpCutOff(Cursor& c) {
   uint32_t offset, header, width, height, bits, compression = 0;
   if (!c.Skip(8) || !c.LittleEndian(4, &offset) || !c.LittleEndian(4, &header))
-    return "the BMP header is cut off";
+    return Text::kBmpHeaderCutOff;
   const bool core = header == 12;  // the oldest header: 16-bit sizes, no compression
   if (!c.LittleEndian(core ? 2 : 4, &width) || !c.LittleEndian(core ? 2 : 4, &height) ||
       !c.Skip(2) || !c.LittleEndian(2, &bits) || (!core && !c.LittleEndian(4, &compression)))
-    return "the BMP header is cut off";
+    return Text::kBmpHeaderCutOff;
   if (compression == 0 || compression == 3) {  // uncompressed rows
     const int64_t w = core ? width : static_cast<int32_t>(width);
     const int64_t h = core ? height : static_cast<int32_t>(height);
     const int64_t row = (std::abs(w) * bits + 31) / 32 * 4;
     if (static_cast<int64_t>(c.Size()) < int64_t(offset) + row * std::abs(h))
-      return "the BMP pixel data is cut off";
+      return Text::kBmpDataCutOff;
   }
-  return "";
+  return std::nullopt;
 }
 
 PicturePart Cut(const PicturePart& whole, const Box& box) {
@@ -198,17 +200,16 @@ Error CheckPictureFile(const std::string& shown, FileKind kind, uint64_t size) {
     case FileKind::kMissing:
       return Error::FileNotFound(shown);
     case FileKind::kDirectory:
-      return Error::InvalidPicture(shown + ": is a directory, not a picture file");
+      return Error::InvalidPicture(Message(Text::kPictureIsADirectory, {shown}));
     case FileKind::kSpecial:
-      return Error::InvalidPicture(shown + ": is not a regular file");
+      return Error::InvalidPicture(Message(Text::kNotARegularFile, {shown}));
     case FileKind::kRegular:
       break;
   }
-  if (size == 0) return Error::InvalidPicture(shown + ": the file is empty");
+  if (size == 0) return Error::InvalidPicture(Message(Text::kPictureEmpty, {shown}));
   if (size > kMaxPictureFileBytes) {
-    return Error::InvalidPicture(shown + ": the file is larger than the " +
-                                 std::to_string(kMaxPictureFileBytes >> 20) +
-                                 " MiB a picture file may take");
+    return Error::InvalidPicture(
+        Message(Text::kPictureFileTooLarge, {shown, std::to_string(kMaxPictureFileBytes >> 20)}));
   }
   return Error();
 }
@@ -218,15 +219,15 @@ namespace {
 // The error for cut-off data of a file whose first two bytes `magic` are
 // read from `c`, or ok.
 Error CutOff(const std::string& shown, Cursor& c, uint32_t magic) {
-  std::string cut;
+  std::optional<Text> cut;
   if (magic == 0xFFD8) {
-    if (!JpegIsWhole(c)) cut = "the JPEG data ends too early (the file is cut off)";
+    if (!JpegIsWhole(c)) cut = Text::kJpegCutOff;
   } else if (magic == 0x4749) {  // "GI", of "GIF87a" and "GIF89a"
-    if (!GifIsWhole(c)) cut = "the GIF data ends too early (the file is cut off)";
+    if (!GifIsWhole(c)) cut = Text::kGifCutOff;
   } else if (magic == 0x424D) {  // "BM"
     cut = BmpCutOff(c);
   }
-  return cut.empty() ? Error() : Error::InvalidPicture(shown + ": " + cut);
+  return cut ? Error::InvalidPicture(Message(*cut, {shown})) : Error();
 }
 
 }  // namespace
@@ -239,21 +240,21 @@ Error CheckPictureData(const std::string& shown, ByteSource& file) {
 }
 
 Error CheckPictureSize(const std::string& shown, long long width, long long height) {
-  if (width <= 0 || height <= 0) return Error::InvalidPicture(shown + ": the picture has no size");
+  if (width <= 0 || height <= 0)
+    return Error::InvalidPicture(Message(Text::kPictureNoSize, {shown}));
   if (width * height > kMaxPicturePixels) {
-    return Error::InvalidPicture(shown + ": the picture is " + std::to_string(width) + " x " +
-                                 std::to_string(height) +
-                                 " pixels, more than the 64 megapixels a picture may have");
+    return Error::InvalidPicture(
+        Message(Text::kPictureTooLarge, {shown, std::to_string(width), std::to_string(height)}));
   }
   return Error();
 }
 
 Error NotAPicture(const std::string& shown) {
-  return Error::InvalidPicture(shown + ": not a picture file that can be read");
+  return Error::InvalidPicture(Message(Text::kNotAPicture, {shown}));
 }
 
 Error UndecodablePicture(const std::string& shown, const std::string& why) {
-  return Error::InvalidPicture(shown + ": the picture cannot be decoded (" + why + ")");
+  return Error::InvalidPicture(Message(Text::kPictureUndecodable, {shown, why}));
 }
 
 Box PartFor(Area area, int width, int height, int ratio) {

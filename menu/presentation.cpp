@@ -85,13 +85,18 @@ Color DecodeOleColor(uint32_t ole) {
   return c;
 }
 
-std::string ErrorBoxText(const Error& error) {
-  return "Run-time error " + std::to_string(error.number()) + ":\n\n" + error.text() + "\n\n" +
-         error.detail();
+std::string ErrorBoxText(const Error& error, const Translator* translator) {
+  return Message(Text::kRunTimeError, {std::to_string(error.number())}).Render(translator) +
+         "\n\n" + Message(error.text_id(), {}).Render(translator) + "\n\n" +
+         error.detail_message().Render(translator);
 }
 
-std::string ErrorLine(const Error& error) {
-  return std::string(kProgramName) + ": " + error.ToString();
+std::string ErrorLine(const Error& error, const Translator* translator) {
+  return std::string(kProgramName) + ": " + error.ToString(translator);
+}
+
+std::string ProgramLine(const Message& message, const Translator* translator) {
+  return std::string(kProgramName) + ": " + message.Render(translator);
 }
 
 }  // namespace discmenu::presentation

@@ -127,9 +127,12 @@ Color DecodeOleColor(uint32_t ole);
 // The title of the error box and the first word of the error line.
 inline constexpr std::string_view kProgramName = "discmenu";
 
-// The error box's text: "Run-time error 53:\n\nFile not found\n\n<detail>".
-std::string ErrorBoxText(const Error& error);
+// The error box's text: "Run-time error 53:\n\nFile not found\n\n<detail>",
+// in the user's language through `translator`.
+std::string ErrorBoxText(const Error& error, const Translator* translator = nullptr);
 // The line on standard error: "discmenu: error 53: File not found: <detail>".
-std::string ErrorLine(const Error& error);
+std::string ErrorLine(const Error& error, const Translator* translator = nullptr);
+// A line on standard error of the program's own: "discmenu: <message>".
+std::string ProgramLine(const Message& message, const Translator* translator = nullptr);
 
 }  // namespace discmenu::presentation

@@ -22,7 +22,8 @@ class FdSource : public ChunkedSource {
     ssize_t n;
     while ((n = read(fd_, buffer, max)) < 0 && errno == EINTR) {
     }
-    if (n < 0) return Error::PathFileAccess(shown_path_ + ": " + std::strerror(errno));
+    if (n < 0)
+      return Error::PathFileAccess(Message(Text::kSystemSays, {shown_path_, std::strerror(errno)}));
     *got = static_cast<size_t>(n);
     return Error();
   }
@@ -40,29 +41,22 @@ Error OpenForInput(const std::string& native_path, const std::string& shown_path
   if (native_path.find('\0') != std::string::npos || stat(native_path.c_str(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR || native_path.find('\0') != std::string::npos)
       return Error::FileNotFound(shown_path);
-    return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+    return Error::PathFileAccess(Message(Text::kSystemSays, {shown_path, std::strerror(errno)}));
   }
   // A FIFO or device could block forever or never end: only plain files.
-  if (S_ISDIR(st.st_mode)) return Error::PathFileAccess(shown_path + ": is a directory");
-  if (!S_ISREG(st.st_mode)) return Error::PathFileAccess(shown_path + ": is not a regular file");
+  if (S_ISDIR(st.st_mode)) return Error::PathFileAccess(Message(Text::kIsADirectory, {shown_path}));
+  if (!S_ISREG(st.st_mode))
+    return Error::PathFileAccess(Message(Text::kNotARegularFile, {shown_path}));
   int fd = open(native_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd < 0) return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+  if (fd < 0)
+    return Error::PathFileAccess(Message(Text::kSystemSays, {shown_path, std::strerror(errno)}));
   // Between the check and the open the name may have changed: check again.
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
-    return Error::PathFileAccess(shown_path + ": is not a regular file");
+    return Error::PathFileAccess(Message(Text::kNotARegularFile, {shown_path}));
   }
   *file = std::make_unique<FdSource>(fd, shown_path);
   return Error();
-}
-
-Error ReadWholeFile(const std::string& native_path, const std::string& shown_path, size_t limit,
-                    std::string* data) {
-  std::unique_ptr<ByteSource> file;
-  if (Error e = OpenForInput(native_path, shown_path, &file); !e.ok()) return e;
-  struct stat st;
-  const size_t expected = stat(native_path.c_str(), &st) == 0 ? st.st_size : 0;
-  return ReadAll(*file, shown_path, limit, data, std::min(expected, limit));
 }
 
 }  // namespace discmenu::posix

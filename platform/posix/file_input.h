@@ -15,9 +15,4 @@ namespace discmenu::posix {
 Error OpenForInput(const std::string& native_path, const std::string& shown_path,
                    std::unique_ptr<ByteSource>* file);
 
-// Reads the whole regular file `native_path`, at most `limit` bytes, into
-// `*data`, with the same errors as OpenForInput; a longer file is an error.
-Error ReadWholeFile(const std::string& native_path, const std::string& shown_path, size_t limit,
-                    std::string* data);
-
 }  // namespace discmenu::posix

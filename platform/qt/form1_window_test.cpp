@@ -14,6 +14,7 @@
 #include "menu/layout.h"
 #include "menu/recording_platform.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/qt_translator.h"
 
 namespace discmenu::qt {
 namespace {
@@ -304,6 +305,29 @@ TEST(Form1WindowScaleTest, EverythingGrowsWithTheScale) {
   EXPECT_EQ(at(98 + 2, 66 + 60), QColor(128, 255, 255));
   EXPECT_NE(at(98 + 213 + 3, 66 + 60), QColor(128, 255, 255));
   EXPECT_NE(at(98 - 3, 66 + 60), QColor(128, 255, 255));
+}
+
+}  // namespace
+}  // namespace discmenu::qt
+
+namespace discmenu::qt {
+namespace {
+
+// The translations compiled into the program: every language has every
+// text, and Traditional Chinese reads as it should.
+TEST(QtTextTranslatorTest, EveryLanguageIsInTheProgram) {
+  for (Language language :
+       {Language::kTraditionalChinese, Language::kSimplifiedChinese, Language::kJapanese,
+        Language::kKorean, Language::kGerman, Language::kFrench, Language::kSpanish}) {
+    const QtTextTranslator translator(language);
+    for (Text text : AllTexts())
+      EXPECT_FALSE(translator.Translate(text).empty()) << LanguageCode(language);
+  }
+  const QtTextTranslator chinese(Language::kTraditionalChinese);
+  EXPECT_EQ(presentation::ErrorBoxText(Error::FileNotFound("/m/install.ini"), &chinese),
+            "\u57f7\u884c\u968e\u6bb5\u932f\u8aa4 53:\n\n\u627e\u4e0d\u5230\u6a94\u6848\n\n"
+            "/m/install.ini");
+  EXPECT_TRUE(QtTextTranslator(Language::kEnglish).Translate(Text::kFileNotFound).empty());
 }
 
 }  // namespace

@@ -201,7 +201,7 @@ Error LoadQtPicture(const std::string& native_path, const std::string& shown_pat
   if (stat(native_path.c_str(), &st) == 0) {
     kind = KindOf(st);
   } else if (errno != ENOENT && errno != ENOTDIR) {
-    return Error::PathFileAccess(shown_path + ": " + std::strerror(errno));
+    return Error::PathFileAccess(Message(Text::kSystemSays, {shown_path, std::strerror(errno)}));
   }
   if (Error e = CheckPictureFile(shown_path, kind, kind == FileKind::kMissing ? 0 : st.st_size);
       !e.ok())

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QSocketNotifier>
@@ -75,12 +76,11 @@ Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std:
 
   QWidget* parent =
       window_ && static_cast<WindowHandle>(window_->winId()) == owner ? window_.data() : nullptr;
-  const QString text =
-      not_found ? QStringLiteral("cannot find \"%1\". Make sure the name is right, then try again.")
-                      .arg(ToQString(EscapeInvalidUtf8(outcome.native_path)))
-                : QStringLiteral("cannot open \"%1\": %2")
-                      .arg(ToQString(EscapeInvalidUtf8(outcome.native_path)),
-                           QString::fromLocal8Bit(std::strerror(outcome.error)));
+  const std::string shown = EscapeInvalidUtf8(outcome.native_path);
+  const Message message = not_found
+                              ? Message(Text::kCannotFind, {shown})
+                              : Message(Text::kCannotOpen, {shown, std::strerror(outcome.error)});
+  const QString text = ToQString(message.Render(translator_));
   auto* box = new QMessageBox(
       QMessageBox::Warning, parent ? parent->windowTitle() : ToQString(presentation::kProgramName),
       text, QMessageBox::Ok, parent);
@@ -92,11 +92,12 @@ Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std:
 }
 
 void QtErrorReport::Report(const Error& error) {
-  std::fprintf(stderr, "%s\n", presentation::ErrorLine(error).c_str());
+  std::fprintf(stderr, "%s\n", presentation::ErrorLine(error, translator_).c_str());
   std::fflush(stderr);
   if (!qApp) return;
   QMessageBox box(QMessageBox::Critical, ToQString(presentation::kProgramName),
-                  ToQString(presentation::ErrorBoxText(error)), QMessageBox::Ok);
+                  ToQString(presentation::ErrorBoxText(error, translator_)), QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setText(ToQString(Message(Text::kOk, {}).Render(translator_)));
   box.setObjectName("ErrorReport");
   box.exec();
 }

@@ -44,20 +44,28 @@ class EventLoopReaper : public posix::ChildWatcher {
 // the owner; the menu is told nothing.
 class QtShell : public Shell {
  public:
-  explicit QtShell(QWidget* window = nullptr) : window_(window) {}
+  // `translator` gives the message in the user's language (English without).
+  explicit QtShell(QWidget* window = nullptr, const Translator* translator = nullptr)
+      : window_(window), translator_(translator) {}
   Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
                      const char* parameters, const char* directory, int show,
                      ShellResult* result) override;
 
  private:
   QPointer<QWidget> window_;
+  const Translator* translator_;
   EventLoopReaper reaper_;
 };
 
-// A message box owned by nothing, and the same as one line on stderr.
+// A message box owned by nothing, and the same as one line on stderr, in
+// the user's language through `translator` (English without).
 class QtErrorReport : public ErrorReport {
  public:
+  explicit QtErrorReport(const Translator* translator = nullptr) : translator_(translator) {}
   void Report(const Error& error) override;
+
+ private:
+  const Translator* translator_;
 };
 
 }  // namespace discmenu::qt

@@ -9,6 +9,7 @@
 
 #include "menu/form1.h"
 #include "menu/frame.h"
+#include "menu/presentation.h"
 #include "menu/run.h"
 #include "platform/win32/form1_window.h"
 #include "platform/win32/wic_picture.h"
@@ -30,10 +31,12 @@ namespace discmenu {
 namespace {
 
 int RunForm() {
-  win32::Win32ErrorReport report;
+  const win32::Win32Translator translator;
+  win32::Win32ErrorReport report(&translator);
   win32::Form1Window window;
   if (!window.created()) {
-    win32::WriteErrorLine("discmenu: cannot create the menu window");
+    win32::WriteErrorLine(
+        presentation::ProgramLine(Message(Text::kCannotCreateWindow, {}), &translator));
     return 1;
   }
   win32::Win32Runtime runtime;

@@ -250,7 +250,8 @@ Error LoadPictureFile(const std::string& path, PictureRef* picture) {
   FileKind kind = FileKind::kRegular;
   if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &info)) {
     const DWORD code = GetLastError();
-    if (!IsNotFound(code)) return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    if (!IsNotFound(code))
+      return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
     kind = FileKind::kMissing;
   } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
     kind = FileKind::kDirectory;

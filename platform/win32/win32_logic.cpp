@@ -65,6 +65,48 @@ unsigned CodePageNumber(const std::string& name) {
   return error == std::errc() && end == name.data() + name.size() ? cp : 0;
 }
 
+Language LanguageOfLangId(unsigned langid) {
+  const unsigned primary = langid & 0x3FF, sub = langid >> 10;
+  switch (primary) {
+    case 0x04:  // Chinese: Taiwan, Hong Kong and Macau write it traditionally
+      return sub == 0x01 || sub == 0x03 || sub == 0x05 ? Language::kTraditionalChinese
+                                                       : Language::kSimplifiedChinese;
+    case 0x11:
+      return Language::kJapanese;
+    case 0x12:
+      return Language::kKorean;
+    case 0x07:
+      return Language::kGerman;
+    case 0x0C:
+      return Language::kFrench;
+    case 0x0A:
+      return Language::kSpanish;
+  }
+  return Language::kEnglish;
+}
+
+unsigned LangIdOf(Language language) {
+  switch (language) {
+    case Language::kTraditionalChinese:
+      return 0x0404;
+    case Language::kSimplifiedChinese:
+      return 0x0804;
+    case Language::kJapanese:
+      return 0x0411;
+    case Language::kKorean:
+      return 0x0412;
+    case Language::kGerman:
+      return 0x0407;
+    case Language::kFrench:
+      return 0x040C;
+    case Language::kSpanish:
+      return 0x0C0A;
+    case Language::kEnglish:
+      break;
+  }
+  return 0;
+}
+
 int ScaledLength(int pixels, int ratio, int dpi) {
   // pixels / ratio * dpi / 96, rounded half up.
   long long num = static_cast<long long>(pixels) * dpi;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "config/texts.h"
+
 namespace discmenu::win32 {
 
 // The directory of the executable `module_path` (as GetModuleFileName gives
@@ -26,6 +28,15 @@ std::string CodePageName(unsigned code_page);
 // The code page that CodePageName names `name`; 0 (the ANSI code page) for
 // a name it does not give.
 unsigned CodePageNumber(const std::string& name);
+
+// The language of a Windows language identifier (LANGID), as
+// GetUserDefaultUILanguage gives it; English for those without
+// translations.
+Language LanguageOfLangId(unsigned langid);
+
+// The language identifier under which the string tables hold `language`'s
+// texts (scripts/ts_to_rc.py); 0 for English, which has none.
+unsigned LangIdOf(Language language);
 
 // A length of `pixels` file pixels of a picture with `ratio` on a window at
 // `dpi`, rounded to the nearest device pixel.

@@ -69,5 +69,29 @@ TEST(ScaledLength, FollowsTheDpiAndTheTwinRatio) {
         << c.px << " ratio " << c.ratio << " at " << c.dpi;
 }
 
+TEST(LanguageOfLangId, ChoosesTheTranslationsAndTheirStringTables) {
+  const struct {
+    unsigned langid;
+    Language language;
+    unsigned table;
+  } cases[] = {
+      {0x0404, Language::kTraditionalChinese, 0x0404},  // Taiwan
+      {0x0C04, Language::kTraditionalChinese, 0x0404},  // Hong Kong
+      {0x0804, Language::kSimplifiedChinese, 0x0804},   // China
+      {0x1004, Language::kSimplifiedChinese, 0x0804},   // Singapore
+      {0x0411, Language::kJapanese, 0x0411},
+      {0x0412, Language::kKorean, 0x0412},
+      {0x0807, Language::kGerman, 0x0407},   // Switzerland
+      {0x0C0C, Language::kFrench, 0x040C},   // Canada
+      {0x080A, Language::kSpanish, 0x0C0A},  // Mexico
+      {0x0409, Language::kEnglish, 0},
+      {0x0419, Language::kEnglish, 0},  // Russian: none
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LanguageOfLangId(c.langid), c.language) << std::hex << c.langid;
+    EXPECT_EQ(LangIdOf(LanguageOfLangId(c.langid)), c.table) << std::hex << c.langid;
+  }
+}
+
 }  // namespace
 }  // namespace discmenu::win32

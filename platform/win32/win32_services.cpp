@@ -33,7 +33,8 @@ class HandleSource : public ChunkedSource {
                   nullptr)) {
       const DWORD code = GetLastError();
       if (code != ERROR_HANDLE_EOF)
-        return Error::PathFileAccess(shown_path_ + ": " + SystemMessage(code));
+        return Error::PathFileAccess(
+            Message(Text::kSystemSays, {shown_path_, SystemMessage(code)}));
       n = 0;
     }
     *got = n;
@@ -94,22 +95,22 @@ Error Win32Runtime::OpenForInput(const std::string& path, std::unique_ptr<ByteSo
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD code = GetLastError();
     if (IsNotFound(code)) return Error::FileNotFound(path);
-    return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
   }
   if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-    return Error::PathFileAccess(path + ": is a directory");
+    return Error::PathFileAccess(Message(Text::kIsADirectory, {path}));
   HANDLE handle = CreateFileW(native.c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     if (IsNotFound(code)) return Error::FileNotFound(path);
-    return Error::PathFileAccess(path + ": " + SystemMessage(code));
+    return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
   }
   // A pipe or a device could block forever or never end: only disk files.
   if (GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
-    return Error::PathFileAccess(path + ": is not a regular file");
+    return Error::PathFileAccess(Message(Text::kNotARegularFile, {path}));
   }
   *file = std::make_unique<HandleSource>(handle, path);
   return Error();
@@ -156,9 +157,27 @@ void WriteErrorLine(const std::string& line) {
   }
 }
 
+Win32Translator::Win32Translator()
+    : langid_(LangIdOf(LanguageOfLangId(GetUserDefaultUILanguage()))) {}
+
+std::string Win32Translator::Translate(Text text) const {
+  if (langid_ == 0) return std::string();
+  // Strings live in blocks of sixteen: block n + 1 holds the numbers 16n to
+  // 16n + 15, each as its length and its characters.
+  const UINT id = static_cast<UINT>(text);
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC found = FindResourceExW(module, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1),
+                                static_cast<WORD>(langid_));  // 6: RT_STRING
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const auto* block = loaded ? static_cast<const WCHAR*>(LockResource(loaded)) : nullptr;
+  if (!block) return std::string();
+  for (UINT k = 0; k < id % 16; ++k) block += 1 + *block;
+  return Narrow(std::wstring_view(block + 1, *block));
+}
+
 void Win32ErrorReport::Report(const Error& error) {
-  WriteErrorLine(presentation::ErrorLine(error));
-  const std::wstring text = Widen(presentation::ErrorBoxText(error));
+  WriteErrorLine(presentation::ErrorLine(error, translator_));
+  const std::wstring text = Widen(presentation::ErrorBoxText(error, translator_));
   const std::wstring title = Widen(presentation::kProgramName);
   MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }

@@ -35,11 +35,27 @@ class Win32Shell : public Shell {
                      ShellResult* result) override;
 };
 
+// The menu's texts in the user's interface language, from the string tables
+// of the program's resources.
+class Win32Translator : public Translator {
+ public:
+  // For GetUserDefaultUILanguage().
+  Win32Translator();
+  std::string Translate(Text text) const override;
+
+ private:
+  unsigned langid_;  // of the string tables to read; 0 for English
+};
+
 // A message box owned by nothing, and the same as one line on the standard
-// error handle when the program has one.
+// error handle when the program has one, in the user's language.
 class Win32ErrorReport : public ErrorReport {
  public:
+  explicit Win32ErrorReport(const Translator* translator = nullptr) : translator_(translator) {}
   void Report(const Error& error) override;
+
+ private:
+  const Translator* translator_;
 };
 
 // Writes `line` and a line end to the standard error handle, if any.

@@ -3,6 +3,7 @@
 import os
 import stat
 import subprocess
+import time
 import unittest
 
 from xsession import OUT, MapWatch, Menu, MenuFolder, XTestCase, wait_until
@@ -102,11 +103,14 @@ class FailureTest(XTestCase):
     def tearDown(self):
         self.folder.remove()
 
-    def expect_report(self, line):
+    def expect_report(self, line, env=None, screenshot=None):
         watch = MapWatch(self.x)
-        menu = Menu(self.x, self.folder)
+        menu = Menu(self.x, self.folder, env=dict(self.x.env, **(env or {})))
         self.addCleanup(menu.kill)
         box = self.x.wait_window("--name", "^discmenu$")
+        if screenshot:
+            time.sleep(0.5)  # painted
+            self.x.screenshot(os.path.join(OUT, screenshot))
         self.x.focus(box)
         self.x.key("Return")
         code, _, err = menu.wait()
@@ -118,6 +122,14 @@ class FailureTest(XTestCase):
     def test_missing_install_ini(self):
         os.remove(self.folder.path("install.ini"))
         self.expect_report(f"error 53: File not found: {self.folder.dir}/install.ini")
+
+    def test_missing_install_ini_in_traditional_chinese(self):
+        # The user's language: the box and the line, the file's name as it is.
+        os.remove(self.folder.path("install.ini"))
+        self.expect_report(f"\u932f\u8aa4 53: \u627e\u4e0d\u5230\u6a94\u6848: "
+                           f"{self.folder.dir}/install.ini",
+                           env={"LANG": "zh_TW.UTF-8", "LC_ALL": ""},
+                           screenshot="error-zh_TW.png")
 
     def test_missing_install_ini_in_a_folder_named_in_another_encoding(self):
         self.folder.remove()

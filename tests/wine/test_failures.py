@@ -12,13 +12,17 @@ from images import image_tool
 from wine_session import Menu, lay_out_demo, windows_path
 
 
-def failure(wine, name, prepare, number, text, detail):
+def failure(wine, name, prepare, number, text, detail, env=None,
+            heading="Run-time error {}:", error_word="error {}", screenshot=None):
     """The load step fails: an error box owned by nothing, one line on
-    stderr, exit status 1, and the menu window never shown."""
+    stderr, exit status 1, and the menu window never shown. `env`, `heading`
+    and `error_word` give another language's words."""
     folder = lay_out_demo(wine.work, f"fail-{name}", wine.exe)
     detail = prepare(folder) or detail(folder)
     session = wine.session
-    with Menu(session, folder) as menu:
+    if env:
+        session.use_cjk_font()
+    with Menu(session, folder, env) as menu:
         box = None
         deadline = time.monotonic() + 30
         while box is None and time.monotonic() < deadline:
@@ -32,8 +36,10 @@ def failure(wine, name, prepare, number, text, detail):
             time.sleep(0.1)
         check(box is not None, "no error box titled 'discmenu'")
         time.sleep(0.3)
+        if screenshot:
+            session.screenshot(wine.out / screenshot)
         texts = [w.text for w in session.inspect("discmenu") if w.cls.lower() == "static"]
-        want = f"Run-time error {number}:\n\n{text}\n\n{detail}"
+        want = f"{heading.format(number)}\n\n{text}\n\n{detail}"
         check(any(t == want or (detail.endswith(": ") and t.startswith(want)) for t in texts),
               f"the box says {texts}, want {want!r}")
         for window, title in session.app_windows():
@@ -42,7 +48,7 @@ def failure(wine, name, prepare, number, text, detail):
         status = menu.wait_exit()
         check(status == 1, f"exit status {status}, want 1")
         line = menu.errors().strip()
-        check(line.startswith(f"discmenu: error {number}: {text}: {detail}"),
+        check(line.startswith(f"discmenu: {error_word.format(number)}: {text}: {detail}"),
               f"stderr says {line!r}")
 
 
@@ -106,6 +112,12 @@ CASES = [
 ]
 
 TESTS = Tests()
+TESTS.append(("failure in Traditional Chinese: a missing install.ini on a zh-TW system",
+              partial(failure, name="zh_TW", prepare=remove_ini, number=53,
+                      text="\u627e\u4e0d\u5230\u6a94\u6848", detail=ini,
+                      env={"LANG": "zh_TW.UTF-8", "LC_ALL": "zh_TW.UTF-8"},
+                      heading="\u57f7\u884c\u968e\u6bb5\u932f\u8aa4 {}:",
+                      error_word="\u932f\u8aa4 {}", screenshot="wine-error-zh_TW.png")))
 for name, prepare, number, text, detail in CASES:
     TESTS.append((f"failure: {name} -> error {number}, status 1, no menu window",
                   partial(failure, name=name.replace(" ", "-").replace(".", ""),

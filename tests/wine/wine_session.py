@@ -104,6 +104,14 @@ class Session:
                   "REG_DWORD", "/d", str(dpi), "/f"])
         self.run([self.wineserver, "-w"], timeout=60)
 
+    def use_cjk_font(self):
+        """Lets the East Asian fonts a Chinese, Japanese or Korean Windows
+        has be drawn with the host's WenQuanYi Zen Hei (Latin fonts stay as
+        they are)."""
+        for name in ("PMingLiU", "MingLiU", "SimSun", "NSimSun", "MS Gothic", "Gulim"):
+            self.run([self.wine, "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v",
+                      name, "/t", "REG_SZ", "/d", "WenQuanYi Zen Hei", "/f"])
+
     def windows_named(self, name, visible_only=True, search="--name"):
         """Windows whose title (or, with search="--class", class) is `name`."""
         args = ["xdotool", "search"] + (["--onlyvisible"] if visible_only else [])

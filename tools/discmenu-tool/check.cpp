@@ -57,7 +57,7 @@ bool ReadMenuConfig(Runtime& runtime, MenuConfig* config, std::vector<Finding>* 
   for (int n = 1; n <= found; ++n) config->values[n - 1] = ItemValue(read.items[n - 1], n);
   if (e.number() == Error::kInputPastEndOfFile) {
     findings->push_back(FileFinding(read.stopped_at, Severity::kError, found + 1,
-                                    MissingItemSentence(found) + StopsWith(e)));
+                                    MissingItemSentence(found).Render() + StopsWith(e)));
   } else if (!e.ok()) {
     // The reader gave up: on a read error, or on an item that never ends.
     const int item = e.number() == Error::kOutOfMemory ? found + 1 : 0;
@@ -80,9 +80,9 @@ void CheckShowFlags(const MenuConfig& config, std::vector<Finding>* findings) {
     const Variant& flag = config.Value(n);
     const std::optional<bool> shown = EqualsOne(flag);
     if (!shown) {
-      findings->push_back(ItemFinding(
-          config, n, Severity::kError,
-          ShowFlagNotANumberSentence(n, flag.AsText()) + StopsWith(Error::TypeMismatch(""))));
+      findings->push_back(ItemFinding(config, n, Severity::kError,
+                                      ShowFlagNotANumberSentence(n, flag.AsText()).Render() +
+                                          StopsWith(Error::TypeMismatch(""))));
       continue;
     }
     if (*shown || flag.IsEmpty()) continue;
