@@ -1,5 +1,7 @@
 #include "platform/qt/form1_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -146,7 +148,26 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the border
 }
 
-Form1Window::Form1Window() {
+namespace {
+
+// What a screen reader is told the window and Picture1 are: a window (not a
+// filler) and a picture (not a frame, which is what a window is to it).
+QAccessibleInterface* AccessibleOf(const QString&, QObject* object) {
+  if (auto* window = dynamic_cast<Form1Window*>(object))
+    return new QAccessibleWidget(window, QAccessible::Window);
+  if (auto* box = dynamic_cast<PictureBox*>(object))
+    return new QAccessibleWidget(box, QAccessible::Graphic);
+  return nullptr;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(const Translator* translator) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(AccessibleOf);
+    return true;
+  }();
+  (void)accessible;
   setObjectName(QString::fromLatin1(layout::kForm.name));
   setWindowTitle(QString::fromLatin1(layout::kForm.caption));
   QPalette palette = this->palette();
@@ -164,6 +185,9 @@ Form1Window::Form1Window() {
 
   controls_.picture1 = new PictureBox(this);
   controls_.picture1->setObjectName(QString::fromLatin1(layout::Picture1().name));
+  // The background takes the focus: a listener hears what it is.
+  controls_.picture1->setAccessibleName(
+      QString::fromStdString(Message(Text::kBackgroundPicture, {}).Render(translator)));
   controls_.picture1->setGeometry(Geometry(layout::Picture1()));
 
   for (int n = 1; n <= 8; ++n) {

@@ -52,7 +52,9 @@ class PictureBox : public QFrame {
 
 class Form1Window : public QWidget, public FormWindow {
  public:
-  Form1Window();
+  // `translator` gives the window's own words (Picture1's accessible name)
+  // in the user's language; English without.
+  explicit Form1Window(const Translator* translator = nullptr);
 
   // FormWindow:
   void SetCaption(const std::string& text) override;

@@ -71,7 +71,7 @@ int RunMenu() {
     report.Report(Error::PathFileAccess(Message(Text::kNoProgramFolder, {})));
     return 1;
   }
-  qt::Form1Window window;
+  qt::Form1Window window(&translator);
   qt::QtShell shell(&window, &translator);
   Form1 form(runtime, window, shell);
   if (!LoadOrReport(form, report)) return 1;

@@ -109,7 +109,7 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
   return (self->*handler)(hwnd, message, wparam, lparam);
 }
 
-Form1Window::Form1Window() {
+Form1Window::Form1Window(const Translator* translator) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   static const bool registered = [instance] {
     WNDCLASSEXW form{};
@@ -137,7 +137,7 @@ Form1Window::Form1Window() {
                           nullptr, instance, this);
   if (!form_) return;
   dpi_ = WindowDpi(form_);
-  CreateControls();
+  CreateControls(translator);
   picture1_picture_.shown.Set(LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND), Area::kPicture1,
                               scale(), decoder_);
   const PictureRef button = LoadResourcePicture(IDR_PLACEHOLDER_BUTTON);
@@ -155,17 +155,20 @@ Form1Window::~Form1Window() {
   if (icon_small_) DestroyIcon(icon_small_);
 }
 
-void Form1Window::CreateControls() {
+void Form1Window::CreateControls(const Translator* translator) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   for (const layout::Control& c : layout::kControls) {
     switch (c.kind) {
-      case layout::Kind::kPictureBox:
-        // No text: a screen reader has nothing to read on the background.
-        controls_.picture1 = CreateWindowExW(WS_EX_CLIENTEDGE, kPictureBoxClass, L"",
+      case layout::Kind::kPictureBox: {
+        // The window text, never drawn, is what a screen reader says when
+        // the background takes the focus.
+        const std::wstring name = Widen(Message(Text::kBackgroundPicture, {}).Render(translator));
+        controls_.picture1 = CreateWindowExW(WS_EX_CLIENTEDGE, kPictureBoxClass, name.c_str(),
                                              child | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0,
                                              form_, ChildId(kPicture1Id), instance, this);
         break;
+      }
       case layout::Kind::kCommandButton: {
         // The window text, never drawn, is the button's accessible name:
         // its label's caption once the menu is loaded.

@@ -20,7 +20,9 @@ namespace discmenu::win32 {
 class Form1Window : public FormWindow {
  public:
   // Creates the window hidden; created() tells whether that worked.
-  Form1Window();
+  // `translator` gives the window's own words (Picture1's accessible name)
+  // in the user's language; English without.
+  explicit Form1Window(const Translator* translator = nullptr);
   ~Form1Window() override;
   Form1Window(const Form1Window&) = delete;
   Form1Window& operator=(const Form1Window&) = delete;
@@ -66,7 +68,7 @@ class Form1Window : public FormWindow {
     ScaledPicture bitmaps;
   };
 
-  void CreateControls();
+  void CreateControls(const Translator* translator);
   void SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd);
   void ApplyDpi(int dpi);
   void SizeForDpi();

@@ -33,7 +33,7 @@ namespace {
 int RunForm() {
   const win32::Win32Translator translator;
   win32::Win32ErrorReport report(&translator);
-  win32::Form1Window window;
+  win32::Form1Window window(&translator);
   if (!window.created()) {
     win32::WriteErrorLine(
         presentation::ProgramLine(Message(Text::kCannotCreateWindow, {}), &translator));

@@ -178,6 +178,9 @@ class DemoMenu:
                   f"entry {n}: shown {button.visible}/{label.visible}, want {shown[n - 1]}")
             check(label.text == captions[n - 1], f"Label{n} says {label.text!r}")
             check(button.name == captions[n - 1], f"Command{n} is named {button.name!r}")
+        # The background takes the focus too: a listener hears what it is.
+        check(windows[100].name == "Background picture",
+              f"Picture1 is named {windows[100].name!r}")
 
     @tests.add("demo menu: screenshot shows the pictures and labels in place")
     def pictures(self):
