@@ -1,10 +1,11 @@
 #include "platform/posix/legacy_text.h"
 
+#include "platform/posix/locale.h"
+
 #include <iconv.h>
 #include <uchardet/uchardet.h>
 
 #include <cerrno>
-#include <clocale>
 #include <string>
 
 namespace discmenu::posix {
@@ -76,10 +77,7 @@ std::string DoubleByteCodePage(const std::string& locale) {
   return "";
 }
 
-DetectingDecoder::DetectingDecoder() {
-  const char* locale = setlocale(LC_CTYPE, nullptr);
-  ambiguous_ = DoubleByteCodePage(locale ? locale : "");
-}
+DetectingDecoder::DetectingDecoder() : ambiguous_(DoubleByteCodePage(CharacterLocale())) {}
 
 DetectingDecoder::DetectingDecoder(std::string locale) : ambiguous_(DoubleByteCodePage(locale)) {}
 

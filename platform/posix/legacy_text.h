@@ -12,8 +12,8 @@ namespace discmenu::posix {
 
 class DetectingDecoder : public LegacyDecoder {
  public:
-  // `locale` names the user's locale, as setlocale gives it ("zh_TW.UTF-8");
-  // by default the current LC_CTYPE.
+  // `locale` names the user's locale ("zh_TW.UTF-8"); by default
+  // CharacterLocale().
   DetectingDecoder();
   explicit DetectingDecoder(std::string locale);
 

@@ -9,4 +9,9 @@ namespace discmenu::posix {
 // whichever is set first ("zh_TW.UTF-8"); "" when none is.
 std::string MessagesLocale();
 
+// The locale of the user's text (and so of the system's legacy code
+// page): LC_ALL, LC_CTYPE or LANG, whichever is set first. Read from the
+// environment, so that it counts even where the system lacks its data.
+std::string CharacterLocale();
+
 }  // namespace discmenu::posix

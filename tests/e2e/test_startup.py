@@ -67,6 +67,16 @@ class StartupTest(XTestCase):
         self.start()
         self.x.wait_window("--name", "^" + TITLE + "$")
 
+    def test_big5_that_passes_for_utf8_on_a_traditional_chinese_system(self):
+        # 翻譯 in Big5 is C2 BD C4 B6, valid UTF-8 for "½Ķ".
+        items = demo_items()
+        items[24] = "\u7ffb\u8b6f"
+        with open(self.folder.path("install.ini"), "wb") as f:
+            f.write(("\r\n".join(items) + "\r\n").encode("big5"))
+        self.start(env=dict(self.x.env, LANG="zh_TW.UTF-8", LC_ALL="", LC_CTYPE=""))
+        window = self.x.wait_window("--class", "^discmenu$")
+        self.assertEqual(wait_until(lambda: self.x.name(window) == items[24] or None), True)
+
     def test_arguments_are_ignored_and_two_starts_give_two_windows(self):
         first = self.start()
         # Arguments that the toolkit itself would act on reach nobody.
