@@ -1,18 +1,19 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing need, when missing.
-# Usage: scripts/install-deps.sh [base|windows|fuzz|bench]...
+# Usage: scripts/install-deps.sh [base|windows|fuzz|bench|medium]...
 set -eu
 
 base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-formats-plugins
   qt6-l10n-tools qt6-tools-dev fonts-wqy-zenhei
-  libgl-dev libgtest-dev libgmock-dev libuchardet-dev fonts-liberation fontconfig
+  libgl-dev libgtest-dev libgmock-dev libuchardet-dev fonts-liberation fonts-liberation2 fontconfig
   xvfb xauth xdotool x11-utils x11-apps imagemagick procps strace fonts-dejavu-core clang-format
   dbus at-spi2-core python3-pyatspi"
 windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 wine64 wine"
 fuzz="clang-14 libclang-rt-14-dev llvm-14"
+medium="qt6-wayland icu-devtools debootstrap weston binutils"
 bench="hyperfine valgrind linux-perf strace libx11-dev libxext-dev libxtst-dev libxdamage-dev
-  libxfixes-dev"
+  libxfixes-dev libfuse3-dev fuse3"
 
 want=""
 [ $# -eq 0 ] && set -- base

@@ -11,9 +11,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/posix/child_environment.h"
 #include "platform/posix/native_path.h"
-
-extern char** environ;
 
 namespace discmenu::posix {
 
@@ -86,7 +85,8 @@ int Spawn(const std::vector<std::string>& args, pid_t* pid) {
 #endif
   // posix_spawn shares memory with the child until exec (no copy of the
   // menu's pages) and reports a failed exec as its result.
-  int err = posix_spawn(pid, argv[0], &actions, &attr, argv.data(), environ);
+  int err = posix_spawn(pid, argv[0], &actions, &attr, argv.data(),
+                        const_cast<char* const*>(ChildEnvironment()));
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
   return err;

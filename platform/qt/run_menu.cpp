@@ -8,7 +8,9 @@
 #include "menu/frame.h"
 #include "menu/presentation.h"
 #include "menu/run.h"
+#include "platform/posix/executable.h"
 #include "platform/posix/locale.h"
+#include "platform/qt/bundled_runtime.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_translator.h"
@@ -19,10 +21,23 @@ namespace {
 
 // The user's language, for the lines the menu writes before it has a window.
 const Translator* g_translator = nullptr;
+// The toolkit's own handler, for the diagnostics a user asks for.
+QtMessageHandler g_toolkit_handler = nullptr;
+
+bool IsSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v;
+}
+
+// QT_DEBUG_PLUGINS=1 or QT_LOGGING_RULES: the user wants to see what the
+// toolkit says (a plugin that does not load, a display it cannot use).
+bool DiagnosticsWanted() {
+  return IsSet("QT_DEBUG_PLUGINS") || IsSet("QT_LOGGING_RULES");
+}
 
 // A toolkit that cannot reach its display (or loses it) ends with a fatal
 // message and an abort; the menu ends with one clear line instead.
-void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void FatalToExit(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   // The X11 backend reports a lost connection as a warning, then exits.
   if (type == QtFatalMsg || message.startsWith(QLatin1String("The X11 connection broke"))) {
     const Message line(Text::kCannotShowWindow, {message.toStdString()});
@@ -30,20 +45,24 @@ void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& messa
     std::fflush(stderr);
     _exit(1);
   }
-  // The toolkit's other remarks are not the user's business: the menu
-  // prints nothing but its errors.
+  // The toolkit's other remarks are not the user's business unless asked
+  // for: the menu prints nothing but its errors.
+  if (g_toolkit_handler && DiagnosticsWanted()) g_toolkit_handler(type, context, message);
 }
 
 bool HaveDisplay() {
 #if defined(__APPLE__)
   return true;
 #else
-  auto set = [](const char* name) {
-    const char* v = std::getenv(name);
-    return v && *v;
-  };
-  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+  return IsSet("QT_QPA_PLATFORM") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
 #endif
+}
+
+// A Wayland compositor without an X server gets a native window. With
+// both, the toolkit's own rule decides: native on Wayland desktops, X11 on
+// those that draw no title bars for Wayland windows (GNOME).
+bool WaylandOnly() {
+  return IsSet("WAYLAND_DISPLAY") && !IsSet("DISPLAY") && !IsSet("QT_QPA_PLATFORM");
 }
 
 }  // namespace
@@ -51,18 +70,27 @@ bool HaveDisplay() {
 int RunMenu() {
   const qt::QtTextTranslator translator(LanguageOfTag(posix::MessagesLocale()));
   g_translator = &translator;
-  qInstallMessageHandler(FatalToExit);
+  g_toolkit_handler = qInstallMessageHandler(FatalToExit);
   if (!HaveDisplay()) {
     std::fprintf(stderr, "%s\n",
                  presentation::ProgramLine(Message(Text::kNoDisplay, {}), &translator).c_str());
     return 1;
   }
+  // Started through the Linux medium's runtime, the menu's code lies in it.
+  const posix::ProgramFiles program = posix::RunningProgram();
+  const std::string bundled =
+      program.started != program.image ? posix::DirectoryOf(program.image) : "";
+  if (!bundled.empty()) qt::PrepareBundledRuntime(bundled, program.started);
   // The command line is not the menu's: Qt gets none of it either.
   static char name[] = "discmenu";
-  static char* argv[] = {name, nullptr};
-  int argc = 1;
+  static char platform_option[] = "-platform";
+  static char wayland[] = "wayland";
+  static char* argv[] = {name, platform_option, wayland, nullptr};
+  int argc = WaylandOnly() ? 3 : 1;
+  if (argc == 1) argv[1] = nullptr;
   QApplication app(argc, argv);
   QGuiApplication::setDesktopFileName("discmenu");
+  if (!bundled.empty()) qt::AddBundledFonts(bundled);
 
   qt::QtRuntime runtime;
   qt::QtErrorReport report(&translator);

@@ -24,9 +24,9 @@ std::vector<std::string> OptionsOf(Command command) {
     case Command::kPreview:
       return {"--output=", "--scale="};
     case Command::kInit:
-      return {"--force"};
+      return {"--programs=", "--force"};
     case Command::kAutorun:
-      return {"--label=", "--force"};
+      return {"--label=", "--programs=", "--force"};
     default:
       return {};
   }
@@ -59,6 +59,9 @@ std::string Apply(const std::string& option, const std::string& value, Options* 
   } else if (option == "--label") {
     if (value.find_first_of("\r\n") != std::string::npos) return "--label must be one line";
     o->label = value;
+  } else if (option == "--programs") {
+    if (value.empty()) return "--programs needs a folder";
+    o->programs = value;
   } else if (option == "--force") {
     o->force = true;
   }
@@ -149,13 +152,17 @@ Commands:
       Renders the menu window exactly as the menu shows it, without a
       display, to a PNG of 640 x 478 pixels times the scale. When the menu
       would refuse to start, prints its error and exits with status 1.
-  init DIR [--force]
+  init DIR [--programs FOLDER] [--force]
       Creates a starter menu in DIR: install.ini, placeholder pictures, small
-      target files and the discmenu executable. Existing files are kept
+      target files and the menu's programs (discmenu.exe for Windows,
+      discmenu and discmenu-linux/ for Linux). Existing files are kept
       unless --force is given.
-  autorun DIR [--label TEXT] [--force]
-      Writes autorun.inf (Windows) and autorun (Linux desktops) so that the
-      medium offers the menu when it is inserted.
+  autorun DIR [--label TEXT] [--programs FOLDER] [--force]
+      Makes the menu folder DIR a medium: autorun.inf (Windows) and autorun
+      (Linux desktops), so that the medium offers the menu when it is
+      inserted, README.txt on how to start it, and the menu's programs.
+      The programs come from the folder installed with this tool, or from
+      --programs FOLDER.
 
 Options:
   -h, --help     show this text

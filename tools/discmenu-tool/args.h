@@ -18,6 +18,7 @@ struct Options {
   double scale = 1.0;                // preview: the display scale
   bool force = false;                // init, autorun: overwrite existing files
   std::optional<std::string> label;  // autorun: the medium's label
+  std::string programs;              // init, autorun: the menu's programs, if not the installed
 
   bool operator==(const Options&) const = default;
 };

@@ -57,6 +57,12 @@ TEST(ArgsTest, GoodCommandLines) {
               o.dir = "disc";
               o.label = "My Disc";
             })},
+      {{"autorun", "disc", "--programs", "/opt/kit"},
+       With(Command::kAutorun,
+            [](Options& o) {
+              o.dir = "disc";
+              o.programs = "/opt/kit";
+            })},
       {{"autorun", "disc", "--label=", "--force"},
        With(Command::kAutorun,
             [](Options& o) {
@@ -95,6 +101,7 @@ TEST(ArgsTest, UsageErrors) {
       {{"init", "d", "--force=yes"}, "option '--force' takes no value"},
       {{"autorun"}, "autorun needs the menu folder"},
       {{"autorun", "d", "--label", "two\nlines"}, "--label must be one line"},
+      {{"init", "d", "--programs="}, "--programs needs a folder"},
   };
   for (const Case& c : cases) {
     Options got;

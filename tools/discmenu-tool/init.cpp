@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "config/menu_settings.h"
+#include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/new_files.h"
 #include "tools/discmenu-tool/scaffold.h"
 #include "tools/discmenu-tool/starter_files.h"
@@ -37,8 +38,8 @@ constexpr const char* kManual =
 
 }  // namespace
 
-int RunInit(const std::string& dir, bool force, const std::string& menu_executable,
-            std::ostream& out, std::ostream& err) {
+int RunInit(const std::string& dir, bool force, const std::string& programs, std::ostream& out,
+            std::ostream& err) {
   std::error_code ec;
   if (std::filesystem::exists(dir, ec) && !std::filesystem::is_directory(dir, ec)) {
     err << "discmenu-tool: error: " << dir << " is not a folder\n";
@@ -52,15 +53,8 @@ int RunInit(const std::string& dir, bool force, const std::string& menu_executab
   }
   files.push_back({"setup/README.txt", kSetupReadme});
   files.push_back({"docs/manual.html", kManual});
-  NewFile executable{"discmenu", "", true};
-  const bool have_executable = ReadFileBytes(menu_executable, &executable.bytes);
-  if (have_executable) files.push_back(std::move(executable));
-
+  if (!AddMediumProgramsOrWarn(programs, dir, &files, err)) return 1;
   if (!WriteNewFiles(dir, files, force, out, err)) return 1;
-  if (!have_executable) {
-    err << "discmenu-tool: warning: the menu executable " << menu_executable
-        << " was not found; copy discmenu into " << dir << " yourself\n";
-  }
   out << "next: edit " << dir << "/install.ini, then run: discmenu-tool check " << dir << "\n";
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "platform/posix/executable.h"
 #include "tools/discmenu-tool/args.h"
 #include "tools/discmenu-tool/check_render.h"
+#include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/preview.h"
 #include "tools/discmenu-tool/scaffold.h"
 
@@ -25,6 +26,13 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fflush(stderr);
     _exit(1);
   }
+}
+
+// The folder of the menu's programs that a medium gets: the one named on
+// the command line, or the one the tool was installed (or built) with.
+std::string MediumPrograms(const discmenu::tool::Options& options) {
+  if (!options.programs.empty()) return options.programs;
+  return discmenu::tool::FindMediumPrograms(discmenu::posix::ExecutableDirectory());
 }
 
 int RunWithApplication(const discmenu::tool::Options& options) {
@@ -66,12 +74,10 @@ int main(int argc, char** argv) {
       std::cout << "discmenu-tool " << DISCMENU_TOOL_VERSION << "\n";
       return 0;
     case Command::kAutorun:
-      return discmenu::tool::RunAutorun(options.dir, options.label, options.force, std::cout,
-                                        std::cerr);
+      return discmenu::tool::RunAutorun(options.dir, options.label, options.force,
+                                        MediumPrograms(options), std::cout, std::cerr);
     case Command::kInit:
-      // The menu executable lies beside the tool, in the build and installed.
-      return discmenu::tool::RunInit(options.dir, options.force,
-                                     discmenu::posix::ExecutableDirectory() + "/discmenu",
+      return discmenu::tool::RunInit(options.dir, options.force, MediumPrograms(options),
                                      std::cout, std::cerr);
     default:
       return RunWithApplication(options);

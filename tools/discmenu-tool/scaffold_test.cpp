@@ -23,10 +23,39 @@ int Mode(const std::string& path) {
   return stat(path.c_str(), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
+// A folder of the menu's programs as `make medium-programs` lays it out,
+// with stand-in contents.
+struct Programs {
+  ScratchFolder folder;
+  Programs() {
+    for (const char* program : {"discmenu", "discmenu.exe", "discmenu-linux/discmenu"}) {
+      std::filesystem::create_directories(std::filesystem::path(folder / program).parent_path());
+      testing::WriteText(folder / program, std::string("program ") + program);
+      std::filesystem::permissions(folder / program, std::filesystem::perms(0755));
+    }
+    std::filesystem::create_directories(folder / "discmenu-linux/lib");
+    testing::WriteText(folder / "discmenu-linux/lib/libtoolkit.so.6", "library");
+  }
+  QString path() const { return QString::fromStdString(folder.path()); }
+};
+
+// Every program arrived byte for byte, runnable where it was.
+void ExpectPrograms(const Programs& programs, const std::string& dir) {
+  for (const char* program : {"discmenu", "discmenu.exe", "discmenu-linux/discmenu"}) {
+    EXPECT_EQ(ReadText(dir + "/" + program), std::string("program ") + program);
+    EXPECT_EQ(Mode(dir + "/" + program), 0755) << program;
+  }
+  EXPECT_EQ(ReadText(dir + "/discmenu-linux/lib/libtoolkit.so.6"), "library");
+  EXPECT_EQ(Mode(dir + "/discmenu-linux/lib/libtoolkit.so.6"), 0644);
+  (void)programs;
+}
+
 TEST(InitTest, NewMenuPassesCheckAtOnce) {
   ScratchFolder scratch;
+  Programs programs;
   const std::string dir = scratch / "menu";
-  const testing::ToolRun init = RunTool({"init", QString::fromStdString(dir)});
+  const testing::ToolRun init =
+      RunTool({"init", QString::fromStdString(dir), "--programs", programs.path()});
   EXPECT_EQ(init.exit_code, 0) << init.err;
   EXPECT_EQ(init.err, "");
   EXPECT_NE(init.out.find("created " + dir + "/install.ini\n"), std::string::npos) << init.out;
@@ -35,10 +64,7 @@ TEST(InitTest, NewMenuPassesCheckAtOnce) {
   EXPECT_EQ(check.exit_code, 0);
   EXPECT_EQ(check.out, dir + "/install.ini: 0 errors, 0 warnings\n");
 
-  // The menu executable came along, runnable, byte for byte.
-  const std::string menu = std::filesystem::path(testing::ToolPath()).parent_path() / "discmenu";
-  EXPECT_EQ(Mode(dir + "/discmenu"), 0755);
-  EXPECT_TRUE(ReadText(dir + "/discmenu") == ReadText(menu));
+  ExpectPrograms(programs, dir);
   // Three entries shown, the rest hidden, all 34 items there.
   const CheckResult result = CheckMenuFolder(dir);
   EXPECT_TRUE(result.findings.empty());
@@ -46,10 +72,24 @@ TEST(InitTest, NewMenuPassesCheckAtOnce) {
   EXPECT_TRUE(ini.starts_with("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")) << ini;
 }
 
+TEST(InitTest, AFolderWithoutTheProgramsIsRefused) {
+  for (const char* missing : {"discmenu", "discmenu.exe", "discmenu-linux/discmenu"}) {
+    Programs programs;
+    std::filesystem::remove(programs.folder / missing);
+    ScratchFolder scratch;
+    const testing::ToolRun init = RunTool(
+        {"init", QString::fromStdString(scratch.path()), "--programs", programs.path()});
+    EXPECT_EQ(init.exit_code, 1) << missing;
+    EXPECT_EQ(init.err, "discmenu-tool: error: " + programs.folder.path() + " holds no " +
+                            missing + ": not a folder of the menu's programs\n");
+    EXPECT_FALSE(std::filesystem::exists(scratch / "install.ini")) << missing;
+  }
+}
+
 TEST(InitTest, PicturesFitTheWindow) {
   ScratchFolder scratch;
   std::ostringstream out, err;
-  ASSERT_EQ(RunInit(scratch.path(), false, scratch / "no-such-menu", out, err), 0);
+  ASSERT_EQ(RunInit(scratch.path(), false, "", out, err), 0);
   const QImage background(QString::fromStdString(scratch / "menu/background.png"));
   EXPECT_EQ(background.size(), QSize(640, 480));
   QColor first;
@@ -69,21 +109,24 @@ TEST(InitTest, PicturesFitTheWindow) {
   }
 }
 
-TEST(InitTest, MissingMenuExecutableIsAWarning) {
+TEST(InitTest, MissingProgramsAreAWarning) {
   ScratchFolder scratch;
   std::ostringstream out, err;
-  EXPECT_EQ(RunInit(scratch.path(), false, scratch / "no-such-menu", out, err), 0);
-  EXPECT_EQ(err.str(), "discmenu-tool: warning: the menu executable " + scratch / "no-such-menu" +
-                           " was not found; copy discmenu into " + scratch.path() + " yourself\n");
+  EXPECT_EQ(RunInit(scratch.path(), false, "", out, err), 0);
+  EXPECT_EQ(err.str(),
+            "discmenu-tool: warning: the menu's programs (discmenu, discmenu.exe, "
+            "discmenu-linux/) are not installed with this tool; copy them into " +
+                scratch.path() + " yourself\n");
   EXPECT_FALSE(std::filesystem::exists(scratch / "discmenu"));
   EXPECT_TRUE(std::filesystem::exists(scratch / "install.ini"));
 }
 
 TEST(InitTest, ExistingFilesAreKeptUnlessForced) {
   ScratchFolder scratch;
+  Programs programs;
   const QString dir = QString::fromStdString(scratch.path());
   testing::WriteText(scratch / "install.ini", "mine\n");
-  const testing::ToolRun refused = RunTool({"init", dir});
+  const testing::ToolRun refused = RunTool({"init", dir, "--programs", programs.path()});
   EXPECT_EQ(refused.exit_code, 1);
   EXPECT_EQ(refused.err, "discmenu-tool: error: " + scratch / "install.ini" +
                              " exists already; use --force to overwrite it\n");
@@ -91,46 +134,84 @@ TEST(InitTest, ExistingFilesAreKeptUnlessForced) {
   // Nothing at all was written.
   EXPECT_FALSE(std::filesystem::exists(scratch / "menu"));
 
-  const testing::ToolRun forced = RunTool({"init", dir, "--force"});
+  const testing::ToolRun forced =
+      RunTool({"init", dir, "--programs", programs.path(), "--force"});
   EXPECT_EQ(forced.exit_code, 0) << forced.err;
   EXPECT_NE(ReadText(scratch / "install.ini"), "mine\n");
 }
 
-TEST(AutorunTest, WritesBothFiles) {
+TEST(AutorunTest, MakesTheFolderAMedium) {
   ScratchFolder scratch;
-  const testing::ToolRun run =
-      RunTool({"autorun", QString::fromStdString(scratch.path()), "--label", "Aurora 5"});
+  Programs programs;
+  ASSERT_EQ(RunTool({"init", QString::fromStdString(scratch.path())}).exit_code, 0);
+  std::filesystem::remove(scratch / "README.txt");
+  const testing::ToolRun run = RunTool({"autorun", QString::fromStdString(scratch.path()),
+                                        "--label", "Aurora 5", "--programs", programs.path(),
+                                        "--force"});
   EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadText(scratch / "autorun.inf"),
             "[autorun]\r\nopen=discmenu.exe\r\nicon=discmenu.exe,0\r\nlabel=Aurora 5\r\n");
-  EXPECT_EQ(ReadText(scratch / "autorun"),
-            "#!/bin/sh\n# Started by the desktop when this medium is inserted, after it asks the "
-            "user.\ncd \"$(dirname \"$0\")\" && exec ./discmenu\n");
+  EXPECT_EQ(ReadText(scratch / "autorun"), AutorunScript());
   EXPECT_EQ(Mode(scratch / "autorun"), 0755);
   EXPECT_EQ(Mode(scratch / "autorun.inf"), 0644);
+  // The README names the shown entries of the starter menu for Mac users.
+  const std::string readme = ReadText(scratch / "README.txt");
+  EXPECT_TRUE(readme.starts_with("Aurora 5: starting the menu on this medium\r\n")) << readme;
+  EXPECT_NE(readme.find("    Read the manual: docs/manual.html\r\n"), std::string::npos) << readme;
+  EXPECT_EQ(readme.find("Entry 4"), std::string::npos) << "a hidden entry is listed";
+  ExpectPrograms(programs, scratch.path());
   EXPECT_NE(run.out.find("only on CDs and DVDs"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("ask the user"), std::string::npos) << run.out;
-  // Neither executable is there yet.
-  EXPECT_NE(run.err.find(scratch / "discmenu.exe" + " does not exist"), std::string::npos);
+}
+
+TEST(AutorunTest, ReadmeIsForNotepadToo) {
+  const std::string ascii = MediumReadme(std::nullopt, {});
+  EXPECT_TRUE(ascii.starts_with("Starting the menu on this medium\r\n")) << ascii;
+  EXPECT_TRUE(ascii.ends_with("open the files it offers yourself.\r\n")) << ascii;
+  auto count = [&ascii](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = ascii.find(what); at != std::string::npos; at = ascii.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("\n"), count("\r\n")) << "every line ends in CR LF";
+  const std::string utf8 = MediumReadme(std::string("Caf\u00e9"), {{"\u8aaa\u660e", "docs/a.pdf"}});
+  EXPECT_TRUE(utf8.starts_with("\xEF\xBB\xBF" "Caf\u00e9: starting")) << utf8;
+  EXPECT_TRUE(utf8.ends_with("yourself:\r\n    \u8aaa\u660e: docs/a.pdf\r\n")) << utf8;
+}
+
+TEST(AutorunTest, UnreadableInstallIniLeavesTheReadmeWithoutFiles) {
+  ScratchFolder scratch;
+  Programs programs;
+  const testing::ToolRun run = RunTool(
+      {"autorun", QString::fromStdString(scratch.path()), "--programs", programs.path()});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(run.err, "discmenu-tool: warning: README.txt names no files for Mac users: error 53: "
+                     "File not found: " +
+                         scratch / "install.ini\n");
+  EXPECT_TRUE(ReadText(scratch / "README.txt").ends_with("yourself.\r\n"));
 }
 
 TEST(AutorunTest, RefusesToOverwriteWithoutForce) {
   ScratchFolder scratch;
   const QString dir = QString::fromStdString(scratch.path());
+  Programs programs;
   for (const char* existing : {"autorun.inf", "autorun"}) {
     std::filesystem::remove(scratch / "autorun.inf");
     std::filesystem::remove(scratch / "autorun");
     testing::WriteText(scratch / existing, "keep me\n");
-    const testing::ToolRun refused = RunTool({"autorun", dir});
+    const testing::ToolRun refused = RunTool({"autorun", dir, "--programs", programs.path()});
     EXPECT_EQ(refused.exit_code, 1) << existing;
-    EXPECT_EQ(refused.err, "discmenu-tool: error: " + scratch / existing +
-                               " exists already; use --force to overwrite it\n");
+    EXPECT_NE(refused.err.find("discmenu-tool: error: " + scratch / existing +
+                               " exists already; use --force to overwrite it\n"),
+              std::string::npos)
+        << refused.err;
     EXPECT_EQ(ReadText(scratch / existing), "keep me\n");
     EXPECT_EQ(std::filesystem::exists(scratch / "autorun.inf") +
                   std::filesystem::exists(scratch / "autorun"),
               1)
         << "the other file must not be written either";
-    const testing::ToolRun forced = RunTool({"autorun", dir, "--force"});
+    const testing::ToolRun forced =
+        RunTool({"autorun", dir, "--programs", programs.path(), "--force"});
     EXPECT_EQ(forced.exit_code, 0) << existing;
     EXPECT_NE(ReadText(scratch / existing), "keep me\n");
   }
@@ -149,7 +230,7 @@ TEST(AutorunTest, NonAsciiLabelIsWrittenAsUtf16) {
 TEST(AutorunTest, ScriptStartsTheMenuFromItsOwnFolder) {
   ScratchFolder medium, elsewhere;
   std::ostringstream out, err;
-  ASSERT_EQ(RunAutorun(medium.path(), std::nullopt, false, out, err), 0);
+  ASSERT_EQ(RunAutorun(medium.path(), std::nullopt, false, "", out, err), 0);
   // A stand-in menu that records where it was started.
   testing::WriteText(medium / "discmenu", "#!/bin/sh\npwd > started-in.txt\n");
   std::filesystem::permissions(medium / "discmenu", std::filesystem::perms(0755));
@@ -164,7 +245,7 @@ TEST(AutorunTest, ScriptStartsTheMenuFromItsOwnFolder) {
 TEST(AutorunTest, FolderMustExist) {
   ScratchFolder scratch;
   std::ostringstream out, err;
-  EXPECT_EQ(RunAutorun(scratch / "absent", std::nullopt, false, out, err), 1);
+  EXPECT_EQ(RunAutorun(scratch / "absent", std::nullopt, false, "", out, err), 1);
   EXPECT_EQ(err.str(), "discmenu-tool: error: " + scratch / "absent" + " is not a folder\n");
   EXPECT_FALSE(std::filesystem::exists(scratch / "absent"));
 }

@@ -1,0 +1,212 @@
+// `discmenu` on a Linux medium: starts the menu that lies in discmenu-linux/
+// beside it through that folder's own loader, C library and toolkit, so the
+// menu runs on any x86-64 Linux whatever libraries the system has (or lacks).
+//
+// It uses no library at all, only system calls, for two reasons: it must
+// run on every C library the system may have, and it must also run when the
+// system's loader starts it (`/lib64/ld-linux-x86-64.so.2 ./discmenu`, what
+// the medium's autorun file does where the medium keeps no execute
+// permissions). In that case the bundled loader cannot be executed either:
+// it is copied into an anonymous memory file and executed from there.
+//
+// The menu learns where it was started from the name it gets as argv[0]:
+// the absolute path of this file (the loader's --argv0).
+
+#include <stddef.h>
+
+#define SYS_read 0
+#define SYS_write 1
+#define SYS_open 2
+#define SYS_close 3
+#define SYS_stat 4
+#define SYS_execve 59
+#define SYS_getcwd 79
+#define SYS_readlink 89
+#define SYS_exit_group 231
+#define SYS_memfd_create 319
+#define SYS_execveat 322
+
+#define O_RDONLY 0
+#define O_CLOEXEC 02000000
+#define MFD_CLOEXEC 1U
+#define AT_EMPTY_PATH 0x1000
+#define AT_EXECFN 31
+#define EINTR 4
+#define ENOENT 2
+#define EACCES 13
+#define EPERM 1
+#define PATH_SIZE 4096
+#define MAX_ARGS 4096
+
+static long Syscall(long n, long a, long b, long c, long d, long e) {
+  long ret;
+  register long r10 __asm__("r10") = d;
+  register long r8 __asm__("r8") = e;
+  __asm__ volatile("syscall"
+                   : "=a"(ret)
+                   : "a"(n), "D"(a), "S"(b), "d"(c), "r"(r10), "r"(r8)
+                   : "rcx", "r11", "memory");
+  return ret;
+}
+
+#define SYSCALL3(n, a, b, c) Syscall(n, (long)(a), (long)(b), (long)(c), 0, 0)
+#define SYSCALL5(n, a, b, c, d, e) Syscall(n, (long)(a), (long)(b), (long)(c), (long)(d), (long)(e))
+
+static size_t Length(const char* s) {
+  size_t n = 0;
+  while (s[n]) ++n;
+  return n;
+}
+
+// Appends `s` to the path `buf` that holds `*used` bytes; 0 when it does
+// not fit.
+static int Append(char* buf, size_t* used, const char* s) {
+  const size_t n = Length(s);
+  if (*used + n + 1 > PATH_SIZE) return 0;
+  for (size_t i = 0; i < n; ++i) buf[*used + i] = s[i];
+  *used += n;
+  buf[*used] = '\0';
+  return 1;
+}
+
+static void Say(const char* s) {
+  SYSCALL3(SYS_write, 2, s, Length(s));
+}
+
+static const char* Reason(long error) {
+  switch (-error) {
+    case ENOENT:
+      return "no such file";
+    case EACCES:
+      return "permission denied";
+    case EPERM:
+      return "operation not permitted";
+    default:
+      return "the system refused it";
+  }
+}
+
+static __attribute__((noreturn)) void Fail(const char* what, const char* path, long error) {
+  Say("discmenu: ");
+  Say(what);
+  Say(" ");
+  Say(path);
+  if (error) {
+    Say(": ");
+    Say(Reason(error));
+  }
+  Say("\n");
+  SYSCALL3(SYS_exit_group, 127, 0, 0);
+  __builtin_unreachable();
+}
+
+struct FileId {
+  unsigned long dev, ino;
+};
+
+// The kernel's struct stat on x86-64: device and inode come first.
+static int Identify(const char* path, struct FileId* id) {
+  unsigned long st[18];
+  if (SYSCALL3(SYS_stat, path, st, 0) != 0) return 0;
+  id->dev = st[0];
+  id->ino = st[1];
+  return 1;
+}
+
+// This file's absolute path. The kernel's /proc/self/exe names it when it
+// was executed; when a loader was (the system's, for a medium without
+// execute permissions), the loader names it in AT_EXECFN instead.
+static int OwnPath(const unsigned long* auxv, char* path) {
+  const char* execfn = 0;
+  for (; auxv[0]; auxv += 2)
+    if (auxv[0] == AT_EXECFN) execfn = (const char*)auxv[1];
+  const long n = SYSCALL3(SYS_readlink, "/proc/self/exe", path, PATH_SIZE - 1);
+  if (n > 0) {
+    path[n] = '\0';
+    struct FileId exe, started;
+    if (!execfn || (Identify(path, &exe) && Identify(execfn, &started) && exe.dev == started.dev &&
+                    exe.ino == started.ino))
+      return 1;
+  }
+  if (!execfn) return 0;
+  size_t used = 0;
+  path[0] = '\0';
+  if (execfn[0] != '/') {
+    if (SYSCALL3(SYS_getcwd, path, PATH_SIZE, 0) <= 0) return 0;
+    used = Length(path);
+    if (!Append(path, &used, "/")) return 0;
+  }
+  return Append(path, &used, execfn);
+}
+
+// Executes the loader at `path`; when the medium keeps no execute permission
+// for it, a copy of it in memory. Returns only on failure.
+static long ExecuteLoader(const char* path, char** argv, char** envp) {
+  long err = SYSCALL3(SYS_execve, path, argv, envp);
+  if (err != -EACCES && err != -EPERM) return err;
+  const long in = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+  if (in < 0) return in;
+  const long mem = SYSCALL3(SYS_memfd_create, "discmenu-loader", MFD_CLOEXEC, 0);
+  if (mem < 0) return err;
+  char buf[65536];
+  for (;;) {
+    long n = SYSCALL3(SYS_read, in, buf, sizeof buf);
+    if (n == -EINTR) continue;
+    if (n < 0) return n;
+    if (n == 0) break;
+    for (long done = 0; done < n;) {
+      const long w = SYSCALL3(SYS_write, mem, buf + done, n - done);
+      if (w == -EINTR) continue;
+      if (w <= 0) return w < 0 ? w : -EPERM;
+      done += w;
+    }
+  }
+  SYSCALL3(SYS_close, in, 0, 0);
+  return SYSCALL5(SYS_execveat, mem, "", argv, envp, AT_EMPTY_PATH);
+}
+
+__attribute__((noreturn, used)) void StarterMain(long* stack) {
+  const long argc = stack[0];
+  char** argv = (char**)(stack + 1);
+  char** envp = argv + argc + 1;
+  char** end = envp;
+  while (*end) ++end;
+  const unsigned long* auxv = (const unsigned long*)(end + 1);
+
+  static char self[PATH_SIZE], loader[PATH_SIZE], libraries[PATH_SIZE], menu[PATH_SIZE];
+  if (!OwnPath(auxv, self)) Fail("cannot tell where it was started from:", "/proc/self/exe", 0);
+  size_t folder = Length(self);
+  while (folder > 0 && self[folder - 1] != '/') --folder;
+
+  size_t used;
+  char* const paths[] = {loader, libraries, menu};
+  const char* const names[] = {"discmenu-linux/ld-linux-x86-64.so.2", "discmenu-linux/lib",
+                               "discmenu-linux/discmenu"};
+  for (int k = 0; k < 3; ++k) {
+    for (used = 0; used < folder; ++used) paths[k][used] = self[used];
+    paths[k][used] = '\0';
+    if (!Append(paths[k], &used, names[k])) Fail("path too long:", self, 0);
+  }
+
+  static char* args[MAX_ARGS];
+  const char* const head[] = {
+      loader, "--inhibit-cache", "--library-path", libraries, "--argv0", self, menu};
+  long n = 0;
+  for (; n < (long)(sizeof head / sizeof head[0]); ++n) args[n] = (char*)head[n];
+  for (long k = 1; k < argc && n < MAX_ARGS - 1; ++k) args[n++] = argv[k];
+  args[n] = 0;
+
+  struct FileId id;
+  if (!Identify(menu, &id)) Fail("the menu is missing: no", menu, 0);
+  Fail("cannot start", loader, ExecuteLoader(loader, args, envp));
+}
+
+__asm__(
+    ".text\n"
+    ".global _start\n"
+    "_start:\n"
+    "  xor %ebp, %ebp\n"
+    "  mov %rsp, %rdi\n"
+    "  and $-16, %rsp\n"
+    "  call StarterMain\n"
+    "  hlt\n");
