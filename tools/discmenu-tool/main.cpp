@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
       return discmenu::tool::RunAutorun(options.dir, options.label, options.force,
                                         MediumPrograms(options), std::cout, std::cerr);
     case Command::kInit:
-      return discmenu::tool::RunInit(options.dir, options.force, MediumPrograms(options),
-                                     std::cout, std::cerr);
+      return discmenu::tool::RunInit(options.dir, options.force, MediumPrograms(options), std::cout,
+                                     std::cerr);
     default:
       return RunWithApplication(options);
   }

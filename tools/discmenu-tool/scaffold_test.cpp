@@ -77,11 +77,11 @@ TEST(InitTest, AFolderWithoutTheProgramsIsRefused) {
     Programs programs;
     std::filesystem::remove(programs.folder / missing);
     ScratchFolder scratch;
-    const testing::ToolRun init = RunTool(
-        {"init", QString::fromStdString(scratch.path()), "--programs", programs.path()});
+    const testing::ToolRun init =
+        RunTool({"init", QString::fromStdString(scratch.path()), "--programs", programs.path()});
     EXPECT_EQ(init.exit_code, 1) << missing;
-    EXPECT_EQ(init.err, "discmenu-tool: error: " + programs.folder.path() + " holds no " +
-                            missing + ": not a folder of the menu's programs\n");
+    EXPECT_EQ(init.err, "discmenu-tool: error: " + programs.folder.path() + " holds no " + missing +
+                            ": not a folder of the menu's programs\n");
     EXPECT_FALSE(std::filesystem::exists(scratch / "install.ini")) << missing;
   }
 }
@@ -134,8 +134,7 @@ TEST(InitTest, ExistingFilesAreKeptUnlessForced) {
   // Nothing at all was written.
   EXPECT_FALSE(std::filesystem::exists(scratch / "menu"));
 
-  const testing::ToolRun forced =
-      RunTool({"init", dir, "--programs", programs.path(), "--force"});
+  const testing::ToolRun forced = RunTool({"init", dir, "--programs", programs.path(), "--force"});
   EXPECT_EQ(forced.exit_code, 0) << forced.err;
   EXPECT_NE(ReadText(scratch / "install.ini"), "mine\n");
 }
@@ -145,9 +144,9 @@ TEST(AutorunTest, MakesTheFolderAMedium) {
   Programs programs;
   ASSERT_EQ(RunTool({"init", QString::fromStdString(scratch.path())}).exit_code, 0);
   std::filesystem::remove(scratch / "README.txt");
-  const testing::ToolRun run = RunTool({"autorun", QString::fromStdString(scratch.path()),
-                                        "--label", "Aurora 5", "--programs", programs.path(),
-                                        "--force"});
+  const testing::ToolRun run =
+      RunTool({"autorun", QString::fromStdString(scratch.path()), "--label", "Aurora 5",
+               "--programs", programs.path(), "--force"});
   EXPECT_EQ(run.exit_code, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadText(scratch / "autorun.inf"),
@@ -175,19 +174,23 @@ TEST(AutorunTest, ReadmeIsForNotepadToo) {
   };
   EXPECT_EQ(count("\n"), count("\r\n")) << "every line ends in CR LF";
   const std::string utf8 = MediumReadme(std::string("Caf\u00e9"), {{"\u8aaa\u660e", "docs/a.pdf"}});
-  EXPECT_TRUE(utf8.starts_with("\xEF\xBB\xBF" "Caf\u00e9: starting")) << utf8;
+  EXPECT_TRUE(
+      utf8.starts_with("\xEF\xBB\xBF"
+                       "Caf\u00e9: starting"))
+      << utf8;
   EXPECT_TRUE(utf8.ends_with("yourself:\r\n    \u8aaa\u660e: docs/a.pdf\r\n")) << utf8;
 }
 
 TEST(AutorunTest, UnreadableInstallIniLeavesTheReadmeWithoutFiles) {
   ScratchFolder scratch;
   Programs programs;
-  const testing::ToolRun run = RunTool(
-      {"autorun", QString::fromStdString(scratch.path()), "--programs", programs.path()});
+  const testing::ToolRun run =
+      RunTool({"autorun", QString::fromStdString(scratch.path()), "--programs", programs.path()});
   EXPECT_EQ(run.exit_code, 0) << run.err;
-  EXPECT_EQ(run.err, "discmenu-tool: warning: README.txt names no files for Mac users: error 53: "
-                     "File not found: " +
-                         scratch / "install.ini\n");
+  EXPECT_EQ(run.err,
+            "discmenu-tool: warning: README.txt names no files for Mac users: error 53: "
+            "File not found: " +
+                scratch / "install.ini\n");
   EXPECT_TRUE(ReadText(scratch / "README.txt").ends_with("yourself.\r\n"));
 }
 
