@@ -11,6 +11,13 @@
 //
 // The menu learns where it was started from the name it gets as argv[0]:
 // the absolute path of this file (the loader's --argv0).
+//
+// Before that, unless the system has the menu in its cache already, it reads
+// what the menu will load: discmenu-linux/prefetch lists those parts of the
+// runtime's files, in the order they lie on a disc. Demand paging would
+// read them in the order the code touches them, which on a DVD costs a seek
+// almost every time; read in order, they come at the drive's streaming
+// speed.
 
 #include <stddef.h>
 
@@ -20,13 +27,24 @@
 #define SYS_close 3
 #define SYS_stat 4
 #define SYS_execve 59
+#define SYS_lseek 8
+#define SYS_pread64 17
+#define SYS_mmap 9
+#define SYS_munmap 11
+#define SYS_mincore 27
 #define SYS_getcwd 79
 #define SYS_readlink 89
 #define SYS_exit_group 231
 #define SYS_memfd_create 319
 #define SYS_execveat 322
+#define SYS_fadvise64 221
+#define POSIX_FADV_RANDOM 1
 
 #define O_RDONLY 0
+#define PROT_READ 1
+#define MAP_PRIVATE 2
+#define SEEK_END 2
+#define PAGE 4096
 #define O_CLOEXEC 02000000
 #define MFD_CLOEXEC 1U
 #define AT_EMPTY_PATH 0x1000
@@ -38,19 +56,21 @@
 #define PATH_SIZE 4096
 #define MAX_ARGS 4096
 
-static long Syscall(long n, long a, long b, long c, long d, long e) {
+static long Syscall(long n, long a, long b, long c, long d, long e, long f) {
   long ret;
   register long r10 __asm__("r10") = d;
   register long r8 __asm__("r8") = e;
+  register long r9 __asm__("r9") = f;
   __asm__ volatile("syscall"
                    : "=a"(ret)
-                   : "a"(n), "D"(a), "S"(b), "d"(c), "r"(r10), "r"(r8)
+                   : "a"(n), "D"(a), "S"(b), "d"(c), "r"(r10), "r"(r8), "r"(r9)
                    : "rcx", "r11", "memory");
   return ret;
 }
 
-#define SYSCALL3(n, a, b, c) Syscall(n, (long)(a), (long)(b), (long)(c), 0, 0)
-#define SYSCALL5(n, a, b, c, d, e) Syscall(n, (long)(a), (long)(b), (long)(c), (long)(d), (long)(e))
+#define SYSCALL3(n, a, b, c) Syscall(n, (long)(a), (long)(b), (long)(c), 0, 0, 0)
+#define SYSCALL5(n, a, b, c, d, e) \
+  Syscall(n, (long)(a), (long)(b), (long)(c), (long)(d), (long)(e), 0)
 
 static size_t Length(const char* s) {
   size_t n = 0;
@@ -165,6 +185,87 @@ static long ExecuteLoader(const char* path, char** argv, char** envp) {
   return SYSCALL5(SYS_execveat, mem, "", argv, envp, AT_EMPTY_PATH);
 }
 
+// Whether every page of the file `path` is in the page cache.
+static int Cached(const char* path) {
+  const long fd = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+  if (fd < 0) return 0;
+  const long size = SYSCALL3(SYS_lseek, fd, 0, SEEK_END);
+  int cached = 0;
+  if (size > 0) {
+    const long map = Syscall(SYS_mmap, 0, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    if (map > 0 || map < -4095) {
+      static unsigned char pages[1 << 16];
+      const long count = (size + PAGE - 1) / PAGE;
+      if (count <= (long)sizeof pages && SYSCALL3(SYS_mincore, map, size, pages) == 0) {
+        cached = 1;
+        for (long k = 0; k < count; ++k) cached &= pages[k] & 1;
+      }
+      SYSCALL3(SYS_munmap, map, size, 0);
+    }
+  }
+  SYSCALL3(SYS_close, fd, 0, 0);
+  return cached;
+}
+
+// Reads the range of `file` in order, into a scratch buffer: the pages stay
+// in the page cache for the loader.
+static void ReadRange(long file, unsigned long offset, unsigned long length) {
+  static char scratch[256 * 1024];
+  // Just the range: the kernel's read-ahead past its end would read pages
+  // nothing needs.
+  Syscall(SYS_fadvise64, file, 0, 0, POSIX_FADV_RANDOM, 0, 0);
+  while (length > 0) {
+    const unsigned long chunk = length < sizeof scratch ? length : sizeof scratch;
+    const long n = Syscall(SYS_pread64, file, (long)scratch, (long)chunk, (long)offset, 0, 0);
+    if (n == -EINTR) continue;
+    if (n <= 0) return;
+    offset += (unsigned long)n;
+    length -= (unsigned long)n;
+  }
+}
+
+// Reads the ranges the list `prefetch` names, one per line:
+// "OFFSET LENGTH PATH", PATH relative to the list's folder `runtime` (which
+// ends in '/'). A missing or odd list only costs speed.
+static void Prefetch(const char* runtime, const char* prefetch) {
+  static char list[65536];
+  const long fd = SYSCALL3(SYS_open, prefetch, O_RDONLY | O_CLOEXEC, 0);
+  if (fd < 0) return;
+  long size = 0;
+  for (long n; size < (long)sizeof list - 1; size += n) {
+    n = SYSCALL3(SYS_read, fd, list + size, sizeof list - 1 - size);
+    if (n == -EINTR)
+      n = 0;
+    else if (n <= 0)
+      break;
+  }
+  SYSCALL3(SYS_close, fd, 0, 0);
+  list[size] = '\0';
+  static char path[PATH_SIZE];
+  char* line = list;
+  while (*line) {
+    char* next = line;
+    while (*next && *next != '\n') ++next;
+    if (*next) *next++ = '\0';
+    unsigned long numbers[2] = {0, 0};
+    const char* at = line;
+    for (int k = 0; k < 2; ++k) {
+      while (*at >= '0' && *at <= '9') numbers[k] = numbers[k] * 10 + (unsigned long)(*at++ - '0');
+      if (*at == ' ') ++at;
+    }
+    size_t used = 0;
+    path[0] = '\0';
+    if (*at && Append(path, &used, runtime) && Append(path, &used, at)) {
+      const long file = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+      if (file >= 0) {
+        ReadRange(file, numbers[0], numbers[1]);
+        SYSCALL3(SYS_close, file, 0, 0);
+      }
+    }
+    line = next;
+  }
+}
+
 __attribute__((noreturn, used)) void StarterMain(long* stack) {
   const long argc = stack[0];
   char** argv = (char**)(stack + 1);
@@ -173,16 +274,18 @@ __attribute__((noreturn, used)) void StarterMain(long* stack) {
   while (*end) ++end;
   const unsigned long* auxv = (const unsigned long*)(end + 1);
 
-  static char self[PATH_SIZE], loader[PATH_SIZE], libraries[PATH_SIZE], menu[PATH_SIZE];
+  static char self[PATH_SIZE], loader[PATH_SIZE], libraries[PATH_SIZE], menu[PATH_SIZE],
+      runtime[PATH_SIZE], prefetch[PATH_SIZE];
   if (!OwnPath(auxv, self)) Fail("cannot tell where it was started from:", "/proc/self/exe", 0);
   size_t folder = Length(self);
   while (folder > 0 && self[folder - 1] != '/') --folder;
 
   size_t used;
-  char* const paths[] = {loader, libraries, menu};
+  char* const paths[] = {loader, libraries, menu, runtime, prefetch};
   const char* const names[] = {"discmenu-linux/ld-linux-x86-64.so.2", "discmenu-linux/lib",
-                               "discmenu-linux/discmenu"};
-  for (int k = 0; k < 3; ++k) {
+                               "discmenu-linux/discmenu", "discmenu-linux/",
+                               "discmenu-linux/prefetch"};
+  for (int k = 0; k < 5; ++k) {
     for (used = 0; used < folder; ++used) paths[k][used] = self[used];
     paths[k][used] = '\0';
     if (!Append(paths[k], &used, names[k])) Fail("path too long:", self, 0);
@@ -198,6 +301,7 @@ __attribute__((noreturn, used)) void StarterMain(long* stack) {
 
   struct FileId id;
   if (!Identify(menu, &id)) Fail("the menu is missing: no", menu, 0);
+  if (!Cached(menu)) Prefetch(runtime, prefetch);
   Fail("cannot start", loader, ExecuteLoader(loader, args, envp));
 }
 

@@ -7,10 +7,10 @@
  * before anything else, then forks; the child notes CLOCK_MONOTONIC in a
  * shared page and execs the program (t0 is the moment just before exec). The
  * first top-level window that is mapped and at least -m W,H large (when it
- * is mapped or, if it grows later, when it is resized) is the program's. From then on, at each Damage report on that window (and, as a
- * fallback, every -i milliseconds; every millisecond without the Damage
- * extension), the probe pixels are read back with XGetImage; the first time
- * all of them have their expected colours, the paint is complete.
+ * is mapped or, if it grows later, when it is resized) is the program's. From then on, at each
+ * Damage report on that window (and, as a fallback, every -i milliseconds; every millisecond
+ * without the Damage extension), the probe pixels are read back with XGetImage; the first time all
+ * of them have their expected colours, the paint is complete.
  *
  * Options:
  *   -p X,Y,RRGGBB   a probe: window-relative pixel and its expected colour
@@ -32,6 +32,7 @@
  *   map_ms        exec to the window's map
  *   first_ms      exec to the first damage seen on the window
  *   paint_ms      exec to the complete paint
+ *   paint_ns      CLOCK_MONOTONIC at the complete paint
  *   checks        how many probe checks were made
  *   rss_kib       VmHWM at the complete paint (with -r)
  *   click_ms      click sent to the opener's time stamp (with -c)
@@ -42,8 +43,8 @@
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -71,11 +72,11 @@ static int tolerance;
 static int min_w = 32, min_h = 32;
 static long timeout_ms = 30000;
 static long fallback_ms = 5;
-static const char *reference_path;
+static const char* reference_path;
 static long settle_quiet_ms = 800, settle_age_ms = 1500;
 static int want_rss;
 static int click_x = -1, click_y = -1;
-static const char *stamp_path;
+static const char* stamp_path;
 
 static pid_t child = -1;
 static int x_error_seen;
@@ -86,7 +87,7 @@ static int64_t now_ns(void) {
   return (int64_t)ts.tv_sec * 1000000000 + ts.tv_nsec;
 }
 
-static void die(const char *what) {
+static void die(const char* what) {
   fprintf(stderr, "paintwatch: %s\n", what);
   if (child > 0) {
     kill(-child, SIGKILL);
@@ -96,7 +97,7 @@ static void die(const char *what) {
 }
 
 /* A window can go away under us (the program exits): note it, go on. */
-static int on_x_error(Display *dpy, XErrorEvent *e) {
+static int on_x_error(Display* dpy, XErrorEvent* e) {
   (void)dpy;
   (void)e;
   x_error_seen = 1;
@@ -151,10 +152,10 @@ struct masks {
   unsigned long r, g, b;
 };
 
-static int read_pixel(Display *dpy, Window w, const struct masks *m, int x, int y, int *r, int *g,
-                      int *b) {
+static int read_pixel(Display* dpy, Window w, const struct masks* m, int x, int y, int* r, int* g,
+                      int* b) {
   x_error_seen = 0;
-  XImage *img = XGetImage(dpy, w, x, y, 1, 1, AllPlanes, ZPixmap);
+  XImage* img = XGetImage(dpy, w, x, y, 1, 1, AllPlanes, ZPixmap);
   if (!img) return 0;
   unsigned long p = XGetPixel(img, 0, 0);
   XDestroyImage(img);
@@ -165,7 +166,7 @@ static int read_pixel(Display *dpy, Window w, const struct masks *m, int x, int 
 }
 
 /* Whether every probe has its colour; stops at the first that has not. */
-static int probes_match(Display *dpy, Window w, const struct masks *m) {
+static int probes_match(Display* dpy, Window w, const struct masks* m) {
   for (int i = 0; i < probe_count; ++i) {
     int r, g, b;
     if (!read_pixel(dpy, w, m, probes[i].x, probes[i].y, &r, &g, &b)) return 0;
@@ -176,12 +177,12 @@ static int probes_match(Display *dpy, Window w, const struct masks *m) {
   return 1;
 }
 
-static void write_ppm(Display *dpy, Window w, const struct masks *m, const char *path) {
+static void write_ppm(Display* dpy, Window w, const struct masks* m, const char* path) {
   XWindowAttributes wa;
   if (!XGetWindowAttributes(dpy, w, &wa)) die("the window went away before the reference");
-  XImage *img = XGetImage(dpy, w, 0, 0, wa.width, wa.height, AllPlanes, ZPixmap);
+  XImage* img = XGetImage(dpy, w, 0, 0, wa.width, wa.height, AllPlanes, ZPixmap);
   if (!img) die("XGetImage of the whole window failed");
-  FILE *f = fopen(path, "wb");
+  FILE* f = fopen(path, "wb");
   if (!f) die("cannot write the reference picture");
   fprintf(f, "P6\n%d %d\n255\n", wa.width, wa.height);
   for (int y = 0; y < wa.height; ++y)
@@ -198,7 +199,7 @@ static void write_ppm(Display *dpy, Window w, const struct masks *m, const char 
 static long vm_hwm_kib(pid_t pid) {
   char path[64], line[256];
   snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
-  FILE *f = fopen(path, "r");
+  FILE* f = fopen(path, "r");
   if (!f) return -1;
   long kib = -1;
   while (fgets(line, sizeof line, f))
@@ -207,7 +208,7 @@ static long vm_hwm_kib(pid_t pid) {
   return kib;
 }
 
-static int64_t read_stamp(const char *path) {
+static int64_t read_stamp(const char* path) {
   int fd = open(path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return -1;
   char buf[64];
@@ -219,19 +220,19 @@ static int64_t read_stamp(const char *path) {
 }
 
 /* Waits for X events up to `ms` milliseconds (0: just looks). */
-static void wait_x(Display *dpy, long ms) {
+static void wait_x(Display* dpy, long ms) {
   if (XPending(dpy)) return;
   struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
   poll(&pfd, 1, (int)ms);
 }
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   int opt;
   while ((opt = getopt(argc, argv, "+p:d:m:T:i:s:q:a:rc:w:")) != -1) {
     switch (opt) {
       case 'p': {
         if (probe_count == MAX_PROBES) die("too many probes");
-        struct probe *p = &probes[probe_count];
+        struct probe* p = &probes[probe_count];
         unsigned rgb;
         if (sscanf(optarg, "%d,%d,%x", &p->x, &p->y, &rgb) != 3) usage();
         p->r = (rgb >> 16) & 0xFF;
@@ -240,28 +241,45 @@ int main(int argc, char **argv) {
         ++probe_count;
         break;
       }
-      case 'd': tolerance = atoi(optarg); break;
+      case 'd':
+        tolerance = atoi(optarg);
+        break;
       case 'm':
         if (sscanf(optarg, "%d,%d", &min_w, &min_h) != 2) usage();
         break;
-      case 'T': timeout_ms = atol(optarg); break;
-      case 'i': fallback_ms = atol(optarg); break;
-      case 's': reference_path = optarg; break;
-      case 'q': settle_quiet_ms = atol(optarg); break;
-      case 'a': settle_age_ms = atol(optarg); break;
-      case 'r': want_rss = 1; break;
+      case 'T':
+        timeout_ms = atol(optarg);
+        break;
+      case 'i':
+        fallback_ms = atol(optarg);
+        break;
+      case 's':
+        reference_path = optarg;
+        break;
+      case 'q':
+        settle_quiet_ms = atol(optarg);
+        break;
+      case 'a':
+        settle_age_ms = atol(optarg);
+        break;
+      case 'r':
+        want_rss = 1;
+        break;
       case 'c':
         if (sscanf(optarg, "%d,%d", &click_x, &click_y) != 2) usage();
         break;
-      case 'w': stamp_path = optarg; break;
-      default: usage();
+      case 'w':
+        stamp_path = optarg;
+        break;
+      default:
+        usage();
     }
   }
   if (optind >= argc) usage();
   if (!reference_path && probe_count == 0) die("no probes (-p) and no reference (-s)");
   if (click_x >= 0 && !stamp_path) die("-c needs -w");
 
-  Display *dpy = XOpenDisplay(NULL);
+  Display* dpy = XOpenDisplay(NULL);
   if (!dpy) die("cannot open the display");
   XSetErrorHandler(on_x_error);
   Window root = DefaultRootWindow(dpy);
@@ -276,7 +294,7 @@ int main(int argc, char **argv) {
 
   if (stamp_path) unlink(stamp_path);
 
-  volatile int64_t *t0 =
+  volatile int64_t* t0 =
       mmap(NULL, sizeof *t0, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
   if (t0 == MAP_FAILED) die("mmap failed");
   *t0 = 0;
@@ -290,7 +308,7 @@ int main(int argc, char **argv) {
     execvp(argv[optind], argv + optind);
     _exit(127);
   }
-  setpgid(child, child);  /* either side may win the race: both set it */
+  setpgid(child, child); /* either side may win the race: both set it */
 
   const int64_t start = now_ns();
   const int64_t deadline = start + timeout_ms * 1000000LL;
@@ -326,18 +344,18 @@ int main(int argc, char **argv) {
       if (seen) {
         XWindowAttributes wa;
         x_error_seen = 0;
-        if (XGetWindowAttributes(dpy, seen, &wa) && !x_error_seen &&
-            wa.map_state == IsViewable && wa.width >= min_w && wa.height >= min_h) {
+        if (XGetWindowAttributes(dpy, seen, &wa) && !x_error_seen && wa.map_state == IsViewable &&
+            wa.width >= min_w && wa.height >= min_h) {
           win = seen;
           t_map = now_ns();
           m.r = wa.visual->red_mask;
           m.g = wa.visual->green_mask;
           m.b = wa.visual->blue_mask;
           if (have_damage) damage = XDamageCreate(dpy, win, XDamageReportNonEmpty);
-          damaged = 1;  /* it may have drawn already: look once at once */
+          damaged = 1; /* it may have drawn already: look once at once */
         }
       } else if (have_damage && win && ev.type == damage_event + XDamageNotify &&
-                 ((XDamageNotifyEvent *)&ev)->drawable == win) {
+                 ((XDamageNotifyEvent*)&ev)->drawable == win) {
         damaged = 1;
       }
     }
@@ -376,7 +394,7 @@ int main(int argc, char **argv) {
     XTranslateCoordinates(dpy, win, root, click_x, click_y, &rx, &ry, &unused);
     XTestFakeMotionEvent(dpy, -1, rx, ry, CurrentTime);
     XSync(dpy, False);
-    usleep(100000);  /* let the hover settle before the clock starts */
+    usleep(100000); /* let the hover settle before the clock starts */
     int64_t t_click = now_ns();
     XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
     XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
@@ -398,6 +416,7 @@ int main(int argc, char **argv) {
   if (t_map) printf(" map_ms=%.3f", (double)(t_map - base) / 1e6);
   if (t_first) printf(" first_ms=%.3f", (double)(t_first - base) / 1e6);
   if (t_paint) printf(" paint_ms=%.3f", (double)(t_paint - base) / 1e6);
+  if (t_paint) printf(" paint_ns=%lld", (long long)t_paint);
   printf(" checks=%ld", checks);
   if (rss >= 0) printf(" rss_kib=%ld", rss);
   if (click_ms >= 0) printf(" click_ms=%.3f", click_ms);

@@ -24,6 +24,9 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
                                 "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
+                                "medium"))
+import bare_system  # noqa: E402  (the medium tests' bare Debian systems)
 import xsession  # noqa: E402  (the end-to-end tests' X server)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -338,7 +341,13 @@ def main():
     ap.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", 15)))
     ap.add_argument("--warmup", type=int, default=2)
     ap.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
-    ap.add_argument("--rows", default="ABCDEFG", help="which rows to measure")
+    ap.add_argument("--rows", default="ABCDEFGHI", help="which rows to measure")
+    ap.add_argument("--medium", default=os.path.join(ROOT, "build", "medium"),
+                    help="the medium as `make medium` lays it out (rows H and I)")
+    ap.add_argument("--systems", default=os.path.join(ROOT, "build", "systems"),
+                    help="where the bare Debian systems are kept (row H)")
+    ap.add_argument("--slowmedium", default=os.path.join(ROOT, "build-release", "slowmedium"))
+    ap.add_argument("--cold-runs", type=int, default=3, help="cold starts per medium model")
     args = ap.parse_args()
     if args.runs < 15:
         log("note: fewer than 15 runs per row; the figures are only indicative")
@@ -467,17 +476,21 @@ def main():
                           f"{median(clicks):.2f} ms (median of {len(clicks)})", "reported", "-"))
             details.append(("G: click to opener", clicks))
 
+        # --- row H: the medium's menu in bare systems ---------------------------------
+        if "H" in rows:
+            table += run_bare_systems(args, tools, data, a, xserver, env, details, notes)
+
         # --- row F: the Windows build under Wine -----------------------------------
-        if "F" in rows:
-            table.append(run_wine(args, tools, data, demo, env, details, notes))
+        if "F" in rows or "I" in rows:
+            table += run_wine(args, tools, data, demo, env, details, notes, rows, a)
     finally:
         if big_ini and os.path.exists(big_ini):
             os.remove(big_ini)
         xserver.close()
         shutil.rmtree(runtime_dir, ignore_errors=True)
 
-    order = "ABCDEFG"
-    table.sort(key=lambda r: order.index(r[0]))
+    order = "ABCDEFGHI"
+    table.sort(key=lambda r: order.index(r[0][0]))
     elapsed = time.monotonic() - started
     md = ["| row | what | measured | goal | met |", "|---|---|---|---|---|"]
     md += [f"| {' | '.join(r)} |" for r in table]
@@ -507,16 +520,35 @@ def main():
     log(f"written to {os.path.relpath(args.out, ROOT)} in {elapsed:.0f} s")
 
 
-def run_wine(args, tools, data, demo, env, details, notes):
+def run_wine(args, tools, data, demo, env, details, notes, rows, a):
+    """Row F, and row I, whose Windows side runs under the same Wine."""
     what = "the Windows build under Wine against a bare Win32 window under Wine"
+    why = None
     if not os.path.exists(args.win64):
-        return ("F", what, "n/a (Windows build not available)", "F ratio <= 1.2", "-")
-    if not shutil.which("wine"):
-        return ("F", what, "n/a (Wine is not installed)", "F ratio <= 1.2", "-")
-    bare, why = build_bare_win32(data)
-    if not bare:
+        why = "Windows build not available"
+    elif not shutil.which("wine"):
+        why = "Wine is not installed"
+    bare = None
+    if not why:
+        bare, why = build_bare_win32(data)
+    wine = Wine(data, env) if not why else None
+    table = []
+    try:
+        if wine:
+            wine.start()
+        if "F" in rows:
+            table.append(run_row_f(args, tools, data, demo, wine, bare, why, what, details, notes))
+        if "I" in rows:
+            table += run_cold(args, tools, data, env, wine, a, details, notes)
+    finally:
+        if wine:
+            wine.stop()
+    return table
+
+
+def run_row_f(args, tools, data, demo, wine, bare, why, what, details, notes):
+    if why:
         return ("F", what, f"n/a ({why})", "F ratio <= 1.2", "-")
-    wine = Wine(data, env)
     folder = copy_demo(demo, os.path.join(data, "demo-win64"))
     os.remove(os.path.join(folder, "discmenu"))
     exe = os.path.join(folder, "discmenu.exe")
@@ -526,7 +558,6 @@ def run_wine(args, tools, data, demo, env, details, notes):
         if name.lower().endswith(".dll"):
             shutil.copy(os.path.join(os.path.dirname(args.win64), name), folder)
     try:
-        wine.start()
         menu = Program("F", ["wine", exe], folder, wine.env,
                        lambda dx=0, dy=0: menu_regions(dx, dy))
         base = Program("Fb", ["wine", bare], data, wine.env,
@@ -553,8 +584,134 @@ def run_wine(args, tools, data, demo, env, details, notes):
         log(f"row F failed: {e}")
         return ("F", what, f"n/a (the Windows build did not show its window under Wine: "
                 f"{str(e).splitlines()[0][:120]})", "F ratio <= 1.2", "-")
-    finally:
-        wine.stop()
+
+
+# --- row H: the medium's menu in bare systems -------------------------------------
+
+
+def run_bare_systems(args, tools, data, a, xserver, env, details, notes):
+    """The medium's Linux menu started in bare Debian 11 and 12 systems,
+    side by side with A (the system-Qt build on this machine)."""
+    what = "the medium's Linux menu in a bare {} (debootstrap minbase) against A"
+    medium = os.path.abspath(args.medium)
+    if not os.path.exists(os.path.join(medium, "discmenu-linux")) or os.geteuid() != 0:
+        why = "no medium (make medium)" if os.geteuid() == 0 else "needs root (chroot)"
+        return [(f"H {name}", what.format(name), f"n/a ({why})", "H/A <= 1.2", "-")
+                for name in bare_system.SYSTEMS]
+    rows = []
+    for name in bare_system.SYSTEMS:
+        root = bare_system.ensure(os.path.abspath(args.systems), name)
+        with bare_system.Chroot(root, {"/media/stick": medium}, read_only=(medium,)) as c:
+            h = Program(f"H {name}", c.command(["/media/stick/discmenu"],
+                                               {"DISPLAY": xserver.display}, "/media/stick"),
+                        data, env, menu_regions)
+            h.reference(tools, data)
+            for _ in range(args.warmup):
+                h.run(tools)
+            results = {}
+            log(f"row H: {args.runs} rounds in {name}")
+            interleave([(a, h)], args.runs, tools, results)
+        runs = results[(a.name, h.name)]
+        ratio = median([y["paint_ms"] / x["paint_ms"] for x, y in runs])
+        rows.append((f"H {name}", what.format(name),
+                     f"{median([y['paint_ms'] for _, y in runs]):.1f} ms against A's "
+                     f"{median([x['paint_ms'] for x, _ in runs]):.1f} ms; **H/A = {ratio:.2f}**",
+                     "H/A <= 1.2", "yes" if ratio <= 1.2 else "**no**"))
+        details.append((f"H: medium's menu in {name}", [y["paint_ms"] for _, y in runs]))
+        details.append((f"A beside H in {name}", [x["paint_ms"] for x, _ in runs]))
+    notes.append("Row H starts the medium's menu through chroot into the bare system (the "
+                 "chroot and env programs' exec are inside its time).")
+    return rows
+
+
+# --- row I: cold start from a slow medium ------------------------------------------
+
+MODELS = {
+    "usb": ("a USB 2.0 stick (30 MB/s, 1 ms a request)", 2000),
+    "dvd": ("a 16x DVD (20 MB/s, 100 ms a seek)", 6000),
+}
+
+
+def reads_until(log, end_ns):
+    """What the medium served up to `end_ns` (the full paint): bytes,
+    requests, seeks, and the time the model charged for them."""
+    total = {"bytes": 0, "requests": 0, "seeks": 0, "busy_ms": 0.0}
+    with open(log) as f:
+        for line in f:
+            _, size, done, seek, cost, _ = line.split(" ", 5)
+            if int(done) <= end_ns:
+                total["bytes"] += int(size)
+                total["requests"] += 1
+                total["seeks"] += int(seek)
+                total["busy_ms"] += float(cost)
+    return total
+
+
+def run_cold(args, tools, data, env, wine, a, details, notes):
+    """The medium read cold through slowmedium: the Linux menu, and the
+    Windows one under Wine, from a fresh mount each run."""
+    medium = os.path.abspath(args.medium)
+    if not os.path.exists(os.path.join(medium, "discmenu-linux")) or not os.access(
+            args.slowmedium, os.X_OK):
+        return [(f"I {m}", f"cold start from {d}", "n/a (no medium or no slowmedium: make "
+                 "medium)", f"<= {g / 1000:.0f} s", "-") for m, (d, g) in MODELS.items()]
+    source = copy_demo(medium, os.path.join(data, "medium-cold"))
+    if wine:
+        # The 64-bit build of the same source: this machine runs no 32-bit code.
+        shutil.copy(args.win64, os.path.join(source, "discmenu.exe"))
+    mount = os.path.join(data, "medium-mount")
+    os.makedirs(mount, exist_ok=True)
+    rows = []
+    for model, (description, goal_ms) in MODELS.items():
+        cells = []
+        for label, argv, run_env, regions in (
+                ("Linux", [os.path.join(mount, "discmenu")], env, menu_regions),
+                ("Windows", ["wine", os.path.join(mount, "discmenu.exe")],
+                 wine.env if wine else None, menu_regions)):
+            if run_env is None:
+                cells.append(f"{label}: n/a (no Wine)")
+                continue
+            times, stats = [], []
+            program = Program(f"I {model} {label}", argv, mount, run_env, regions)
+            for attempt in range(args.cold_runs + 1):
+                stats_file = os.path.join(data, "slowmedium.stats")
+                reads_file = os.path.join(data, "slowmedium.reads")
+                fuse = subprocess.Popen([args.slowmedium, "--model", model, "--stats", stats_file,
+                                         "--log", reads_file, source, mount],
+                                        stdout=subprocess.DEVNULL)
+                try:
+                    deadline = time.monotonic() + 30
+                    while not os.path.ismount(mount) and time.monotonic() < deadline:
+                        time.sleep(0.05)
+                    if attempt == 0:
+                        # The reference run (not counted) finds the probes.
+                        offset = (MENU_W, MENU_H) if label == "Windows" else None
+                        program.reference(tools, data, offset_for=offset)
+                    else:
+                        got = program.watch(tools, [*program.probe_args()], timeout_ms=120000)
+                        times.append(got["paint_ms"])
+                finally:
+                    subprocess.run(["umount", mount], check=False)
+                    fuse.wait(timeout=60)
+                if attempt > 0:
+                    stats.append(reads_until(reads_file, got["paint_ns"]))
+            t = median(times)
+            last = stats[-1]
+            details.append((f"I: {label} menu, cold, {description}", times))
+            cells.append(f"{label} {t / 1000:.2f} s, {last['bytes'] / 1e6:.1f} MB in "
+                         f"{last['requests']} requests, {last['seeks']} seeks, lower "
+                         f"bound {last['busy_ms'] / 1000:.2f} s")
+            if label == "Linux":
+                linux_ms = t
+        rows.append((f"I {model}", f"cold start (exec to full paint) from {description}",
+                     "; ".join(cells), f"Linux <= {goal_ms / 1000:.0f} s",
+                     "yes" if linux_ms <= goal_ms else "**no**"))
+    notes.append(f"Row I: the median of {args.cold_runs} cold starts per model, each from a fresh "
+                 "mount of tools/slowmedium (nothing of the medium cached); bytes, requests and "
+                 "seeks are those served up to the full paint, and the lower bound is the time "
+                 "the model charges for them. The Windows side runs the 64-bit build of the same "
+                 "source under Wine.")
+    return rows
 
 
 if __name__ == "__main__":

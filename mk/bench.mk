@@ -1,11 +1,13 @@
 # Start-up benchmark: `make bench` builds the release executable and the
 # benchmark's helpers, starts its own Xvfb and measures the menu from outside
-# (bench/README.md). It prints a Markdown table and writes bench/RESULTS.md.
+# (bench/README.md), and the medium's Linux menu in bare Debian systems and
+# from a throttled mount (rows H and I, as root). It prints a Markdown table
+# and writes bench/RESULTS.md.
 # Not part of `make test`. BENCH_RUNS sets the measured rounds (at least 15).
 .PHONY: bench bench-build
 
 BENCH_RUNS ?= 15
-BENCH_ROWS ?= ABCDEFG
+BENCH_ROWS ?= ABCDEFGHI
 BENCH_TOOLS := build-release/bench-tools
 
 # Only the executable and the demo folder are built: the benchmark needs no
@@ -22,6 +24,8 @@ bench-build:
 	  $(MAKE) windows || echo "bench: the Windows build failed; row F may be n/a"; \
 	fi
 	@if [ -e build-win64/discmenu.exe ]; then scripts/install-deps.sh windows; fi
+	@# Rows H and I run the medium's menu: the medium and its bare systems.
+	$(MAKE) medium
 
 bench: bench-build
 	python3 bench/run_bench.py --build build-release --tools $(BENCH_TOOLS) \

@@ -16,10 +16,10 @@ TEST_TARGETS += test-medium
 medium-programs: windows-32
 	@scripts/install-deps.sh base medium
 	cmake --preset release
-	cmake --build --preset release --target discmenu discmenu-starter discmenu-tool
+	cmake --build --preset release --target discmenu discmenu-starter discmenu-tool slowmedium
 	python3 scripts/make_medium_programs.py --menu build-release/discmenu \
 	  --starter build-release/discmenu-starter --windows build-win32/discmenu.exe \
-	  --out $(MEDIUM_PROGRAMS)
+	  --slowmedium build-release/slowmedium --demo examples/demo --out $(MEDIUM_PROGRAMS)
 
 medium: medium-programs
 	rm -rf $(MEDIUM)
