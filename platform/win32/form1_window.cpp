@@ -1,4 +1,5 @@
 #include "platform/win32/form1_window.h"
+#include "platform/win32/system_dlls.h"
 
 #include <commctrl.h>
 
@@ -30,15 +31,10 @@ struct DpiFunctions {
   int(WINAPI* metrics)(int, UINT) = nullptr;
 };
 
-template <class F>
-F Lookup(HMODULE module, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 const DpiFunctions& Dpi() {
   static const DpiFunctions functions = [] {
     DpiFunctions f;
-    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+    if (HMODULE user32 = LoadSystemDll(L"user32.dll")) {
       f.for_window = Lookup<decltype(f.for_window)>(user32, "GetDpiForWindow");
       f.adjust_rect = Lookup<decltype(f.adjust_rect)>(user32, "AdjustWindowRectExForDpi");
       f.metrics = Lookup<decltype(f.metrics)>(user32, "GetSystemMetricsForDpi");
@@ -84,12 +80,12 @@ LRESULT CALLBACK ButtonSubclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
                                 DWORD_PTR) {
   switch (message) {
     case WM_LBUTTONDBLCLK:
-      return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wparam, lparam);
+      return Comctl().def_subclass(hwnd, WM_LBUTTONDOWN, wparam, lparam);
     case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, ButtonSubclass, id);
+      Comctl().remove_subclass(hwnd, ButtonSubclass, id);
       break;
   }
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+  return Comctl().def_subclass(hwnd, message, wparam, lparam);
 }
 
 HMENU ChildId(int id) {
@@ -175,7 +171,7 @@ void Form1Window::CreateControls(const Translator* translator) {
         HWND button =
             CreateWindowExW(0, L"BUTTON", L"", child | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, form_,
                             ChildId(kFirstCommandId + c.entry - 1), instance, nullptr);
-        SetWindowSubclass(button, ButtonSubclass, 1, 0);
+        Comctl().set_subclass(button, ButtonSubclass, 1, 0);
         controls_.commands[c.entry - 1] = button;
         break;
       }

@@ -12,6 +12,7 @@
 #include "menu/presentation.h"
 #include "menu/run.h"
 #include "platform/win32/form1_window.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/wic_picture.h"
 #include "platform/win32/win32_services.h"
 
@@ -62,11 +63,20 @@ int RunForm() {
 }  // namespace
 
 int RunMenu() {
+  // Before any DLL that is not one of the system's known ones is loaded.
+  win32::RestrictDllSearch();
   // COM for the imaging component and the shell, on this one UI thread.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  const int status = RunForm();
+  int status = 1;
+  if (win32::Comctl().complete()) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    win32::Comctl().init(&controls);
+    status = RunForm();
+  } else {
+    const win32::Win32Translator translator;
+    win32::Win32ErrorReport(&translator)
+        .Report(Error::DllFunctionNotFound(Message(std::string("comctl32.dll"))));
+  }
   win32::ReleaseImaging();
   if (SUCCEEDED(com)) CoUninitialize();
   return status;

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "menu/presentation.h"
+#include "platform/win32/system_dlls.h"
 #include "platform/win32/wic_picture.h"
 #include "platform/win32/win32_logic.h"
 #include "platform/win32/win32_text.h"
@@ -130,8 +131,8 @@ Error Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation,
   // The shell is looked up on the first click and kept: it is a large set
   // of DLLs that the menu does not need to show itself.
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-  static const auto shell_execute = reinterpret_cast<ShellExecuteFn>(
-      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+  static const auto shell_execute =
+      Lookup<ShellExecuteFn>(LoadSystemDll(L"shell32.dll"), "ShellExecuteW");
   if (!shell_execute) return Error::DllFunctionNotFound("ShellExecuteW in shell32.dll");
   const INT_PTR code = reinterpret_cast<INT_PTR>(
       shell_execute(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),

@@ -55,6 +55,15 @@ class PeFile:
             names.append(self.cstring(fields[3]))
             o += 20
 
+    def dependent_load_flags(self):
+        """DependentLoadFlags of the load configuration; None without one."""
+        rva, size = self.directories[10]
+        if not size:
+            return None
+        at = 54 if self.magic == 0x10B else 78
+        check(size > at + 2, f"{self.path}: a load configuration of {size} bytes")
+        return struct.unpack_from("<H", self.data, self.offset(rva) + at)[0]
+
     def resources(self):
         """{(type, name, language): bytes}; ids are ints, names strings."""
         rva, _ = self.directories[2]

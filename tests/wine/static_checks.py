@@ -1,18 +1,20 @@
 """The Windows executables checked as files: PE header, imports, size and
 the embedded resources (icon, placeholder pictures, manifest, version)."""
 
+import re
 import struct
+import subprocess
 from pathlib import Path
 
 from common import ROOT, check
 from pe import (RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_RCDATA, RT_VERSION, PeFile,
                 icon_file_images, parse_version_block, resource)
 
-SYSTEM_DLLS = {
-    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msimg32.dll",
-    "msvcrt.dll", "ole32.dll", "oleacc.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll",
-    "user32.dll", "uxtheme.dll", "version.dll", "windowscodecs.dll"
-}
+# What the executable may import: known DLLs that import nothing beyond
+# what Windows itself loads first. The rest is delay-loaded once the DLL
+# search is restricted to the system folder.
+STATIC_IMPORTS = {"kernel32.dll", "msvcrt.dll"}
+LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800
 MAX_SHIPPED_BYTES = 600 * 1024
 
 
@@ -82,17 +84,22 @@ def tests(exe32, exe64):
             check(pe.subsystem == 2, f"subsystem {pe.subsystem}, want 2 (Windows GUI)")
 
         def imports(path=path):
-            names = PeFile(path).imports()
+            pe = PeFile(path)
+            names = pe.imports()
             print(f"    imports: {', '.join(names)}")
-            foreign = [n for n in names if n.lower() not in SYSTEM_DLLS]
-            check(names and not foreign, f"imports DLLs that Windows does not ship: {foreign}")
+            foreign = [n for n in names if n.lower() not in STATIC_IMPORTS]
+            check(names and not foreign, f"imports more than kernel32 and msvcrt: {foreign}")
+            flags = pe.dependent_load_flags()
+            check(flags == LOAD_LIBRARY_SEARCH_SYSTEM32,
+                  f"DependentLoadFlags is {flags}, not LOAD_LIBRARY_SEARCH_SYSTEM32")
 
         def resources(path=path):
             check_embedded_resources(PeFile(path))
 
         tests += [
             (f"{label} exe: PE header (machine {machine:#x}, GUI)", header),
-            (f"{label} exe: imports only system DLLs", imports),
+            (f"{label} exe: imports kernel32 and msvcrt only; dependent loads from System32",
+             imports),
             (f"{label} exe: icon, placeholders, manifest and version block", resources),
         ]
 
@@ -106,3 +113,29 @@ def tests(exe32, exe64):
 
     tests.append(("32-bit exe: stripped and under 600 KB", shipped_size))
     return tests
+
+
+def signature_tests(exe32, exe64, cert):
+    """Both executables carry an Authenticode signature that osslsigncode
+    verifies against `cert`; removed, they are the unsigned builds kept
+    beside `cert` as unsigned32.exe and unsigned64.exe."""
+    def verify(path):
+        result = subprocess.run(["osslsigncode", "verify", "-CAfile", cert, "-in", str(path)],
+                                capture_output=True, text=True, timeout=60)
+        check(result.returncode == 0 and "Signature verification: ok" in result.stdout,
+              f"{path}: {result.stdout.strip()[-300:]} {result.stderr.strip()[-300:]}")
+        digest = re.search(r"Message digest algorithm\s*:\s*(\S+)", result.stdout)
+        check(digest and digest.group(1) == "SHA256", f"{path}: digest {digest}")
+        check(PeFile(path).directories[4][1] > 0, f"{path}: no certificate table")
+        # Without its signature it is the unsigned build again, byte for byte.
+        unsigned = Path(cert).parent / f"unsigned{'32' if path == exe32 else '64'}.exe"
+        stripped = Path(cert).parent / "stripped.exe"
+        stripped.unlink(missing_ok=True)
+        subprocess.run(["osslsigncode", "remove-signature", "-in", str(path), "-out",
+                        str(stripped)], check=True, capture_output=True, timeout=60)
+        check(stripped.read_bytes() == unsigned.read_bytes(),
+              f"{path} without its signature differs from the unsigned build")
+
+    return [(f"{label} exe: Authenticode SHA-256 signature verifies",
+             lambda path=path: verify(path)) for label, path in (("32-bit", exe32),
+                                                                ("64-bit", exe64))]

@@ -254,6 +254,8 @@ def build_helpers(work):
     flags = ["-Wall", "-Wextra", "-Werror", "-municode", "-O2", "-s", "-static"]
     subprocess.run([cc] + flags + ["-mwindows", str(HERE / "marker.c"), "-o",
                                    str(work / "marker.exe")], check=True, timeout=120)
+    subprocess.run([cc] + flags + ["-shared", str(HERE / "planted.c"), "-o",
+                                   str(work / "planted.dll")], check=True, timeout=120)
     subprocess.run([cc] + flags + [str(HERE / "window_probe.c"), "-o",
                                    str(work / "window_probe.exe"), "-loleacc", "-lole32",
                                    "-loleaut32", "-luuid"], check=True, timeout=120)
