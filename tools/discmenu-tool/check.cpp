@@ -1,4 +1,5 @@
 #include "tools/discmenu-tool/check.h"
+#include "tools/discmenu-tool/signatures.h"
 
 #include <memory>
 #include <string_view>
@@ -105,6 +106,7 @@ bool CheckText(Runtime& runtime, MenuConfig* config, std::vector<Finding>* findi
   if (!ReadMenuConfig(runtime, config, findings)) return false;
   CheckShowFlags(*config, findings);
   CheckPaths(*config, findings);
+  CheckSignatures(*config, findings);
   AnsiCodePages code_pages;
   CheckCharacters(*config, code_pages, findings);
   return true;

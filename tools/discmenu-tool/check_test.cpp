@@ -141,6 +141,32 @@ const BrokenFolder kBrokenFolders[] = {
      },
      {"{ini}:17:1: error: error 7: Out of memory: {dir}/install.ini: item 17 (Target1) does not "
       "end within the first 4 MiB of the file; is a closing double quote missing?"}},
+    {"unsigned program as a target, whatever its name",
+     [](MenuFolder& f) { testing::WriteText(f / "t3.txt", testing::PeImage(false, false, false)); },
+     {"{ini}:19:1: warning: item 19 (Target3): \"\\t3.txt\" is a Windows program without a "
+      "signature: Windows 11 Smart App Control blocks unsigned programs and installers; sign it "
+      "before publishing"}},
+    {"unsigned installer as a target",
+     [](MenuFolder& f) { testing::WriteText(f / "t1.txt", testing::CompoundFile(true, false)); },
+     {"{ini}:17:1: warning: item 17 (Target1): \"\\t1.txt\" is a Windows installer without a "
+      "signature: Windows 11 Smart App Control blocks unsigned programs and installers; sign it "
+      "before publishing"}},
+    {"signed program and installer",
+     [](MenuFolder& f) {
+       testing::WriteText(f / "t1.txt", testing::CompoundFile(true, true));
+       testing::WriteText(f / "t2.txt", testing::PeImage(true, false, true));
+     },
+     {}},
+    {"unsigned program of a hidden entry",
+     [](MenuFolder& f) { testing::WriteText(f / "t7.txt", testing::PeImage(true, false, false)); },
+     {}},
+    {"unsigned discmenu.exe beside install.ini",
+     [](MenuFolder& f) {
+       testing::WriteText(f / "discmenu.exe", testing::PeImage(false, false, false));
+     },
+     {"{ini}:1:1: warning: discmenu.exe beside install.ini is a Windows program without a "
+      "signature: Windows 11 Smart App Control blocks unsigned programs and installers; sign it "
+      "before publishing (make windows SIGN_CERT=... SIGN_KEY=...)"}},
     {"missing install.ini",
      [](MenuFolder& f) { f.items.clear(); },  // and no file at all, below
      {"{ini}:1:1: error: error 53: File not found: {dir}/install.ini"}},

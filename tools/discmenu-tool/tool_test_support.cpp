@@ -71,6 +71,60 @@ ToolRun RunTool(const QStringList& args) {
   return run;
 }
 
+namespace {
+
+void Put(std::string* bytes, size_t at, uint64_t value, int size) {
+  for (int k = 0; k < size; ++k) (*bytes)[at + k] = static_cast<char>(value >> (8 * k));
+}
+
+}  // namespace
+
+std::string PeImage(bool wide, bool dll, bool is_signed) {
+  std::string image(1024, '\0');
+  image[0] = 'M';
+  image[1] = 'Z';
+  const size_t pe = 0x80;
+  Put(&image, 0x3C, pe, 4);
+  image.replace(pe, 4, std::string("PE\0\0", 4));
+  Put(&image, pe + 22, dll ? 0x2002 : 0x0002, 2);
+  Put(&image, pe + 24, wide ? 0x20B : 0x10B, 2);
+  const size_t directories = pe + 24 + (wide ? 112 : 96);
+  Put(&image, directories - 4, 16, 4);
+  if (is_signed) {  // the certificate table: its offset, its size
+    Put(&image, directories + 8 * 4, 0x200, 4);
+    Put(&image, directories + 8 * 4 + 4, 0x300, 4);
+  }
+  return image;
+}
+
+std::string CompoundFile(bool installer, bool is_signed) {
+  std::string file(3 * 512, '\0');
+  file.replace(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+  Put(&file, 0x1E, 9, 2);           // 512-byte sectors
+  Put(&file, 0x2C, 1, 4);           // one allocation-table sector: sector 0
+  Put(&file, 0x30, 1, 4);           // the directory in sector 1
+  Put(&file, 0x44, 0xFFFFFFFE, 4);  // no further table sectors
+  Put(&file, 0x4C, 0, 4);
+  for (size_t k = 1; k < 109; ++k) Put(&file, 0x4C + 4 * k, 0xFFFFFFFF, 4);
+  Put(&file, 512, 0xFFFFFFFD, 4);      // sector 0 holds the table
+  Put(&file, 512 + 4, 0xFFFFFFFE, 4);  // the directory ends in sector 1
+  const size_t root = 1024;
+  const std::u16string root_name = u"Root Entry";
+  for (size_t c = 0; c < root_name.size(); ++c) Put(&file, root + 2 * c, root_name[c], 2);
+  Put(&file, root + 0x40, 2 * (root_name.size() + 1), 2);
+  file[root + 0x42] = 5;
+  const char* kind = installer ? "\x84\x10\x0C\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46"
+                               : "\x06\x09\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46";
+  file.replace(root + 0x50, 16, kind, 16);
+  if (is_signed) {
+    const std::u16string name = u"\u0005DigitalSignature";
+    for (size_t c = 0; c < name.size(); ++c) Put(&file, root + 128 + 2 * c, name[c], 2);
+    Put(&file, root + 128 + 0x40, 2 * (name.size() + 1), 2);
+    file[root + 128 + 0x42] = 2;
+  }
+  return file;
+}
+
 std::string ToolPath() {
   return DISCMENU_TOOL_PATH;
 }

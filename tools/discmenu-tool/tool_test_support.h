@@ -31,6 +31,13 @@ std::string ReadText(const std::string& path);
 // A PNG of one colour.
 void WritePicture(const std::string& path, QSize size, QColor color = QColor(40, 90, 160));
 
+// The bytes of a PE image (32- or 64-bit, an executable or a DLL) whose
+// certificate table is empty or not.
+std::string PeImage(bool wide, bool dll, bool is_signed);
+// The bytes of a compound file whose root has the class of a Windows
+// Installer package (or another's), with a "\5DigitalSignature" stream or not.
+std::string CompoundFile(bool installer, bool is_signed);
+
 // A menu folder with nothing wrong: entries 1-3 shown, captions "One" to
 // "Eight", targets \t1.txt .. \t8.txt, a 640 x 480 background \bg.png and
 // 48 x 48 buttons \b1.png .. \b8.png. `items` are the 34 items as written,
