@@ -34,7 +34,10 @@ ROOT = os.path.dirname(os.path.dirname(HERE))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 sys.path.insert(0, HERE)
 
+sys.path.insert(0, os.path.join(ROOT, "tests", "wine"))
+
 import bare_system  # noqa: E402
+from common import run_step  # noqa: E402  (the Wine tests' step runner)
 from xsession import XServer, wait_until  # noqa: E402
 
 TITLE = "Aurora Studio 5 Setup"
@@ -219,6 +222,12 @@ class Session:
                 if m and "ENOENT" not in line and m.group(1).startswith(prefix):
                     self.opened.add(os.path.normpath(m.group(1))[len(prefix):])
 
+    def finish(self, proc, trace, inside, label):
+        """Ends a run, notes what it opened, and fails if it wrote anything."""
+        _, err = self.stop(proc)
+        self.record_opened(trace, inside)
+        check(err.strip() == "", f"{label}: the menu wrote {err!r}")
+
     def pointer_away(self):
         """The pointer off any window: a button under it looks raised."""
         self.x.run("xdotool", "mousemove", "1020", "760")
@@ -372,9 +381,7 @@ def menu_in(s, name):
                     check(started == [medium + "/setup/install.sh"],
                           f"the desktop was asked to open {started}")
             finally:
-                _, err = s.stop(proc)
-            s.record_opened(trace, medium)
-            check(err.strip() == "", f"{label}: the menu wrote {err!r}")
+                s.finish(proc, trace, medium, label)
             print(f"    {label}: window as here, the click ran {record}")
 
 
@@ -410,9 +417,7 @@ def formats_and_code_page(s, name):
             check(tuple(s.window_box(window)[2:]) == tuple(s.reference_size),
                   f"a window of {s.window_box(window)[2:]} pixels")
         finally:
-            _, err = s.stop(proc)
-        s.record_opened(trace, EXTRA)
-        check(err.strip() == "", f"the menu wrote {err!r}")
+            s.finish(proc, trace, EXTRA, "Big5 menu")
     print(f"    Big5 title read as {title}; buttons in {', '.join(formats.values())} shown")
 
 
@@ -504,16 +509,7 @@ def main():
     passed, failed = [], []
 
     def step(name, test, *test_args):
-        started = time.monotonic()
-        try:
-            test(s, *test_args)
-        except Exception as e:  # one test's failure, whatever it is, is reported
-            failed.append(name)
-            print(f"FAIL {name}: {type(e).__name__}: {e}", flush=True)
-            return False
-        passed.append(name)
-        print(f"ok   {name} ({time.monotonic() - started:.1f} s)", flush=True)
-        return True
+        return run_step(name, lambda: test(s, *test_args), passed, failed)
 
     try:
         step("layout of the medium", test_layout)

@@ -32,7 +32,7 @@ import test_failures
 import test_launch
 import test_planting
 import test_window
-from common import ROOT
+from common import ROOT, run_step
 from wine_session import Session, Wine, build_helpers
 
 
@@ -69,16 +69,7 @@ def main():
     passed, failed = [], []
 
     def run(name, test):
-        t = time.monotonic()
-        try:
-            test()
-        except Exception as e:  # one test's failure, whatever it is, is reported
-            failed.append(name)
-            print(f"FAIL {name}: {type(e).__name__}: {e}", flush=True)
-            return False
-        passed.append(name)
-        print(f"ok   {name} ({time.monotonic() - t:.1f} s)", flush=True)
-        return True
+        return run_step(name, test, passed, failed)
 
     checks = (static_checks.signature_tests(args.exe32, args.exe64, args.signed_by)
               if args.signed_by else static_checks.tests(args.exe32, args.exe64))
