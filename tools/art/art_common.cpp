@@ -93,7 +93,7 @@ void saveJpeg(const QImage& img, const QString& rel) {
   out.setDotsPerMeterY(kDotsPerMeter);
   QImageWriter writer(outputPath(rel), "jpeg");
   writer.setQuality(90);
-  writer.setOptimizedWrite(false);
+  writer.setOptimizedWrite(true);
   writer.setProgressiveScanWrite(false);
   const bool ok = writer.write(out);
   report(rel, ok, writer.errorString());
