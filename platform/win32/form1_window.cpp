@@ -51,6 +51,18 @@ int SystemDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
+// The built-in picture a control of `area` shows until the load step gives it
+// its own. The load step gives every control one before the window is
+// shown, so these are decoded only if a window is ever drawn without it.
+const Image* PlaceholderImage(Area area) {
+  if (area == Area::kPicture1) {
+    static const PictureRef background = LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND);
+    return background ? &background->image() : nullptr;
+  }
+  static const PictureRef button = LoadResourcePicture(IDR_PLACEHOLDER_BUTTON);
+  return button ? &button->image() : nullptr;
+}
+
 int WindowDpi(HWND hwnd) {
   if (Dpi().for_window) {
     if (UINT dpi = Dpi().for_window(hwnd)) return static_cast<int>(dpi);
@@ -134,11 +146,6 @@ Form1Window::Form1Window(const Translator* translator) {
   if (!form_) return;
   dpi_ = WindowDpi(form_);
   CreateControls(translator);
-  picture1_picture_.shown.Set(LoadResourcePicture(IDR_PLACEHOLDER_BACKGROUND), Area::kPicture1,
-                              scale(), decoder_);
-  const PictureRef button = LoadResourcePicture(IDR_PLACEHOLDER_BUTTON);
-  for (ControlPicture& control : command_pictures_)
-    control.shown.Set(button, Area::kButton, scale(), decoder_);
   ApplyDpi(dpi_);
   SizeForDpi();
 }
@@ -281,6 +288,10 @@ void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, Area a
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+const Image* Form1Window::ImageToDraw(const ControlPicture& control, Area area) const {
+  return control.shown ? &control.shown.ImageFor(scale()) : PlaceholderImage(area);
+}
+
 void Form1Window::SetPicture1Picture(PictureRef picture) {
   SetPicture(picture1_picture_, std::move(picture), Area::kPicture1, controls_.picture1);
 }
@@ -378,10 +389,8 @@ void Form1Window::PaintPicture1(HWND hwnd) {
     RECT clip;
     IntersectRect(&clip, &client, &area);
     // The picture sits at the inner top-left, unscaled, cut off.
-    if (picture1_picture_.shown) {
-      picture1_picture_.bitmaps.Draw(memory, picture1_picture_.shown.ImageFor(scale()), dpi_,
-                                     POINT{0, 0}, clip);
-    }
+    if (const Image* image = ImageToDraw(picture1_picture_, Area::kPicture1))
+      picture1_picture_.bitmaps.Draw(memory, *image, dpi_, POINT{0, 0}, clip);
     BitBlt(dc, area.left, area.top, w, h, memory, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);
@@ -407,12 +416,11 @@ void Form1Window::DrawButton(const DRAWITEMSTRUCT& item) {
   RECT face{kButtonEdge, kButtonEdge, w - kButtonEdge, h - kButtonEdge};
   // The picture is centred on the face, unscaled, and cut off at its edges.
   ControlPicture& picture = command_pictures_[n - 1];
-  if (picture.shown) {
-    const Image& image = picture.shown.ImageFor(scale());
+  if (const Image* image = ImageToDraw(picture, Area::kButton)) {
     const Box at =
-        presentation::PictureOnButton(w, h, ScaledLength(image.width, image.ratio, dpi_),
-                                      ScaledLength(image.height, image.ratio, dpi_), pressed);
-    picture.bitmaps.Draw(memory, image, dpi_, POINT{at.x, at.y}, face);
+        presentation::PictureOnButton(w, h, ScaledLength(image->width, image->ratio, dpi_),
+                                      ScaledLength(image->height, image->ratio, dpi_), pressed);
+    picture.bitmaps.Draw(memory, *image, dpi_, POINT{at.x, at.y}, face);
   }
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = face;

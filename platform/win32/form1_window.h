@@ -70,6 +70,8 @@ class Form1Window : public FormWindow {
 
   void CreateControls(const Translator* translator);
   void SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd);
+  // What a control of `area` draws: its picture, or the built-in one.
+  const Image* ImageToDraw(const ControlPicture& control, Area area) const;
   void ApplyDpi(int dpi);
   void SizeForDpi();
   void PaintPicture1(HWND hwnd);
