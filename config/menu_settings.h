@@ -11,6 +11,11 @@ namespace discmenu {
 
 inline constexpr int kEntryCount = 8;
 inline constexpr int kItemCount = 34;
+// Where each field starts among the items (numbered from 1).
+inline constexpr int kFirstCaptionItem = 9;
+inline constexpr int kFirstTargetItem = 17;
+inline constexpr int kBackgroundItem = 26;
+inline constexpr int kFirstButtonPictureItem = 27;
 
 struct MenuSettings {
   std::array<Variant, kEntryCount> ShowFlag;      // items 1-8

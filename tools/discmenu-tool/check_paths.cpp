@@ -13,10 +13,6 @@ namespace discmenu::tool {
 
 namespace {
 
-constexpr int kFirstTarget = 17;
-constexpr int kBackground = 26;
-constexpr int kFirstButtonPicture = 27;
-
 // `resolved` (a path under `app_path`) written as an install.ini value.
 std::string AsValue(const std::string& app_path, const std::string& resolved) {
   if (!resolved.starts_with(app_path + "/")) return resolved;
@@ -78,10 +74,10 @@ std::string CharacterList(const std::vector<char32_t>& characters) {
 
 void CheckPaths(const MenuConfig& config, std::vector<Finding>* findings) {
   for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstTarget + n - 1;
+    const int item = kFirstTargetItem + n - 1;
     if (config.Has(item) && config.Shown(n)) CheckPath(config, item, true, findings);
   }
-  for (int item = kBackground; item < kFirstButtonPicture + kEntryCount; ++item)
+  for (int item = kBackgroundItem; item < kFirstButtonPictureItem + kEntryCount; ++item)
     if (config.Has(item)) CheckPath(config, item, false, findings);
 }
 

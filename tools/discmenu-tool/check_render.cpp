@@ -16,10 +16,6 @@ namespace discmenu::tool {
 
 namespace {
 
-constexpr int kFirstCaption = 9;
-constexpr int kBackground = 26;
-constexpr int kFirstButtonPicture = 27;
-
 // The picture's size on screen, in the pixels that the window's geometry
 // uses.
 QSize ShownSize(const PictureRef& picture) {
@@ -51,21 +47,21 @@ PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
 
 void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Window& window,
                    std::vector<Finding>* findings) {
-  if (config.Has(kBackground)) {
-    if (PictureRef picture = Load(config, runtime, kBackground, 0, findings)) {
+  if (config.Has(kBackgroundItem)) {
+    if (PictureRef picture = Load(config, runtime, kBackgroundItem, 0, findings)) {
       const Box box = presentation::VisibleBackground();
       const QSize size = ShownSize(picture), visible(box.width, box.height);
       if (size.width() < visible.width() || size.height() < visible.height()) {
         findings->push_back(
-            ItemFinding(config, kBackground, Severity::kWarning,
-                        ItemName(kBackground) + ": the picture is " + SizeText(size) +
+            ItemFinding(config, kBackgroundItem, Severity::kWarning,
+                        ItemName(kBackgroundItem) + ": the picture is " + SizeText(size) +
                             " pixels, smaller than the " + SizeText(visible) +
                             " pixels the window shows of it: the rest stays plain"));
       }
     }
   }
   for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstButtonPicture + n - 1;
+    const int item = kFirstButtonPictureItem + n - 1;
     if (!config.Has(item)) continue;
     PictureRef picture = Load(config, runtime, item, n, findings);
     if (!picture || !config.Shown(n)) continue;
@@ -87,7 +83,7 @@ void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Wi
 void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
                    std::vector<Finding>* findings) {
   for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstCaption + n - 1;
+    const int item = kFirstCaptionItem + n - 1;
     if (!config.Has(item) || !config.Shown(n)) continue;
     const std::string& caption = config.Value(item).AsText();
     const CaptionFit fit = FitCaption(window, n, QString::fromStdString(caption));

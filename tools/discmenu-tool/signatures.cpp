@@ -14,7 +14,6 @@ namespace discmenu::tool {
 
 namespace {
 
-constexpr int kFirstTarget = 17;
 constexpr uint16_t kExecutableImage = 0x0002;  // IMAGE_FILE_EXECUTABLE_IMAGE
 constexpr uint16_t kDll = 0x2000;              // IMAGE_FILE_DLL
 constexpr int kSecurityDirectory = 4;          // where Authenticode keeps its signature
@@ -157,7 +156,7 @@ WindowsFile InspectWindowsFile(const std::string& path) {
 
 void CheckSignatures(const MenuConfig& config, std::vector<Finding>* findings) {
   for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstTarget + n - 1;
+    const int item = kFirstTargetItem + n - 1;
     if (!config.Has(item) || !config.Shown(n)) continue;
     const std::string& text = config.Value(item).AsText();
     if (text.empty()) continue;
