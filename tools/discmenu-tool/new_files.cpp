@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+
+#include "platform/posix/file_output.h"
 
 namespace discmenu::tool {
 
@@ -14,53 +17,40 @@ std::string Join(const std::string& dir, const std::string& path) {
   return dir.ends_with('/') ? dir + path : dir + "/" + path;
 }
 
-bool WriteOne(const std::string& target, const NewFile& file, std::ostream& err) {
-  std::error_code ec;
-  fs::create_directories(fs::path(target).parent_path(), ec);
-  if (ec) {
-    err << "discmenu-tool: error: cannot create the folder of " << target << ": " << ec.message()
-        << "\n";
-    return false;
-  }
-  {
-    std::ofstream stream(target, std::ios::binary | std::ios::trunc);
-    stream.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
-    if (!stream.flush()) {
-      err << "discmenu-tool: error: cannot write " << target << "\n";
-      return false;
-    }
-  }
-  const fs::perms mode = file.executable ? fs::perms(0755) : fs::perms(0644);
-  fs::permissions(target, mode, fs::perm_options::replace, ec);
-  if (ec) {
-    err << "discmenu-tool: error: cannot set the mode of " << target << ": " << ec.message()
-        << "\n";
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool WriteNewFiles(const std::string& dir, const std::vector<NewFile>& files, bool force,
                    std::ostream& out, std::ostream& err) {
-  if (!force) {
-    bool clash = false;
-    for (const NewFile& file : files) {
-      const std::string target = Join(dir, file.path);
-      std::error_code ec;
-      if (fs::symlink_status(target, ec).type() != fs::file_type::not_found) {
-        err << "discmenu-tool: error: " << target
-            << " exists already; use --force to overwrite it\n";
-        clash = true;
-      }
+  // Everything is looked at before anything is written: all or none.
+  bool refused = false;
+  std::set<std::string> told;  // a linked folder is named once, not once per file in it
+  for (const NewFile& file : files) {
+    const posix::PlaceBelow place = posix::LookBelow(dir, file.path);
+    if (!place.problem.empty()) {
+      if (told.insert(place.problem).second)
+        err << "discmenu-tool: error: " << place.problem << "\n";
+      refused = true;
+    } else if (place.exists && !force) {
+      err << "discmenu-tool: error: " << Join(dir, file.path)
+          << " exists already; use --force to overwrite it\n";
+      refused = true;
     }
-    if (clash) return false;
+  }
+  if (refused) return false;
+  std::error_code ec;
+  fs::create_directories(dir, ec);
+  if (ec) {
+    err << "discmenu-tool: error: cannot create the folder " << dir << ": " << ec.message() << "\n";
+    return false;
   }
   for (const NewFile& file : files) {
-    const std::string target = Join(dir, file.path);
-    if (!WriteOne(target, file, err)) return false;
-    out << "created " << target << "\n";
+    const std::string failure =
+        posix::WriteBelow(dir, file.path, file.bytes, file.executable ? 0755 : 0644, force);
+    if (!failure.empty()) {
+      err << "discmenu-tool: error: " << failure << "\n";
+      return false;
+    }
+    out << "created " << Join(dir, file.path) << "\n";
   }
   return true;
 }

@@ -16,6 +16,9 @@ struct NewFile {
 
 // Writes `files` under `dir`, creating folders as needed. Without `force`,
 // when any of them exists nothing is written and each is named on `err`.
+// A symbolic link below `dir` is never written through: one on the way to
+// a file (a linked folder) is refused, whatever `force` says, and nothing
+// is written; one at a file's name is replaced with `force`.
 // Prints "created PATH" on `out` for each file. Returns false on failure.
 bool WriteNewFiles(const std::string& dir, const std::vector<NewFile>& files, bool force,
                    std::ostream& out, std::ostream& err);

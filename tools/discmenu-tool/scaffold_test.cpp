@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "tools/discmenu-tool/check_render.h"
@@ -243,6 +244,70 @@ TEST(AutorunTest, ScriptStartsTheMenuFromItsOwnFolder) {
   ASSERT_TRUE(desktop.waitForFinished(-1));
   EXPECT_EQ(desktop.exitCode(), 0);
   EXPECT_EQ(ReadText(medium / "started-in.txt"), medium.path() + "\n");
+}
+
+// Every file below `folder` with its mode and bytes, links as their target.
+std::map<std::string, std::string> Snapshot(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string path = entry.path();
+    files[path] = entry.is_symlink()        ? "-> " + std::filesystem::read_symlink(path).string()
+                  : entry.is_regular_file() ? std::to_string(Mode(path)) + " " + ReadText(path)
+                                            : "folder";
+  }
+  return files;
+}
+
+// A folder unpacked from someone's archive: its links point out of it.
+TEST(ScaffoldTest, NothingIsWrittenThroughALink) {
+  struct Case {
+    const char* command;
+    std::vector<const char*> links;  // names in the folder linked to outside
+    bool force;
+    int exit_code;
+    const char* said;  // in the error output
+  } cases[] = {
+      {"init", {"autorun", "menu", "discmenu-linux"}, false, 1, "/menu is a symbolic link"},
+      {"init",
+       {"autorun", "menu", "discmenu-linux"},
+       true,
+       1,
+       "/discmenu-linux is a symbolic link"},
+      {"autorun",
+       {"autorun", "menu", "discmenu-linux"},
+       true,
+       1,
+       "/discmenu-linux is a symbolic link"},
+      {"autorun", {"autorun"}, false, 1, "/autorun exists already"},
+      // Forced, the link itself is replaced by the file.
+      {"autorun", {"autorun"}, true, 0, ""},
+      {"init", {"menu"}, true, 1, "/menu is a symbolic link"},
+  };
+  Programs programs;
+  for (const Case& c : cases) {
+    ScratchFolder dir, outside;
+    testing::WriteText(outside / "autorun", "someone's file\n");
+    std::filesystem::permissions(outside / "autorun", std::filesystem::perms(0600));
+    std::filesystem::create_directories(outside / "menu");
+    std::filesystem::create_directories(outside / "discmenu-linux");
+    for (const char* link : c.links) std::filesystem::create_symlink(outside / link, dir / link);
+    const auto before = Snapshot(outside.path());
+    QStringList args = {c.command, QString::fromStdString(dir.path()), "--programs",
+                        programs.path()};
+    if (c.force) args << "--force";
+    const testing::ToolRun run = RunTool(args);
+    const std::string name = std::string(c.command) + (c.force ? " --force " : " ") + c.links[0];
+    EXPECT_EQ(run.exit_code, c.exit_code) << name << ": " << run.err;
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << name << ": " << run.err;
+    EXPECT_EQ(Snapshot(outside.path()), before) << name;
+    if (c.exit_code == 0) {
+      EXPECT_FALSE(std::filesystem::is_symlink(dir / "autorun")) << name;
+      EXPECT_EQ(ReadText(dir / "autorun"), AutorunScript()) << name;
+      EXPECT_EQ(Mode(dir / "autorun"), 0755) << name;
+    } else {
+      EXPECT_FALSE(std::filesystem::exists(dir / "install.ini")) << name << ": written in part";
+    }
+  }
 }
 
 TEST(AutorunTest, FolderMustExist) {
