@@ -53,6 +53,7 @@ constexpr TextEntry kTexts[] = {
     {Text::kNoProgramFolder, DISCMENU_TEXT("discmenu", "cannot tell the folder that holds the running program")},
     {Text::kCannotFind, DISCMENU_TEXT("discmenu", "cannot find \"%1\". Make sure the name is right, then try again.")},
     {Text::kCannotOpen, DISCMENU_TEXT("discmenu", "cannot open \"%1\": %2")},
+    {Text::kNoProgramToOpen, DISCMENU_TEXT("discmenu", "cannot open \"%1\": no program is available to open it")},
     {Text::kNoDisplay, DISCMENU_TEXT("discmenu", "cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)")},
     {Text::kCannotShowWindow, DISCMENU_TEXT("discmenu", "cannot show the menu window: %1")},
     {Text::kCannotCreateWindow, DISCMENU_TEXT("discmenu", "cannot create the menu window")},

@@ -45,6 +45,7 @@ enum class Text : int {
   kNoProgramFolder,
   kCannotFind,
   kCannotOpen,
+  kNoProgramToOpen,
   kNoDisplay,
   kCannotShowWindow,
   kCannotCreateWindow,

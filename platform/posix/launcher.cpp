@@ -49,10 +49,12 @@ std::string FindInPath(const std::string& name) {
   while (start <= dirs.size()) {
     size_t end = dirs.find(':', start);
     if (end == std::string::npos) end = dirs.size();
-    std::string dir = dirs.substr(start, end - start);
-    std::string candidate = (dir.empty() ? "." : dir) + "/" + name;
+    const std::string dir = dirs.substr(start, end - start);
+    const std::string candidate = dir + "/" + name;
     struct stat st;
-    if (stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+    // An empty or relative entry would mean the current directory, which
+    // may be the medium or anyone's folder: only absolute ones are searched.
+    if (dir.starts_with('/') && stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
         access(candidate.c_str(), X_OK) == 0)
       return candidate;
     start = end + 1;
@@ -114,8 +116,7 @@ LaunchOutcome OpenPath(const std::string& path, ChildWatcher& watcher) {
   }
   std::string opener = FindInPath(kOpener);
   if (opener.empty()) {
-    outcome.result = LaunchResult::kFailed;
-    outcome.error = ENOENT;
+    outcome.result = LaunchResult::kNoOpener;
     return outcome;
   }
   outcome.error = Spawn({opener, outcome.native_path}, &pid);

@@ -29,7 +29,8 @@ class ThreadReaper : public ChildWatcher {
 // ThreadReaper).
 int ProcessExitDescriptor(pid_t pid);
 
-enum class LaunchResult { kStarted, kNotFound, kFailed };
+// kNoOpener: the file is there, but the system has no program to open it.
+enum class LaunchResult { kStarted, kNotFound, kNoOpener, kFailed };
 
 struct LaunchOutcome {
   LaunchResult result = LaunchResult::kFailed;
@@ -49,7 +50,7 @@ LaunchOutcome OpenPath(const std::string& path, ChildWatcher& watcher);
 // once the program runs, or the errno of the failed start.
 int Spawn(const std::vector<std::string>& argv, pid_t* pid);
 
-// The full path of `name` found in the directories of PATH, or "".
+// The full path of `name` found in the absolute directories of PATH, or "".
 std::string FindInPath(const std::string& name);
 
 }  // namespace discmenu::posix

@@ -220,7 +220,25 @@ TEST_F(LauncherTest, MissingOpenerFails) {
   setenv("PATH", "/nonexistent", 1);
   std::ofstream(dir_ + "/menu/doc.txt") << "x";
   LaunchOutcome outcome = OpenPath(dir_ + "/menu\\doc.txt", reaper_);
-  EXPECT_EQ(outcome.result, LaunchResult::kFailed);
+  EXPECT_EQ(outcome.result, LaunchResult::kNoOpener);
+}
+
+// The current directory holds an opener (planted, say, on the medium): an
+// empty or relative PATH entry must not find it.
+TEST_F(LauncherTest, OnlyAbsolutePathEntriesAreSearched) {
+  std::ofstream(dir_ + "/menu/doc.txt") << "x";
+  char* cwd = getcwd(nullptr, 0);
+  ASSERT_EQ(chdir((dir_ + "/bin").c_str()), 0);
+  for (const char* path :
+       {":/nonexistent", "/nonexistent:", "/nonexistent::/usr/bin/none", ".", "../bin"}) {
+    setenv("PATH", path, 1);
+    EXPECT_EQ(FindInPath("xdg-open"), "") << path;
+    EXPECT_EQ(OpenPath(dir_ + "/menu\\doc.txt", reaper_).result, LaunchResult::kNoOpener) << path;
+  }
+  EXPECT_EQ(chdir(cwd), 0);
+  free(cwd);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(OpenerCount(), 0);
 }
 
 }  // namespace

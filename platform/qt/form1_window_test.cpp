@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <fstream>
 #include <functional>
@@ -312,6 +313,35 @@ TEST(Form1WindowScaleTest, EverythingGrowsWithTheScale) {
 
 namespace discmenu::qt {
 namespace {
+
+// A click that cannot open its target says why: the file is not there, or
+// nothing on the system opens it.
+TEST(QtShellTest, TheMessageNamesWhatIsMissing) {
+  MenuFolder folder;
+  std::ofstream(folder.dir() + "/readme.txt") << "x";
+  const std::string path = getenv("PATH");
+  setenv("PATH", "/nonexistent", 1);  // no xdg-open anywhere
+  const struct {
+    const char* name;
+    const char* verb;
+    const char* why;
+  } cases[] = {{"readme.txt", "open", "\": no program is available to open it"},
+               {"absent.txt", "find", "\". Make sure the name is right, then try again."}};
+  for (const auto& c : cases) {
+    QtShell shell;
+    ShellResult result;
+    const std::string file = folder.dir() + "/" + c.name;
+    ASSERT_TRUE(shell.ShellExecute(0, "open", file, nullptr, nullptr, 1, &result).ok());
+    QMessageBox* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "ShellMessage") box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr) << c.name;
+    EXPECT_EQ(box->text().toStdString(), std::string("cannot ") + c.verb + " \"" + file + c.why)
+        << c.name;
+    delete box;
+  }
+  setenv("PATH", path.c_str(), 1);
+}
 
 // The translations compiled into the program: every language has every
 // text, and Traditional Chinese reads as it should.

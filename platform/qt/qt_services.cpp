@@ -77,8 +77,9 @@ Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std:
   QWidget* parent =
       window_ && static_cast<WindowHandle>(window_->winId()) == owner ? window_.data() : nullptr;
   const std::string shown = EscapeInvalidUtf8(outcome.native_path);
-  const Message message = not_found
-                              ? Message(Text::kCannotFind, {shown})
+  const Message message = not_found ? Message(Text::kCannotFind, {shown})
+                          : outcome.result == posix::LaunchResult::kNoOpener
+                              ? Message(Text::kNoProgramToOpen, {shown})
                               : Message(Text::kCannotOpen, {shown, std::strerror(outcome.error)});
   const QString text = ToQString(message.Render(translator_));
   auto* box = new QMessageBox(

@@ -136,6 +136,10 @@
         <translation>„%1“ lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>„%1“ lässt sich nicht öffnen: kein Programm zum Öffnen dieser Datei verfügbar</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>das Menüfenster kann nicht angezeigt werden: kein Bildschirm (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)</translation>
     </message>

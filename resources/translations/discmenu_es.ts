@@ -136,6 +136,10 @@
         <translation>no se puede abrir &quot;%1&quot;: %2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>no se puede abrir &quot;%1&quot;: no hay ningún programa disponible para abrirlo</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>no se puede mostrar la ventana del menú: no hay pantalla (no está definido ni DISPLAY ni WAYLAND_DISPLAY)</translation>
     </message>

@@ -136,6 +136,10 @@
         <translation>impossible d&apos;ouvrir « %1 » : %2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>impossible d&apos;ouvrir « %1 » : aucun programme n&apos;est disponible pour l&apos;ouvrir</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>impossible d&apos;afficher la fenêtre du menu : pas d&apos;affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)</translation>
     </message>

@@ -136,6 +136,10 @@
         <translation>「%1」を開けません: %2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>「%1」を開けません: 開くためのプログラムがありません</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>メニュー ウィンドウを表示できません: ディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)</translation>
     </message>

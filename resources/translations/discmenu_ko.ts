@@ -136,6 +136,10 @@
         <translation>&quot;%1&quot;을(를) 열 수 없습니다: %2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>&quot;%1&quot;을(를) 열 수 없습니다: 열 수 있는 프로그램이 없습니다</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>메뉴 창을 표시할 수 없습니다: 디스플레이가 없습니다(DISPLAY와 WAYLAND_DISPLAY 모두 설정되지 않음)</translation>
     </message>

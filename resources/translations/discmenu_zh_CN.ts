@@ -136,6 +136,10 @@
         <translation>无法打开“%1”：%2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>无法打开“%1”：没有可用于打开它的程序</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>无法显示菜单窗口：没有显示器 (DISPLAY 和 WAYLAND_DISPLAY 均未设置)</translation>
     </message>

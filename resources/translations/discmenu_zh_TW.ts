@@ -136,6 +136,10 @@
         <translation>無法開啟「%1」：%2</translation>
     </message>
     <message>
+        <source>cannot open &quot;%1&quot;: no program is available to open it</source>
+        <translation>無法開啟「%1」：沒有可用來開啟它的程式</translation>
+    </message>
+    <message>
         <source>cannot show the menu window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
         <translation>無法顯示選單視窗：沒有顯示器 (DISPLAY 與 WAYLAND_DISPLAY 都未設定)</translation>
     </message>
