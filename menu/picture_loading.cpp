@@ -285,8 +285,8 @@ Error DecodePicture(const std::string& shown, const std::string& path, int ratio
     PictureDecoder& decoder;
     ~Closer() { decoder.Close(); }
   } closer{decoder};
-  std::unique_ptr<ByteSource> file = decoder.Open(path);
-  if (!file) return NotAPicture(shown);
+  std::unique_ptr<ByteSource> file;
+  if (Error e = decoder.Open(shown, path, &file); !e.ok()) return e;
   Cursor c(*file);
   uint32_t magic = 0;
   c.BigEndian(2, &magic);

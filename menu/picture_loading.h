@@ -63,9 +63,12 @@ std::vector<Box> PartsToDecode(int width, int height, int ratio);
 class PictureDecoder {
  public:
   virtual ~PictureDecoder() = default;
-  // The bytes of the file `path` from the start; null when it cannot be
-  // opened.
-  virtual std::unique_ptr<ByteSource> Open(const std::string& path) = 0;
+  // The bytes of the picture file `path` from the start, opened without
+  // blocking and only if it is a regular file: a FIFO or device is never
+  // read. A file that CheckPictureFile refuses gets its error, naming it
+  // `shown`; one that cannot be opened, the system's word.
+  virtual Error Open(const std::string& shown, const std::string& path,
+                     std::unique_ptr<ByteSource>* file) = 0;
   // The size the picture announces; false when no reader takes the file
   // for a picture.
   virtual bool ReadSize(const std::string& path, int* width, int* height) = 0;
@@ -80,7 +83,8 @@ class PictureDecoder {
 };
 
 // Loads the picture file `path`, `shown` in errors, as a picture of `ratio`
-// (2 for an @2x twin): refuses cut-off data and absurd sizes, then decodes.
+// (2 for an @2x twin): refuses what is not a regular file of a sane size,
+// cut-off data and absurd sizes, then decodes.
 // A JPEG, which decodes in parts, is decoded only as far as Picture1 shows
 // it; a button decodes its middle when it is given the picture
 // (ImageForArea). Anything else is decoded whole once and every part a

@@ -158,10 +158,12 @@ class FakeDecoder : public PictureDecoder {
   int decoded_width = 0;  // when set, the size a whole decode gives
   std::vector<std::string> asked;
 
-  std::unique_ptr<ByteSource> Open(const std::string& path) override {
+  Error Open(const std::string& shown, const std::string& path,
+             std::unique_ptr<ByteSource>* file) override {
     auto it = files.find(path);
-    if (it == files.end()) return nullptr;
-    return std::make_unique<StringSource>(it->second);
+    if (it == files.end()) return Error::FileNotFound(shown);
+    *file = std::make_unique<StringSource>(it->second);
+    return Error();
   }
   bool ReadSize(const std::string& path, int* width, int* height) override {
     asked.push_back("size " + path);
@@ -286,6 +288,11 @@ TEST(ShownPicture, TakesTheTwinOnlyWhenTheScaleWantsItAndOnlyWhenSet) {
       {2.0, "PICT128x128", 128, {"size /m/p@2x", "whole"}},
       {2.0, "", 64, {}},
       {2.0, "broken 128x128", 64, {"size /m/p@2x"}},
+      // Only a twin of twice the size, within a pixel, stands for it.
+      {2.0, "PICT129x127", 129, {"size /m/p@2x", "whole"}},
+      {2.0, "PICT1x1", 64, {"size /m/p@2x", "whole"}},
+      {2.0, "PICT130x128", 64, {"size /m/p@2x", "whole"}},
+      {2.0, "PICT128x64", 64, {"size /m/p@2x", "whole"}},
   };
   for (const auto& c : cases) {
     FakeDecoder decoder;

@@ -32,6 +32,16 @@ inline bool WantsTwin(double scale) {
 // The twin of a picture file: "back@2x.jpg" for "back.jpg".
 std::string TwinPath(std::string_view path);
 
+// Whether a twin of `twin_width` x `twin_height` pixels stands for a
+// picture of `width` x `height`: twice its size, within a pixel each way.
+bool TwinFits(int width, int height, int twin_width, int twin_height);
+
+// The @2x twin of `picture`, or null. A twin gets every check a picture
+// gets (and the same non-blocking open), and is used only when it fits
+// (TwinFits); otherwise the picture is drawn, scaled. `*why_not` says why
+// a file that lies there is not used; "" when there is none, or it is used.
+PictureRef LoadTwin(const Picture& picture, PictureDecoder& decoder, std::string* why_not);
+
 // Of an icon file's images (their `widths`, in file order), the one a
 // picture shows: the smallest at least 32 pixels wide (the later one of
 // equal widths, since files list deeper colours later), or else the widest.

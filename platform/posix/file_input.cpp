@@ -59,4 +59,34 @@ Error OpenForInput(const std::string& native_path, const std::string& shown_path
   return Error();
 }
 
+RegularFile::RegularFile(const std::string& native_path) {
+  struct stat st;
+  if (native_path.find('\0') != std::string::npos || stat(native_path.c_str(), &st) != 0 ||
+      !S_ISREG(st.st_mode))
+    return;
+  fd_ = open(native_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  // The name may have changed since it was looked at.
+  if (fd_ >= 0 && (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+    close(fd_);
+    fd_ = -1;
+  }
+  if (fd_ >= 0) size_ = static_cast<uint64_t>(st.st_size);
+}
+
+RegularFile::~RegularFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool RegularFile::ReadAt(uint64_t offset, void* out, size_t n) {
+  if (fd_ < 0 || offset > size_ || n > size_ - offset) return false;
+  for (size_t done = 0; done < n;) {
+    const ssize_t got =
+        pread(fd_, static_cast<char*>(out) + done, n - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    done += static_cast<size_t>(got);
+  }
+  return true;
+}
+
 }  // namespace discmenu::posix

@@ -1,6 +1,7 @@
 // Sequential file input on POSIX.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -14,5 +15,25 @@ namespace discmenu::posix {
 // PathFileAccess. `shown_path` names the file in messages.
 Error OpenForInput(const std::string& native_path, const std::string& shown_path,
                    std::unique_ptr<ByteSource>* file);
+
+// A regular file read at any offset. Opening never blocks: a FIFO or
+// device is not opened at all, and is, like a missing file, not ok().
+class RegularFile {
+ public:
+  explicit RegularFile(const std::string& native_path);
+  ~RegularFile();
+  RegularFile(const RegularFile&) = delete;
+  RegularFile& operator=(const RegularFile&) = delete;
+
+  bool ok() const { return fd_ >= 0; }
+  uint64_t size() const { return size_; }
+  // Reads `n` bytes at `offset`; false when the file ends first or cannot
+  // be read.
+  bool ReadAt(uint64_t offset, void* out, size_t n);
+
+ private:
+  int fd_ = -1;
+  uint64_t size_ = 0;
+};
 
 }  // namespace discmenu::posix

@@ -55,19 +55,47 @@ QByteArray SniffFormat(QIODevice& device) {
   return QByteArray();
 }
 
-// The file `path` opened for reading: a resource by its name, any other by
-// the file system's bytes, which Qt's own names could not always hold.
-std::unique_ptr<QFile> OpenFile(const std::string& path) {
+FileKind KindOf(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return FileKind::kDirectory;
+  if (!S_ISREG(st.st_mode)) return FileKind::kSpecial;
+  return FileKind::kRegular;
+}
+
+// The regular file `path` opened for reading: a resource by its name, any
+// other by the file system's bytes, which Qt's own names could not always
+// hold. A FIFO or device is not opened (`*kind` says what was found), and
+// the open never blocks, even if the name changed since it was looked at.
+std::unique_ptr<QFile> OpenFile(const std::string& path, FileKind* kind = nullptr,
+                                uint64_t* size = nullptr, int* error = nullptr) {
+  FileKind found = FileKind::kMissing;
+  if (!kind) kind = &found;
   auto file = std::make_unique<QFile>();
   if (path.starts_with(":/")) {
     file->setFileName(QString::fromStdString(path));
     if (!file->open(QIODevice::ReadOnly)) return nullptr;
+    *kind = FileKind::kRegular;
+    if (size) *size = static_cast<uint64_t>(file->size());
     return file;
   }
   // Names are menu names: other letter case finds a file too (a twin's).
-  const int fd = open(posix::ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0 || !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    if (fd >= 0) close(fd);
+  const std::string native = posix::ResolvePath(path);
+  struct stat st;
+  if (native.find('\0') != std::string::npos || stat(native.c_str(), &st) != 0) {
+    if (error && errno != ENOENT && errno != ENOTDIR) *error = errno;
+    return nullptr;
+  }
+  *kind = KindOf(st);
+  if (size) *size = static_cast<uint64_t>(st.st_size);
+  if (*kind != FileKind::kRegular) return nullptr;
+  const int fd = open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
+    if (error) *error = errno;
+    return nullptr;
+  }
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) *kind = FileKind::kSpecial;
+  if (*kind != FileKind::kRegular ||
+      !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    close(fd);
     return nullptr;
   }
   return file;
@@ -89,12 +117,6 @@ class FileSource : public ChunkedSource {
  private:
   std::unique_ptr<QFile> file_;
 };
-
-FileKind KindOf(const struct stat& st) {
-  if (S_ISDIR(st.st_mode)) return FileKind::kDirectory;
-  if (!S_ISREG(st.st_mode)) return FileKind::kSpecial;
-  return FileKind::kRegular;
-}
 
 }  // namespace
 
@@ -153,10 +175,18 @@ void QtPictureDecoder::Close() {
   reader_path_.clear();
 }
 
-std::unique_ptr<ByteSource> QtPictureDecoder::Open(const std::string& path) {
-  std::unique_ptr<QFile> file = OpenFile(path);
-  if (!file) return nullptr;
-  return std::make_unique<FileSource>(std::move(file));
+Error QtPictureDecoder::Open(const std::string& shown, const std::string& path,
+                             std::unique_ptr<ByteSource>* source) {
+  FileKind kind = FileKind::kMissing;
+  uint64_t size = 0;
+  int error = 0;
+  std::unique_ptr<QFile> file = OpenFile(path, &kind, &size, &error);
+  if (error)
+    return Error::PathFileAccess(Message(Text::kSystemSays, {shown, std::strerror(error)}));
+  if (Error e = CheckPictureFile(shown, kind, size); !e.ok()) return e;
+  if (!file) return NotAPicture(shown);
+  *source = std::make_unique<FileSource>(std::move(file));
+  return Error();
 }
 
 bool QtPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
@@ -196,16 +226,6 @@ bool QtPictureDecoder::Decode(const std::string& path, const Box* part, PictureP
 
 Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
                     PictureRef* picture) {
-  struct stat st;
-  FileKind kind = FileKind::kMissing;
-  if (stat(native_path.c_str(), &st) == 0) {
-    kind = KindOf(st);
-  } else if (errno != ENOENT && errno != ENOTDIR) {
-    return Error::PathFileAccess(Message(Text::kSystemSays, {shown_path, std::strerror(errno)}));
-  }
-  if (Error e = CheckPictureFile(shown_path, kind, kind == FileKind::kMissing ? 0 : st.st_size);
-      !e.ok())
-    return e;
   QtPictureDecoder decoder;
   return DecodePicture(shown_path, native_path, 1, decoder, picture);
 }

@@ -21,7 +21,8 @@ class QtPictureDecoder : public PictureDecoder {
  public:
   QtPictureDecoder();
   ~QtPictureDecoder() override;
-  std::unique_ptr<ByteSource> Open(const std::string& path) override;
+  Error Open(const std::string& shown, const std::string& path,
+             std::unique_ptr<ByteSource>* file) override;
   bool ReadSize(const std::string& path, int* width, int* height) override;
   bool Decode(const std::string& path, const Box* part, PicturePart* out,
               std::string* why) override;

@@ -1,13 +1,20 @@
 #include "platform/qt/qt_picture.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QImageWriter>
+#include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
+#include "menu/presentation.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
 
@@ -231,6 +238,66 @@ TEST_F(PictureTest, TwinIsUsedOnDenseScreens) {
   EXPECT_EQ(QColor(shot.pixel(qRound(300 * dpr), qRound(300 * dpr))), want) << dpr;
   // A twin makes the picture no larger: 640 logical pixels wide either way.
   EXPECT_EQ(QColor(shot.pixel(qRound(635 * dpr), qRound(100 * dpr))), want) << dpr;
+}
+
+// Bytes this process has read so far.
+long long BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  long long value = 0;
+  while (io >> key >> value)
+    if (key == "rchar:") return value;
+  return -1;
+}
+
+// A twin is refused as its picture would be, without blocking or reading a
+// byte more than it needs; the picture is then drawn, scaled.
+TEST_F(PictureTest, TwinThatFailsTheChecksIsNotUsed) {
+  const struct {
+    const char* name;
+    std::function<void(const std::string&)> make;
+  } cases[] = {
+      {"FIFO", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); }},
+      {"20 GB sparse",
+       [](const std::string& path) {
+         std::ofstream(path, std::ios::binary) << "\xFF\xD8\xFF\xE0";
+         std::filesystem::resize_file(path, 20LL << 30);
+       }},
+      {"1 x 1",
+       [this](const std::string&) {
+         Save("b@2x.jpg", {1, 1}, "jpg");
+       }},
+      {"directory", [](const std::string& path) { std::filesystem::create_directory(path); }},
+  };
+  Save("b.jpg", {48, 48}, "jpg");
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(Path("b@2x.jpg"));
+    c.make(Path("b@2x.jpg"));
+    // Should the open block after all, a writer comes after ten seconds
+    // and the test fails instead of hanging.
+    std::atomic<bool> done = false, rescued = false;
+    std::thread rescuer([&] {
+      for (int k = 0; k < 1000 && !done; ++k)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      if (done) return;
+      rescued = true;
+      const int fd = open(Path("b@2x.jpg").c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) close(fd);
+    });
+    QtPictureDecoder decoder;
+    PictureRef picture;
+    ASSERT_TRUE(LoadQtPicture(Path("b.jpg"), "b.jpg", &picture).ok());
+    const long long before = BytesRead();
+    presentation::ShownPicture shown;
+    shown.Set(picture, Area::kButton, 2.0, decoder);
+    const long long read = BytesRead() - before;
+    done = true;
+    rescuer.join();
+    EXPECT_FALSE(rescued) << c.name;
+    EXPECT_EQ(shown.ImageFor(2.0).ratio, 1) << c.name;
+    EXPECT_EQ(shown.ImageFor(2.0).width, 48) << c.name;
+    EXPECT_LT(read, 1 << 20) << c.name;
+  }
 }
 
 }  // namespace

@@ -211,10 +211,27 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
 
 }  // namespace
 
-std::unique_ptr<ByteSource> WicPictureDecoder::Open(const std::string& path) {
-  std::unique_ptr<ByteSource> file;
-  if (!Win32Runtime().OpenForInput(path, &file).ok()) return nullptr;
-  return file;
+Error WicPictureDecoder::Open(const std::string& shown, const std::string& path,
+                              std::unique_ptr<ByteSource>* file) {
+  if (path.find('\0') != std::string::npos)  // no Windows name holds one
+    return Error::FileNotFound(shown);
+  WIN32_FILE_ATTRIBUTE_DATA info{};
+  FileKind kind = FileKind::kRegular;
+  if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &info)) {
+    const DWORD code = GetLastError();
+    if (!IsNotFound(code))
+      return Error::PathFileAccess(Message(Text::kSystemSays, {shown, SystemMessage(code)}));
+    kind = FileKind::kMissing;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    kind = FileKind::kDirectory;
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
+    kind = FileKind::kSpecial;
+  }
+  const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+  if (Error e = CheckPictureFile(shown, kind, size); !e.ok()) return e;
+  // Only a disk file is opened: a pipe or device is refused.
+  if (Error e = Win32Runtime().OpenForInput(path, file); !e.ok()) return e;
+  return Error();
 }
 
 WicPictureDecoder::WicPictureDecoder() = default;
@@ -244,22 +261,6 @@ bool WicPictureDecoder::Decode(const std::string& path, const Box* part, Picture
 }
 
 Error LoadPictureFile(const std::string& path, PictureRef* picture) {
-  if (path.find('\0') != std::string::npos)  // no Windows name holds one
-    return Error::FileNotFound(path);
-  WIN32_FILE_ATTRIBUTE_DATA info{};
-  FileKind kind = FileKind::kRegular;
-  if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &info)) {
-    const DWORD code = GetLastError();
-    if (!IsNotFound(code))
-      return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
-    kind = FileKind::kMissing;
-  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-    kind = FileKind::kDirectory;
-  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) {
-    kind = FileKind::kSpecial;
-  }
-  const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
-  if (Error e = CheckPictureFile(path, kind, size); !e.ok()) return e;
   WicPictureDecoder decoder;
   return DecodePicture(path, path, 1, decoder, picture);
 }

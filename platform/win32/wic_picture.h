@@ -22,7 +22,8 @@ class WicPictureDecoder : public PictureDecoder {
  public:
   WicPictureDecoder();
   ~WicPictureDecoder() override;
-  std::unique_ptr<ByteSource> Open(const std::string& path) override;
+  Error Open(const std::string& shown, const std::string& path,
+             std::unique_ptr<ByteSource>* file) override;
   bool ReadSize(const std::string& path, int* width, int* height) override;
   bool Decode(const std::string& path, const Box* part, PicturePart* out,
               std::string* why) override;

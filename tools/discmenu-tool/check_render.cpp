@@ -32,7 +32,21 @@ PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
   const std::string& text = config.Value(item).AsText();
   PictureRef picture;
   const Error e = runtime.LoadPicture(config.app_path + text, &picture);
-  if (e.ok()) return picture;
+  if (e.ok()) {
+    // A twin the menu would pass over costs sharpness on dense screens,
+    // and nothing else shows it: say so.
+    qt::QtPictureDecoder decoder;
+    std::string why_not;
+    if (entry == 0 || config.Shown(entry)) presentation::LoadTwin(*picture, decoder, &why_not);
+    if (!why_not.empty()) {
+      findings->push_back(ItemFinding(
+          config, item, Severity::kWarning,
+          ItemName(item) + ": the @2x twin " + presentation::TwinPath(text) +
+              " is not used; windows at 150 % and more draw the picture scaled instead: " +
+              why_not));
+    }
+    return picture;
+  }
   std::string what = text.empty() ? " is empty, so it names the menu folder itself"
                                   : ": the picture cannot be loaded";
   if (entry > 0 && !config.Shown(entry))

@@ -1,6 +1,7 @@
 #include "tools/discmenu-tool/check_render.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -127,6 +128,29 @@ const BrokenFolder kBrokenFolders[] = {
      },
      {"{ini}:26:1: warning: item 26 (BackgroundPicture): the picture is 320 x 200 pixels, "
       "smaller than the 637 x 477 pixels the window shows of it: the rest stays plain"}},
+    {"twins that the menu passes over",
+     [](MenuFolder& f) {
+       testing::WritePicture(f / "b1@2x.png", {1, 1});
+       testing::WritePicture(f / "bg@2x.png", {1000, 750});
+       // Sparse: 300 MB that take no room, as a 20 GB one would.
+       testing::WriteText(f / "b3@2x.png", "\x89PNG\r\n\x1a\n");
+       std::filesystem::resize_file(f / "b3@2x.png", 300 << 20);
+     },
+     {"{ini}:26:1: warning: item 26 (BackgroundPicture): the @2x twin \\bg@2x.png is not used; "
+      "windows at 150 % and more draw the picture scaled instead: it is 1000 x 750 pixels, not "
+      "twice the picture's 640 x 480",
+      "{ini}:27:1: warning: item 27 (ButtonPicture1): the @2x twin \\b1@2x.png is not used; "
+      "windows at 150 % and more draw the picture scaled instead: it is 1 x 1 pixels, not twice "
+      "the picture's 48 x 48",
+      "{ini}:29:1: warning: item 29 (ButtonPicture3): the @2x twin \\b3@2x.png is not used; "
+      "windows at 150 % and more draw the picture scaled instead: error 481: Invalid picture: "
+      "{dir}/b3@2x.png: the file is larger than the 256 MiB a picture file may take"}},
+    {"twins within a pixel of twice the size, and of a hidden entry",
+     [](MenuFolder& f) {
+       testing::WritePicture(f / "b1@2x.png", {97, 95});
+       testing::WritePicture(f / "b8@2x.png", {1, 1});
+     },
+     {}},
     {"long caption",
      [](MenuFolder& f) { f.items[10] = "\"one\ntwo\nthree\nfour\nfive\nsix\""; },
      {"{ini}:11:1: warning: item 11 (LabelCaption3): the caption takes 6 lines, but label 3 "
@@ -182,6 +206,34 @@ TEST(CheckTest, EachMistakeGivesItsLine) {
     for (const std::string& line : c.expected) expected.push_back(Expand(line, folder));
     EXPECT_EQ(Lines(result), expected) << c.name;
     EXPECT_EQ(result.file, folder / "install.ini") << c.name;
+  }
+}
+
+// A FIFO on the medium is never opened for reading: with no writer, that
+// would wait for ever.
+TEST(CheckTest, AFifoHoldsNothingUp) {
+  const struct {
+    const char* fifo;
+    const char* command;
+    const char* said;  // on the output
+  } cases[] = {
+      {"t1.txt", "check", "0 errors, 0 warnings"},  // a shown entry's target
+      {"b1@2x.png", "check", "b1@2x.png: is not a regular file"},
+      {"b1@2x.png", "preview", ""},
+  };
+  for (const auto& c : cases) {
+    MenuFolder folder;
+    folder.Write();
+    std::filesystem::remove(folder / c.fifo);
+    ASSERT_EQ(mkfifo((folder / c.fifo).c_str(), 0644), 0);
+    QStringList args = {c.command, QString::fromStdString(folder.path())};
+    if (std::string(c.command) == "preview")
+      args << "--scale"
+           << "2"
+           << "-o" << QString::fromStdString(folder / "shot.png");
+    const testing::ToolRun run = testing::RunTool(args);
+    EXPECT_NE(run.exit_code, -1) << c.fifo << " " << c.command << ": " << run.err;
+    EXPECT_NE(run.out.find(c.said), std::string::npos) << c.fifo << ": " << run.out;
   }
 }
 

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 
 #include "config/diagnostics.h"
 #include "config/menu_settings.h"
 #include "config/text_decoding.h"
+#include "platform/posix/file_input.h"
 #include "platform/posix/native_path.h"
 
 namespace discmenu::tool {
@@ -22,21 +22,12 @@ constexpr uint32_t kEndOfChain = 0xFFFFFFFE;
 constexpr uint32_t kHeaderFatEntries = 109;
 
 // Reads at any offset; every read is checked, so a short or odd file is
-// simply not what it claimed to be.
+// simply not what it claimed to be. A FIFO or device is not even opened:
+// reading one could block for ever.
 class File {
  public:
-  explicit File(const std::string& path) : stream_(path, std::ios::binary) {
-    if (stream_) {
-      stream_.seekg(0, std::ios::end);
-      size_ = static_cast<uint64_t>(stream_.tellg());
-    }
-  }
-  bool Read(uint64_t offset, void* out, size_t n) {
-    if (!stream_ || offset > size_ || n > size_ - offset) return false;
-    stream_.seekg(static_cast<std::streamoff>(offset));
-    return static_cast<bool>(
-        stream_.read(static_cast<char*>(out), static_cast<std::streamsize>(n)));
-  }
+  explicit File(const std::string& path) : file_(path) {}
+  bool Read(uint64_t offset, void* out, size_t n) { return file_.ReadAt(offset, out, n); }
   template <class T>
   bool Get(uint64_t offset, T* value) {
     uint8_t bytes[sizeof(T)];
@@ -46,11 +37,10 @@ class File {
     *value = static_cast<T>(v);
     return true;
   }
-  uint64_t size() const { return size_; }
+  uint64_t size() const { return file_.size(); }
 
  private:
-  std::ifstream stream_;
-  uint64_t size_ = 0;
+  posix::RegularFile file_;
 };
 
 // A PE image: an executable (not a DLL), signed when its certificate table

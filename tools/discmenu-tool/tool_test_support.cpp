@@ -64,7 +64,13 @@ ToolRun RunTool(const QStringList& args) {
   QProcess process;
   process.start(QString::fromStdString(ToolPath()), args);
   ToolRun run;
-  if (!process.waitForFinished(-1)) return run;
+  // A tool that hangs fails its test (exit code -1) instead of holding CI.
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished();
+    run.err = "the tool did not end within a minute";
+    return run;
+  }
   run.exit_code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
   run.out = process.readAllStandardOutput().toStdString();
   run.err = process.readAllStandardError().toStdString();

@@ -55,7 +55,8 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs the built discmenu-tool with `args` and waits until it ends.
+// Runs the built discmenu-tool with `args` and waits until it ends, or kills
+// it after a minute (exit code -1).
 ToolRun RunTool(const QStringList& args);
 
 // The built tool and the folder of the built menu executable.
