@@ -46,6 +46,7 @@
 #define SEEK_END 2
 #define PAGE 4096
 #define O_CLOEXEC 02000000
+#define O_NONBLOCK 04000  // a FIFO or device named like a file must not hold the start
 #define MFD_CLOEXEC 1U
 #define AT_EMPTY_PATH 0x1000
 #define AT_EXECFN 31
@@ -164,7 +165,7 @@ static int OwnPath(const unsigned long* auxv, char* path) {
 static long ExecuteLoader(const char* path, char** argv, char** envp) {
   long err = SYSCALL3(SYS_execve, path, argv, envp);
   if (err != -EACCES && err != -EPERM) return err;
-  const long in = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+  const long in = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
   if (in < 0) return in;
   const long mem = SYSCALL3(SYS_memfd_create, "discmenu-loader", MFD_CLOEXEC, 0);
   if (mem < 0) return err;
@@ -187,7 +188,7 @@ static long ExecuteLoader(const char* path, char** argv, char** envp) {
 
 // Whether every page of the file `path` is in the page cache.
 static int Cached(const char* path) {
-  const long fd = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+  const long fd = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
   if (fd < 0) return 0;
   const long size = SYSCALL3(SYS_lseek, fd, 0, SEEK_END);
   int cached = 0;
@@ -229,7 +230,7 @@ static void ReadRange(long file, unsigned long offset, unsigned long length) {
 // ends in '/'). A missing or odd list only costs speed.
 static void Prefetch(const char* runtime, const char* prefetch) {
   static char list[65536];
-  const long fd = SYSCALL3(SYS_open, prefetch, O_RDONLY | O_CLOEXEC, 0);
+  const long fd = SYSCALL3(SYS_open, prefetch, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
   if (fd < 0) return;
   long size = 0;
   for (long n; size < (long)sizeof list - 1; size += n) {
@@ -256,7 +257,7 @@ static void Prefetch(const char* runtime, const char* prefetch) {
     size_t used = 0;
     path[0] = '\0';
     if (*at && Append(path, &used, runtime) && Append(path, &used, at)) {
-      const long file = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC, 0);
+      const long file = SYSCALL3(SYS_open, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
       if (file >= 0) {
         ReadRange(file, numbers[0], numbers[1]);
         SYSCALL3(SYS_close, file, 0, 0);

@@ -338,5 +338,37 @@ class ClickStormTest(XTestCase):
                     f"close to exit: {closed_ms:.0f} ms\n")
 
 
+class StarterTest(unittest.TestCase):
+    """The medium's starter: a FIFO where it expects a file must not hold it."""
+
+    def test_a_fifo_in_the_runtime_never_blocks_the_start(self):
+        starter = os.environ.get("DISCMENU_STARTER")
+        if not starter:
+            self.skipTest("no starter in this build (DISCMENU_STARTER unset)")
+        # An empty menu is never in the page cache, so the prefetch list is read.
+        for fifo, said in [("discmenu", b"loader ran"), ("prefetch", b"loader ran"),
+                           ("ld-linux-x86-64.so.2", b"discmenu: cannot start")]:
+            with self.subTest(fifo=fifo):
+                medium = tempfile.mkdtemp(prefix="discmenu-starter-")
+                self.addCleanup(shutil.rmtree, medium)
+                runtime = os.path.join(medium, "discmenu-linux")
+                os.makedirs(runtime)
+                shutil.copy(starter, os.path.join(medium, "discmenu"))
+                loader = os.path.join(runtime, "ld-linux-x86-64.so.2")
+                with open(loader, "w") as f:
+                    f.write("#!/bin/sh\necho loader ran\n")
+                os.chmod(loader, 0o755)
+                open(os.path.join(runtime, "discmenu"), "w").close()
+                if os.path.exists(os.path.join(runtime, fifo)):
+                    os.remove(os.path.join(runtime, fifo))
+                os.mkfifo(os.path.join(runtime, fifo))
+                try:
+                    run = subprocess.run([os.path.join(medium, "discmenu")], capture_output=True,
+                                         timeout=20)
+                except subprocess.TimeoutExpired:
+                    self.fail("the starter blocked on the FIFO " + fifo)
+                self.assertIn(said, run.stdout + run.stderr)
+
+
 if __name__ == "__main__":
     unittest.main()
