@@ -1,13 +1,17 @@
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "menu/form1.h"
 #include "menu/frame.h"
 #include "menu/presentation.h"
 #include "menu/run.h"
+#include "platform/posix/child_environment.h"
 #include "platform/posix/executable.h"
 #include "platform/posix/locale.h"
 #include "platform/qt/bundled_runtime.h"
@@ -50,6 +54,23 @@ void FatalToExit(QtMsgType type, const QMessageLogContext& context, const QStrin
   if (g_toolkit_handler && DiagnosticsWanted()) g_toolkit_handler(type, context, message);
 }
 
+// In a session without a bus the D-Bus library would start one for the
+// display (dbus-launch, where it is installed): a daemon that outlives the
+// menu and writes in /tmp. The menu needs a bus only for screen readers,
+// which have none in such a session either: it goes without. The user's
+// bus at $XDG_RUNTIME_DIR/bus, which the library looks for first, is used
+// as before, and what the menu starts gets the environment as it was.
+void NeverStartABus() {
+  if (IsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  struct stat st;
+  if (runtime && *runtime && stat((std::string(runtime) + "/bus").c_str(), &st) == 0 &&
+      S_ISSOCK(st.st_mode))
+    return;
+  posix::KeepEnvironmentForChildren();
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 bool HaveDisplay() {
 #if defined(__APPLE__)
   return true;
@@ -80,6 +101,7 @@ int RunMenu() {
   const posix::ProgramFiles program = posix::RunningProgram();
   const std::string bundled =
       program.started != program.image ? posix::DirectoryOf(program.image) : "";
+  NeverStartABus();
   if (!bundled.empty()) qt::PrepareBundledRuntime(bundled, program.started);
   // The command line is not the menu's: Qt gets none of it either.
   static char name[] = "discmenu";

@@ -52,6 +52,11 @@ class XServer:
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env.pop("QT_QPA_PLATFORM", None)
+        # No session bus, explicitly: without an address, libdbus would start
+        # one for the display where dbus-x11 is installed (a daemon that
+        # outlives the test and writes in /tmp). A test that wants a bus
+        # starts its own (dbus-run-session).
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = "disabled:"
 
     def close(self):
         self.proc.terminate()
