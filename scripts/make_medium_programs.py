@@ -130,7 +130,8 @@ def forbid_default_folders(path):
         phoff, = struct.unpack_from("<Q", data, 0x20)
         phentsize, phnum = struct.unpack_from("<HH", data, 0x36)
         for i in range(phnum):
-            p_type, _, offset, _, _, size = struct.unpack_from("<IIQQQQ", data, phoff + i * phentsize)
+            p_type, _, offset, _, _, size = struct.unpack_from("<IIQQQQ", data,
+                                                               phoff + i * phentsize)
             if p_type != PT_DYNAMIC:
                 continue
             tags = [struct.unpack_from("<qQ", data, offset + 16 * k)[0] for k in range(size // 16)]
