@@ -37,6 +37,7 @@ struct BundledPlugin {
   std::string metadata;
   QtPluginInstanceFunction instance = nullptr;
 };
+// Twice what the runtime carries (PLUGINS in make_medium_programs.py).
 constexpr size_t kMaxPlugins = 16;
 std::array<BundledPlugin, kMaxPlugins> g_plugins;
 
