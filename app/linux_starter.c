@@ -12,6 +12,12 @@
 // The menu learns where it was started from the name it gets as argv[0]:
 // the absolute path of this file (the loader's --argv0).
 //
+// The loader gets the runtime's folder through a directory descriptor that
+// stays open across the exec (/proc/self/fd/N/lib): it splits its library
+// path at ':' and ';' and expands $ORIGIN, $LIB and $PLATFORM in it, and the
+// medium's folder may have any name. Only without /proc is the folder's own
+// path used, and such a name refused.
+//
 // Before that, unless the system has the menu in its cache already, it reads
 // what the menu will load: discmenu-linux/prefetch lists those parts of the
 // runtime's files, in the order they lie on a disc. Demand paging would
@@ -26,6 +32,7 @@
 #define SYS_open 2
 #define SYS_close 3
 #define SYS_stat 4
+#define SYS_fcntl 72
 #define SYS_execve 59
 #define SYS_lseek 8
 #define SYS_pread64 17
@@ -47,6 +54,9 @@
 #define PAGE 4096
 #define O_CLOEXEC 02000000
 #define O_NONBLOCK 04000  // a FIFO or device named like a file must not hold the start
+#define O_DIRECTORY 0200000
+#define O_PATH 010000000
+#define F_DUPFD 0
 #define MFD_CLOEXEC 1U
 #define AT_EMPTY_PATH 0x1000
 #define AT_EXECFN 31
@@ -267,6 +277,37 @@ static void Prefetch(const char* runtime, const char* prefetch) {
   }
 }
 
+// Appends the decimal digits of `n` to `buf`.
+static int AppendNumber(char* buf, size_t* used, long n) {
+  char digits[24];
+  size_t k = sizeof digits - 1;
+  digits[k] = '\0';
+  do digits[--k] = (char)('0' + n % 10);
+  while ((n /= 10) > 0);
+  return Append(buf, used, digits + k);
+}
+
+// A descriptor of the folder `path`, left open for the loader and the menu
+// (never 0, 1 or 2, which the menu's programs take as their standard
+// streams); -1 when it cannot be opened.
+static long OpenFolder(const char* path) {
+  long fd = SYSCALL3(SYS_open, path, O_PATH | O_DIRECTORY, 0);
+  if (fd >= 0 && fd <= 2) {
+    const long high = SYSCALL3(SYS_fcntl, fd, F_DUPFD, 3);
+    SYSCALL3(SYS_close, fd, 0, 0);
+    fd = high;
+  }
+  return fd;
+}
+
+// Whether `s` holds a character the loader splits its library path at or
+// that begins a token it expands.
+static int HasPathListSyntax(const char* s) {
+  for (; *s; ++s)
+    if (*s == ':' || *s == ';' || *s == '$') return 1;
+  return 0;
+}
+
 __attribute__((noreturn, used)) void StarterMain(long* stack) {
   const long argc = stack[0];
   char** argv = (char**)(stack + 1);
@@ -292,16 +333,38 @@ __attribute__((noreturn, used)) void StarterMain(long* stack) {
     if (!Append(paths[k], &used, names[k])) Fail("path too long:", self, 0);
   }
 
+  struct FileId id;
+  if (!Identify(menu, &id)) Fail("the menu is missing: no", menu, 0);
+  // The library path and the menu through the folder's descriptor, where
+  // /proc shows it.
+  static char by_fd[2][PATH_SIZE];
+  const char* library_path = libraries;
+  const char* menu_path = menu;
+  const long folder_fd = OpenFolder(runtime);
+  size_t fd_used = 0;
+  if (folder_fd >= 0 && Append(by_fd[0], &fd_used, "/proc/self/fd/") &&
+      AppendNumber(by_fd[0], &fd_used, folder_fd)) {
+    size_t lib_used = fd_used, menu_used = fd_used;
+    for (size_t k = 0; k <= fd_used; ++k) by_fd[1][k] = by_fd[0][k];
+    struct FileId seen;
+    if (Append(by_fd[0], &lib_used, "/lib") && Append(by_fd[1], &menu_used, "/discmenu") &&
+        Identify(by_fd[1], &seen) && seen.dev == id.dev && seen.ino == id.ino) {
+      library_path = by_fd[0];
+      menu_path = by_fd[1];
+    }
+  }
+  if (library_path == libraries && folder_fd >= 0) SYSCALL3(SYS_close, folder_fd, 0, 0);
+  if (library_path == libraries && HasPathListSyntax(libraries))
+    Fail("cannot start without /proc from a folder whose path holds ':', ';' or '$':", runtime, 0);
+
   static char* args[MAX_ARGS];
-  const char* const head[] = {
-      loader, "--inhibit-cache", "--library-path", libraries, "--argv0", self, menu};
+  const char* const head[] = {loader, "--inhibit-cache", "--library-path", library_path, "--argv0",
+                              self,   menu_path};
   long n = 0;
   for (; n < (long)(sizeof head / sizeof head[0]); ++n) args[n] = (char*)head[n];
   for (long k = 1; k < argc && n < MAX_ARGS - 1; ++k) args[n++] = argv[k];
   args[n] = 0;
 
-  struct FileId id;
-  if (!Identify(menu, &id)) Fail("the menu is missing: no", menu, 0);
   if (!Cached(menu)) Prefetch(runtime, prefetch);
   Fail("cannot start", loader, ExecuteLoader(loader, args, envp));
 }

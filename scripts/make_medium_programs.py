@@ -10,8 +10,9 @@
 The Linux menu then needs nothing from the system but the kernel and a
 display server: no Qt, no fonts, no image libraries, any C library. The
 libraries are the build machine's (Debian 12), taken whole: every library
-the menu and its plugins need, glibc included, so no library of the system
-is ever mixed with them.
+the menu and its plugins need or open, glibc included, each marked so that
+the loader never looks for what it needs in the system's library folders
+(DF_1_NODEFLIB), so no library of the system is ever mixed with them.
 
 `discmenu-tool init` and `autorun` copy this folder onto a medium.
 """
@@ -19,6 +20,7 @@ import argparse
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -42,6 +44,11 @@ PLUGINS = [
     "imageformats/libqtiff.so",
     "imageformats/libqwebp.so",
 ]
+
+# Libraries that the others open while they run, by name (dlopen), rather
+# than need: the X library's cursor themes.
+OPENED = ["libXcursor.so.1"]
+LIBRARY_FOLDER = "/usr/lib/x86_64-linux-gnu"
 
 # The label face (Arial's metrics) and the face of the menu's other text.
 FONTS = [
@@ -107,6 +114,39 @@ def needed_libraries(elf):
     if missing:
         sys.exit(f"make_medium_programs: {elf} needs libraries this machine lacks: {missing}")
     return found
+
+
+PT_DYNAMIC, DT_NULL, DT_FLAGS_1, DF_1_NODEFLIB = 2, 0, 0x6FFFFFFB, 0x800
+
+
+def forbid_default_folders(path):
+    """Marks the ELF file `path` DF_1_NODEFLIB: the loader looks for what it
+    needs or opens only where it is told (the runtime's lib/), never in the
+    system's folders. In place: the flag goes into the DT_FLAGS_1 entry, or
+    into a spare entry at the end of the dynamic section (the linker leaves
+    a few)."""
+    with open(path, "r+b") as f:
+        data = f.read()
+        phoff, = struct.unpack_from("<Q", data, 0x20)
+        phentsize, phnum = struct.unpack_from("<HH", data, 0x36)
+        for i in range(phnum):
+            p_type, _, offset, _, _, size = struct.unpack_from("<IIQQQQ", data,
+                                                               phoff + i * phentsize)
+            if p_type != PT_DYNAMIC:
+                continue
+            tags = [struct.unpack_from("<qQ", data, offset + 16 * k)[0] for k in range(size // 16)]
+            end = tags.index(DT_NULL)
+            if DT_FLAGS_1 in tags[:end]:
+                at = offset + 16 * tags.index(DT_FLAGS_1)
+                flags = struct.unpack_from("<Q", data, at + 8)[0] | DF_1_NODEFLIB
+            elif end + 1 < len(tags):
+                at, flags = offset + 16 * end, DF_1_NODEFLIB
+            else:
+                sys.exit(f"make_medium_programs: {path} has no room for DT_FLAGS_1")
+            f.seek(at)
+            f.write(struct.pack("<qQ", DT_FLAGS_1, flags))
+            return
+    sys.exit(f"make_medium_programs: {path} is not dynamically linked")
 
 
 def copy(src, dst, mode=0o644):
@@ -235,8 +275,9 @@ def write_licences(out, sources):
         copy(f"/usr/share/common-licenses/{name}", os.path.join(licences, name + ".txt"))
     with open(os.path.join(licences, "README.txt"), "w") as f:
         f.write("The Linux menu in this folder runs on these Debian 12 packages, unchanged\n"
-                "except that ICU's data holds only the tables the menu opens. Their sources:\n"
-                "https://sources.debian.org/ (package names as the files here).\n")
+                "except that ICU's data holds only the tables the menu opens and that each\n"
+                "library is marked to be looked for in this folder only (DF_1_NODEFLIB).\n"
+                "Their sources: https://sources.debian.org/ (package names as the files here).\n")
 
 
 def record_start(out, slowmedium, demo):
@@ -340,8 +381,9 @@ def main():
     copy(args.menu, os.path.join(runtime, "discmenu"), 0o755)
     run("strip", "--strip-all", os.path.join(runtime, "discmenu"))
 
-    elves = [args.menu] + [os.path.join(QT_PLUGINS, p) for p in PLUGINS]
-    libraries = {}
+    elves = [args.menu] + [os.path.join(QT_PLUGINS, p) for p in PLUGINS] + [
+        os.path.join(LIBRARY_FOLDER, name) for name in OPENED]
+    libraries = {name: os.path.join(LIBRARY_FOLDER, name) for name in OPENED}
     for elf in elves:
         libraries.update(needed_libraries(elf))
     for plugin in PLUGINS:
@@ -362,6 +404,13 @@ def main():
 
     converters = write_gconv(runtime)
     write_licences(runtime, list(libraries.values()) + elves[1:] + converters)
+    for folder, _, names in os.walk(runtime):
+        for name in names:
+            path = os.path.join(folder, name)
+            with open(path, "rb") as f:
+                elf = f.read(4) == b"\x7fELF"
+            if elf and name != LOADER:
+                forbid_default_folders(path)
     if args.slowmedium:
         size, count = write_prefetch_list(args.out, record_start(args.out, args.slowmedium,
                                                                  args.demo))

@@ -1,6 +1,7 @@
 #include "platform/posix/executable.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -15,6 +16,28 @@
 namespace discmenu::posix {
 
 namespace {
+
+constexpr char kDescriptors[] = "/proc/self/fd/";
+
+// N when `path` is /proc/self/fd/N, -1 otherwise.
+int DescriptorIn(const std::string& path) {
+  const size_t prefix = sizeof kDescriptors - 1;
+  if (path.compare(0, prefix, kDescriptors) != 0 || path.size() == prefix ||
+      path.size() > prefix + 9)
+    return -1;
+  int fd = 0;
+  for (size_t i = prefix; i < path.size(); ++i) {
+    if (path[i] < '0' || path[i] > '9') return -1;
+    fd = fd * 10 + (path[i] - '0');
+  }
+  return fd;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
 
 std::string Resolved(const char* path) {
   char resolved[PATH_MAX];
@@ -49,17 +72,19 @@ std::string ProcSelfExe() {
   }
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
+// The file the code came from, as the loader names it (a loader started by
+// hand or by a starter names the program it loaded, not itself), resolved
+// against the folder the program was started in; a name through a folder's
+// descriptor (/proc/self/fd/N/discmenu, the medium's starter) stays as it
+// is, byte-exact and free of anything a path list splits.
+std::string Image() {
+  const char* execfn = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+  if (execfn && DescriptorIn(DirectoryOf(execfn)) >= 0) return execfn;
+  return Resolved(execfn);
 }
 
 ProgramFiles Find() {
-  // The file the code came from, as the loader names it (a loader started
-  // by hand or by a starter names the program it loaded, not itself),
-  // resolved against the folder the program was started in.
-  const std::string image = Resolved(reinterpret_cast<const char*>(getauxval(AT_EXECFN)));
+  const std::string image = Image();
   const std::string exe = ProcSelfExe();
   if (image.empty()) return {exe, exe};
   if (!exe.empty() && SameFile(exe, image)) return {exe, exe};
@@ -85,6 +110,33 @@ std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return "";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string DirectoryHandle(const std::string& dir) {
+  int fd = DescriptorIn(dir);
+  if (fd >= 0) {
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
+    return dir;
+  }
+#ifdef O_PATH
+  fd = open(dir.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+#endif
+  if (fd < 0) return dir;
+  const std::string handle = kDescriptors + std::to_string(fd);
+  if (SameFile(handle, dir)) return handle;
+  close(fd);
+  return dir;
+}
+
+WorkingDirectory::WorkingDirectory(const std::string& dir)
+    : before_(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+  if (dir.empty() || chdir(dir.c_str()) != 0) (void)!chdir("/");
+}
+
+WorkingDirectory::~WorkingDirectory() {
+  if (before_ < 0) return;
+  (void)!fchdir(before_);
+  close(before_);
 }
 
 std::string ExecutableDirectory() {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "menu/form1.h"
@@ -99,10 +100,9 @@ int RunMenu() {
   }
   // Started through the Linux medium's runtime, the menu's code lies in it.
   const posix::ProgramFiles program = posix::RunningProgram();
-  const std::string bundled =
-      program.started != program.image ? posix::DirectoryOf(program.image) : "";
+  std::string bundled = program.started != program.image ? posix::DirectoryOf(program.image) : "";
   NeverStartABus();
-  if (!bundled.empty()) qt::PrepareBundledRuntime(bundled, program.started);
+  if (!bundled.empty()) bundled = qt::PrepareBundledRuntime(bundled, program.started);
   // The command line is not the menu's: Qt gets none of it either.
   static char name[] = "discmenu";
   static char platform_option[] = "-platform";
@@ -110,7 +110,16 @@ int RunMenu() {
   static char* argv[] = {name, platform_option, wayland, nullptr};
   int argc = WaylandOnly() ? 3 : 1;
   if (argc == 1) argv[1] = nullptr;
+  // The toolkit looks for plugins in the folder of the program it runs in,
+  // and where it cannot name that folder (a loader run from a memory file,
+  // a name that is not UTF-8) in the working directory: while it starts,
+  // that is the folder of the menu's code. Its qt.conf is the menu's own
+  // (a resource), never a file beside it.
+  std::optional<posix::WorkingDirectory> code_folder(
+      std::in_place, bundled.empty() ? posix::DirectoryOf(program.image) : bundled);
   QApplication app(argc, argv);
+  code_folder.reset();
+  if (!bundled.empty()) QCoreApplication::setLibraryPaths({});
   QGuiApplication::setDesktopFileName("discmenu");
   if (!bundled.empty()) qt::AddBundledFonts(bundled);
 

@@ -141,6 +141,29 @@ def find_block(picture, width, block, block_width):
     return None
 
 
+def mapped_code(pid):
+    """The files of code (ELF, or mapped executable) that process `pid` maps,
+    as this process names them (a chrooted one's with the chroot's path)."""
+    code = set()
+    with open(f"/proc/{pid}/maps", "rb") as f:
+        for line in f:
+            fields = line.rstrip(b"\n").split(None, 5)
+            if len(fields) == 6 and fields[5].startswith(b"/") and (
+                    b"x" in fields[1] or os.path.isfile(fields[5]) and is_elf(fields[5])):
+                code.add(fields[5])
+    return code
+
+
+def outside(code, runtime):
+    """The files of `code` that are not in the folder `runtime`; the copy of
+    the runtime's loader in a memory file is the runtime's own."""
+    return sorted(p for p in code if not p.startswith((runtime + b"/", b"/memfd:discmenu-loader")))
+
+
+def menu_pid(s, window):
+    return int(s.x.run("xdotool", "getwindowpid", str(window)))
+
+
 # --- The session -----------------------------------------------------------
 
 class Session:
@@ -200,7 +223,7 @@ class Session:
         env = {"DISPLAY": self.x.display} if env is None else env
         command = chroot.command(args, env, cwd)
         if trace:
-            command = ["strace", "-f", "-qq", "-e", "trace=open,openat,execve", "-o", trace,
+            command = ["strace", "-f", "-qq", "-y", "-e", "trace=open,openat,execve", "-o", trace,
                        *command]
         return subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
                                 start_new_session=True)
@@ -214,13 +237,19 @@ class Session:
         return proc.communicate(timeout=20)
 
     def record_opened(self, trace, inside):
-        """Adds what the run traced in `trace` opened under `inside`."""
+        """Adds what the run traced in `trace` opened under `inside` (a file
+        opened through a folder's descriptor by the path strace shows for it),
+        but for the plugins' descriptions, which the menu reads itself
+        (O_NONBLOCK) whether or not the plugin is then loaded."""
         prefix = inside + "/" + RUNTIME + "/"
         with open(trace) as f:
             for line in f:
-                m = re.search(r'(?:open|openat|execve)\((?:AT_FDCWD, )?"([^"]+)"', line)
-                if m and "ENOENT" not in line and m.group(1).startswith(prefix):
-                    self.opened.add(os.path.normpath(m.group(1))[len(prefix):])
+                m = re.search(r'= \d+<([^>]+)>$', line.strip()) or re.search(
+                    r'(?:open|openat|execve)\((?:AT_FDCWD(?:<[^>]*>)?, )?"([^"]+)"', line)
+                # strace names a descriptor's file from outside the chroot.
+                at = m.group(1).find(prefix) if m else -1
+                if at >= 0 and "ENOENT" not in line and "O_NONBLOCK" not in line:
+                    self.opened.add(os.path.normpath(m.group(1)[at:])[len(prefix):])
 
     def finish(self, proc, trace, inside, label):
         """Ends a run, notes what it opened, and fails if it wrote anything."""
@@ -340,6 +369,71 @@ def negative_control(s, name):
     print(f"    {err.strip().splitlines()[0]}")
 
 
+def plant_working_folder(top):
+    """A working directory holding what the toolkit and the loader would load
+    if they looked there: a platform plugin and an input method (which the X11
+    backend loads by default), a qt.conf whose plugins lie elsewhere, and a
+    library where a library path split at ':' looks ("a:b" -> "b/...")."""
+    plugins = "/usr/lib/x86_64-linux-gnu/qt6/plugins/"
+    xcb, compose = plugins + "platforms/libqxcb.so", \
+        plugins + "platforminputcontexts/libcomposeplatforminputcontextplugin.so"
+    plants = {"platforms/libqxcb.so": xcb, "platforminputcontexts/libcompose.so": compose,
+              "elsewhere/platforms/libqxcb.so": xcb,
+              "elsewhere/platforminputcontexts/libcompose.so": compose,
+              "b/" + RUNTIME + "/lib/libXau.so.6": "/usr/lib/x86_64-linux-gnu/libXau.so.6"}
+    for name, source in plants.items():
+        os.makedirs(os.path.dirname(os.path.join(top, name)), exist_ok=True)
+        shutil.copy(source, os.path.join(top, name))
+    with open(os.path.join(top, "qt.conf"), "w") as f:
+        f.write(f"[Paths]\nPlugins={top}/elsewhere\n")
+
+
+def hostile_folders(s):
+    """The menu on this machine, started from a working directory full of
+    planted plugins and libraries, from folders whose names a library path
+    splits (':'), a loader expands ('$ORIGIN') or the toolkit cannot decode
+    (not UTF-8), and from a medium without execute permissions (the loader
+    in a memory file): its window shows, and it maps nothing planted and
+    (but for the system-Qt build) no code that is not the runtime's."""
+    top = os.path.join(s.scratch, "cwd")
+    plant_working_folder(top)
+    parent = os.path.join(s.scratch, "folders").encode()
+    os.makedirs(parent)
+    medium = os.path.join(parent, b"medium")
+    shutil.copytree(os.fsencode(s.medium), medium, symlinks=True)
+    plain = os.path.join(parent, b"plain", b"byte\xff")
+    shutil.copytree(os.fsencode(s.plain), plain)
+    loader = [STARTER_LOADER.encode()]
+    problems = []
+    cases = [("the medium as made", b"medium", [], medium),
+             ("a folder named a:b", b"a:b", [], medium),
+             ("a folder named $ORIGIN", b"$ORIGIN", [], medium),
+             ("a folder named byte\\xff", b"byte\xff", [], medium),
+             ("no execute permissions", None, loader, s.noexec.encode()),
+             ("the system-Qt build in byte\\xff", None, [], plain)]
+    for label, name, start, folder in cases:
+        if name:
+            os.rename(medium, os.path.join(parent, name))
+            medium = folder = os.path.join(parent, name)
+        proc = subprocess.Popen([*start, os.path.join(folder, b"discmenu")], cwd=top,
+                                env=s.x.env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        try:
+            windows = wait_until(lambda: s.x.windows("--name", TITLE), 20)
+            code = mapped_code(menu_pid(s, windows[0])) if windows else set()
+        finally:
+            proc.kill()
+            _, err = proc.communicate(timeout=20)
+        planted = sorted(p for p in code if p.startswith(top.encode() + b"/"))
+        foreign = outside(code, folder + b"/" + RUNTIME.encode()) if folder != plain else []
+        found = [f"no window (the menu wrote {err[-300:]!r})"] if not windows else []
+        found += [f"loaded the planted {planted}"] if planted else []
+        found += [f"maps {len(foreign)} files of code from outside its runtime: "
+                  f"{foreign[:3]}"] if foreign else []
+        problems += [f"{label}: {'; '.join(found)}"] if found else []
+        print(f"    {label}: {'; '.join(found) or 'window shown, nothing planted loaded'}")
+    check(not problems, " | ".join(problems))
+
+
 def clicked_program(s, c, window, record, timeout=15):
     """Clicks entry 1 (Install Aurora Studio) and returns what the program it
     started recorded."""
@@ -374,6 +468,9 @@ def menu_in(s, name):
             try:
                 window = s.x.wait_window("--name", TITLE, timeout=30)
                 s.shows_reference(window, f"{name}-{record}-{args[-1].replace('/', '_')}")
+                foreign = outside(mapped_code(menu_pid(s, window)),
+                                  f"{c.root}{medium}/{RUNTIME}".encode())
+                check(not foreign, f"{label}: the menu maps the system's {foreign}")
                 started = clicked_program(s, c, window, record)
                 if record == "zenity":
                     check("--title=" + TITLE in started, f"the installer showed {started}")
@@ -418,6 +515,7 @@ def formats_and_code_page(s, name):
                   f"a window of {s.window_box(window)[2:]} pixels")
         finally:
             s.finish(proc, trace, EXTRA, "Big5 menu")
+            s.record_opened(trace, STICK)  # the runtime, through the folder's descriptor
     print(f"    Big5 title read as {title}; buttons in {', '.join(formats.values())} shown")
 
 
@@ -517,6 +615,7 @@ def main():
         step("size of the Linux part", test_size)
         step("discmenu.exe: 32-bit PE, the tested build", test_windows_executable)
         if step("the system-Qt build's window on this machine", take_reference):
+            step("hostile folders and planted plugins on this machine", hostile_folders)
             for name in bare_system.SYSTEMS:
                 if not step(f"{name}: made with debootstrap", lambda s, n=name: s.system(n)):
                     continue
