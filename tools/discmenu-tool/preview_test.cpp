@@ -85,25 +85,6 @@ TEST(PreviewTest, HigherScalesShowMorePixelsOfTheSameWindow) {
   EXPECT_EQ(QColor(two.pixel(inside_label1 * 2)), QColor(128, 255, 255));
 }
 
-TEST(PreviewTest, CaptionsStartAtTheLeftWhateverTheirDirection) {
-  MenuFolder folder;
-  folder.items[8] = "\u05E9\u05DC\u05D5\u05DD";        // Hebrew
-  folder.items[9] = "\u0645\u0631\u062D\u0628\u0627";  // Arabic
-  folder.items[10] = "Hello";
-  folder.Write();
-  testing::ScratchFolder out;
-  const QImage image = Preview(folder.path(), out / "captions.png", "1");
-  for (int row = 0; row < 3; ++row) {
-    int ink[2] = {};  // in the label's left and right half, on its first line
-    for (int y = 66 + 80 * row; y < 86 + 80 * row; ++y) {
-      for (int x = 98; x < 310; ++x)
-        ink[x >= 204] += QColor(image.pixel(x, y)) != QColor(128, 255, 255);
-    }
-    EXPECT_GT(ink[0], 20) << folder.items[8 + row];
-    EXPECT_EQ(ink[1], 0) << folder.items[8 + row];
-  }
-}
-
 TEST(PreviewTest, RefusedMenusGiveTheMenusErrorLine) {
   MenuFolder folder;
   struct Case {
