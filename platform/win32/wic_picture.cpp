@@ -243,9 +243,9 @@ bool WicPictureDecoder::Decode(const std::string& path, const Box* part, Picture
   return frame->Decode(part, out, why);
 }
 
-Error LoadPictureFile(const std::string& value, PictureRef* picture) {
-  // A name ends at its first NUL, as the shell reads a target's.
-  const std::string path = value.substr(0, value.find('\0'));
+Error LoadPictureFile(const std::string& path, PictureRef* picture) {
+  if (path.find('\0') != std::string::npos)  // no Windows name holds one
+    return Error::FileNotFound(path);
   WIN32_FILE_ATTRIBUTE_DATA info{};
   FileKind kind = FileKind::kRegular;
   if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &info)) {
