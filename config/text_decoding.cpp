@@ -98,23 +98,44 @@ void AppendUtf8(char32_t cp, std::string* out) {
   }
 }
 
-std::string EscapeInvalidUtf8(std::string_view bytes) {
+namespace {
+
+// `bytes` with each byte that is not part of valid UTF-8 written as "\xE9";
+// with `controls`, each control character too ("\x0A", "\u0085").
+std::string Escape(std::string_view bytes, bool controls) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   size_t i = 0;
   while (i < bytes.size()) {
     const int len = Utf8SequenceLength(bytes, i);
-    if (len > 0) {
+    const auto b = static_cast<uint8_t>(bytes[i]);
+    const auto next = len == 2 ? static_cast<uint8_t>(bytes[i + 1]) : 0;
+    if (controls && len == 2 && b == 0xC2 && next < 0xA0) {  // U+0080 to U+009F
+      out += "\\u00";
+      out += kHex[next >> 4];
+      out += kHex[next & 0xF];
+      i += 2;
+    } else if (len > 0 && !(controls && len == 1 && (b < 0x20 || b == 0x7F))) {
       out.append(bytes.substr(i, len));
       i += len;
-      continue;
+    } else {
+      out += "\\x";
+      out += kHex[b >> 4];
+      out += kHex[b & 0xF];
+      ++i;
     }
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const auto b = static_cast<uint8_t>(bytes[i++]);
-    out += "\\x";
-    out += kHex[b >> 4];
-    out += kHex[b & 0xF];
   }
   return out;
+}
+
+}  // namespace
+
+std::string EscapeInvalidUtf8(std::string_view bytes) {
+  return Escape(bytes, false);
+}
+
+std::string OneLine(std::string_view text) {
+  return Escape(text, true);
 }
 
 std::u32string CodePoints(std::string_view utf8) {

@@ -84,6 +84,11 @@ void AppendUtf8(char32_t cp, std::string* out);
 // "\xE9": a file name in another encoding, shown.
 std::string EscapeInvalidUtf8(std::string_view bytes);
 
+// `text` as one line of output: EscapeInvalidUtf8(), and every control
+// character written out too ("\x0A" for a line end, "\x00" for a NUL,
+// "\u0085"), so that no name or value can end or break the line.
+std::string OneLine(std::string_view text);
+
 // The code points of `utf8`; each invalid byte becomes U+FFFD.
 std::u32string CodePoints(std::string_view utf8);
 

@@ -127,6 +127,12 @@ TEST(TextDecodingTest, EvidenceDecidesBetweenUtf8AndAnAmbiguousCodePage) {
   }
 }
 
+TEST(OneLineTest, ControlCharactersAreWrittenOut) {
+  using namespace std::string_literals;
+  EXPECT_EQ(OneLine("/m/a\nb\0c\td\x7F\xE9\xC2\x85 \xC2\xA0\xE2\x80\xA8"s),
+            "/m/a\\x0Ab\\x00c\\x09d\\x7F\\xE9\\u0085 \xC2\xA0\xE2\x80\xA8");
+}
+
 TEST(EscapeInvalidUtf8Test, EscapesOnlyWhatIsNotUtf8) {
   EXPECT_EQ(EscapeInvalidUtf8("/media/caf\xE9/b\xC3\xBCro"), "/media/caf\\xE9/b\xC3\xBCro");
   EXPECT_EQ(EscapeInvalidUtf8("\xC3"), "\\xC3");  // a sequence cut off

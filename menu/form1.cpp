@@ -8,7 +8,7 @@
 namespace discmenu {
 
 std::string Form1::FileName(const std::string& value) {
-  return runtime_.AppPath() + value;
+  return runtime_.AppPath() + value.substr(0, value.find('\0'));
 }
 
 Error Form1::ReadConfiguration() {

@@ -38,8 +38,9 @@ class Form1 {
   const MenuSettings& settings() const { return settings_; }
 
  private:
-  // The application directory, read anew, followed by `value` unchanged:
-  // every file name the menu uses is made here.
+  // The application directory, read anew, followed by `value` up to its
+  // first NUL (as Windows reads a name): every file name the menu uses is
+  // made here.
   std::string FileName(const std::string& value);
   Error ReadConfiguration();
 

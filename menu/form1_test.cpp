@@ -180,6 +180,7 @@ TEST(Form1Test, ClickOpensItsOwnTarget) {
   items[19] = "setup.exe";       // Target4 without its backslash
   items[20] = "\\setup.exe /S";  // Target5: one file name, no arguments
   items[21] = "\\\xE8\xB3\x87\xE6\x96\x99\\\xE8\xAA\xAA\xE6\x98\x8E.pdf";  // Unicode stays
+  items[22] = std::string("\\t7\0.exe", 8);                                // up to the NUL
   Fixture f(items);
   ASSERT_TRUE(f.form.Form_Load().ok());
   const std::string expected_files[] = {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "config/text_decoding.h"
+
 namespace discmenu::presentation {
 
 std::string TwinPath(std::string_view path) {
@@ -119,11 +121,11 @@ std::string ErrorBoxText(const Error& error, const Translator* translator) {
 }
 
 std::string ErrorLine(const Error& error, const Translator* translator) {
-  return std::string(kProgramName) + ": " + error.ToString(translator);
+  return std::string(kProgramName) + ": " + OneLine(error.ToString(translator));
 }
 
 std::string ProgramLine(const Message& message, const Translator* translator) {
-  return std::string(kProgramName) + ": " + message.Render(translator);
+  return std::string(kProgramName) + ": " + OneLine(message.Render(translator));
 }
 
 }  // namespace discmenu::presentation

@@ -26,6 +26,9 @@ TEST(ErrorTexts, NameNumberTextAndDetail) {
   EXPECT_EQ(ErrorLine(e), "discmenu: error 53: File not found: D:\\install.ini");
   EXPECT_EQ(ErrorBoxText(Error::InvalidPicture("x.jpg: the file is empty")),
             "Run-time error 481:\n\nInvalid picture\n\nx.jpg: the file is empty");
+  // A folder named with a line end, a value with a NUL: still one line.
+  EXPECT_EQ(ErrorLine(Error::FileNotFound(std::string("/m\nx/1\0\r", 8))),
+            "discmenu: error 53: File not found: /m\\x0Ax/1\\x00\\x0D");
 }
 
 TEST(PictureOnButton, CentresAndMovesWhenPressed) {

@@ -91,9 +91,45 @@ std::string SlashPath(std::string_view path) {
   return s;
 }
 
+std::string WindowsPath(std::string_view path) {
+  const std::string slashed = SlashPath(path.substr(0, path.find('\0')));
+  const bool absolute = slashed.starts_with('/');
+  const size_t root = absolute ? 1 : 0;  // parts[0] is "" before the leading slash
+  std::vector<std::string_view> parts;
+  const std::string_view all = slashed;
+  for (size_t start = 0;;) {
+    const size_t end = all.find('/', start);
+    std::string_view part = all.substr(start, end == std::string_view::npos ? end : end - start);
+    const bool last = end == std::string_view::npos;
+    if (part == ".") {
+      // dropped
+    } else if (part == "..") {
+      while (parts.size() > root && parts.back().empty()) parts.pop_back();
+      if (parts.size() > root && parts.back() != "..")
+        parts.pop_back();
+      else if (!absolute)
+        parts.push_back(part);
+    } else if (last) {
+      const size_t keep = part.find_last_not_of(". ");
+      if (keep != std::string_view::npos || part.empty()) parts.push_back(part.substr(0, keep + 1));
+    } else {
+      if (part.ends_with('.') && !part.ends_with("..")) part.remove_suffix(1);
+      parts.push_back(part);
+    }
+    if (last) break;
+    start = end + 1;
+  }
+  std::string out;
+  for (size_t k = 0; k < parts.size(); ++k) {
+    if (k > 0) out += '/';
+    out += parts[k];
+  }
+  return absolute && out.empty() ? "/" : out;
+}
+
 std::string ResolvePath(std::string_view path) {
-  std::string slashed = SlashPath(path);
-  if (slashed.find('\0') != std::string::npos || Exists(slashed)) return slashed;
+  const std::string slashed = WindowsPath(path);
+  if (Exists(slashed)) return slashed;
 
   std::string resolved = slashed.starts_with('/') ? "/" : "";
   std::vector<std::string> parts = Split(slashed);

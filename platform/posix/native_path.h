@@ -11,10 +11,17 @@ namespace discmenu::posix {
 // `path` with every backslash turned into a slash.
 std::string SlashPath(std::string_view path);
 
-// The file that `path` names: the slashed path when it exists; otherwise the
-// path whose components match, each without regard to letter case (the first
-// match in byte order when several do). Returns the slashed path unchanged
-// when nothing matches, or when it holds a NUL byte.
+// `path` as Windows reads a file name, before it asks the file system: slashed,
+// cut at its first NUL, `.` dropped and `..` folded into the name before it
+// (whether or not that folder exists, never above the root), the trailing
+// dots and spaces of the last name dropped, and the dot of any other name that
+// ends in a single one. Doubled separators stay (they name the same file).
+std::string WindowsPath(std::string_view path);
+
+// The file that `path` names: its WindowsPath() when that exists; otherwise
+// the path whose components match, each without regard to letter case (the
+// exact name first, then the first match in byte order). Returns the
+// WindowsPath() when nothing matches.
 std::string ResolvePath(std::string_view path);
 
 // True when `a` and `b` are equal without regard to letter case (ASCII,

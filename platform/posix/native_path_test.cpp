@@ -48,6 +48,27 @@ TEST_F(NativePathTest, BackslashesAndLetterCaseAreMapped) {
   }
 }
 
+TEST_F(NativePathTest, NamesAreReadAsWindowsReadsThem) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string written;
+    std::string found;
+  } cases[] = {
+      {"\\missing\\..\\Setup\\setup.exe", "/Setup/setup.exe"},  // folded, not looked up
+      {"\\Setup\\x\\\\..\\setup.exe", "/Setup/setup.exe"},
+      {"\\Setup\\setup.exe.", "/Setup/setup.exe"},
+      {"\\SETUP\\setup.exe . .", "/Setup/setup.exe"},
+      {"\\Setup.\\.\\setup.exe", "/Setup/setup.exe"},     // one dot off a folder name
+      {"\\Setup\\setup.exe\0.txt"s, "/Setup/setup.exe"},  // read up to the NUL
+      {"\\Setup \\setup.exe", "/Setup /setup.exe"},       // a folder keeps its spaces
+      {"\\Setup..\\setup.exe", "/Setup../setup.exe"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolvePath(dir_ + c.written), dir_ + c.found) << c.written;
+  const char* folds[][2] = {
+      {"/\\..\\..", "/"}, {"a\\..\\..\\b", "../b"}, {"/a/.../", "/a/.../"}, {"/a/b/...", "/a/b"}};
+  for (auto [written, read] : folds) EXPECT_EQ(WindowsPath(written), read) << written;
+}
+
 TEST_F(NativePathTest, RootDirectoryWithDoubledSeparator) {
   // A program in "/" joins "/" and "\install.ini" to "/\install.ini".
   EXPECT_EQ(ResolvePath("/\\tmp"), "//tmp");

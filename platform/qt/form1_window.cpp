@@ -203,7 +203,9 @@ Form1Window::Form1Window(const Translator* translator) {
     label->setGeometry(Geometry(layout::LabelN(n)).translated(border, border));
     label->setFixedSize(label->size());
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // From the top-left corner whatever the caption's direction: a Hebrew
+    // or Arabic caption reads right to left inside, but starts at the left.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
     label->setWordWrap(true);
     label->setFocusPolicy(Qt::NoFocus);
     label->setFont(font);

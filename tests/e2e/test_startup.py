@@ -59,6 +59,22 @@ class StartupTest(XTestCase):
         self.assertEqual(self.x.pixel(shot, x + 2 * (2 + 309) - 3, y + 2 * (2 + 66)), CYAN)
         self.assertNotEqual(self.x.pixel(shot, x + 2 * (2 + 309) + 3, y + 2 * (2 + 66)), CYAN)
 
+    def test_captions_start_at_the_left_in_either_direction(self):
+        # Hebrew, Arabic and English: each reads in its own direction, and
+        # each starts at the label's top-left corner, as on Windows.
+        items = demo_items()
+        items[8:11] = ["\u05e9\u05dc\u05d5\u05dd", "\u0645\u0631\u062d\u0628\u0627", "Hello"]
+        self.folder.write_ini(items)
+        self.start()
+        x, y, _, _ = self.x.geometry(self.x.wait_window("--name", "^" + TITLE + "$"))
+        shot = self.x.painted_screenshot(os.path.join(OUT, "captions-both-directions.png"),
+                                         x + 2 + 96 + 200, y + 2 + 64 + 60, CYAN)
+        for row in range(3):
+            left, top = x + 2 + 96, y + 2 + 64 + 80 * row
+            halves = [self.x.colours(shot, left + 106 * half, top, 106, 20) for half in (0, 1)]
+            self.assertGreater(halves[0], 1, items[8 + row])
+            self.assertEqual(halves[1], 1, items[8 + row])
+
     def test_a_folder_name_in_another_encoding(self):
         # An archive unpacked from Windows, a stick mounted as Latin-1: the
         # folder's name is not UTF-8. The menu is the folder's own.

@@ -156,6 +156,12 @@ class XServer:
         r, g, b = re.search(r"\((\d+),(\d+),(\d+)", out).groups()[:3]
         return int(r), int(g), int(b)
 
+    def colours(self, path, x, y, width, height):
+        """How many colours the rectangle shows: 1 where it is plain."""
+        return int(subprocess.run(["convert", path, "-crop", f"{width}x{height}+{x}+{y}",
+                                   "-format", "%k", "info:"], capture_output=True, text=True,
+                                  check=True).stdout)
+
 
 class MapWatch:
     """Records every top-level window that is mapped while it runs."""

@@ -213,8 +213,34 @@ def scaled(wine, dpi):
         menu.close(window)
 
 
+def captions_from_the_left(wine):
+    """Hebrew, Arabic and English captions each start at their label's left
+    edge (right-to-left text reads in its own direction inside)."""
+    session = wine.session
+    session.set_dpi(96)
+    folder = lay_out_demo(wine.work, "captions", wine.exe)
+    items = (folder / "install.ini").read_text(encoding="utf-8").splitlines()
+    items[8:11] = ["\u05e9\u05dc\u05d5\u05dd", "\u0645\u0631\u062d\u0628\u0627", "Hello"]
+    (folder / "install.ini").write_text("\r\n".join(items) + "\r\n", encoding="utf-8-sig")
+    with Menu(session, folder) as menu:
+        window = menu.wait_window(DEMO_TITLE)
+        shot = session.screenshot(wine.out / "wine-captions.png")
+        pic_x, pic_y = session.controls(DEMO_TITLE)[100].client[:2]
+        for n in (1, 2, 3):
+            lx, ly, lw, _ = to_pixels(label_twips(n), 96)
+            x0, half = pic_x + lx, lw // 2
+            ink = [sum(1 for y in range(pic_y + ly, pic_y + ly + 20)
+                       for x in range(x0 + side * half, x0 + (side + 1) * half)
+                       if shot.pixel(x, y) != LIGHT_CYAN) for side in (0, 1)]
+            check(ink[0] >= 20 and ink[1] == 0,
+                  f"Label{n} {items[7 + n]!r}: {ink} pixels of text in its left and right half")
+        menu.close(window)
+
+
 # They change the Wine prefix's dpi: run_wine_tests.py runs them last.
 SCALED = Tests()
 for dpi, name in ((144, "150 %: window, layout and @2x pictures scale"),
                   (192, "200 %: window, layout and @2x pictures 1:1")):
     SCALED.append((name, partial(scaled, dpi=dpi)))
+SCALED.append(("captions of either direction start at the left, back at 100 %",
+               captions_from_the_left))

@@ -1,11 +1,15 @@
 #include "tools/discmenu-tool/check.h"
 #include "tools/discmenu-tool/signatures.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
 #include "config/diagnostics.h"
+#include "config/text_decoding.h"
 #include "menu/form1.h"
+#include "platform/posix/native_path.h"
 #include "tools/discmenu-tool/ansi_code_pages.h"
 
 namespace discmenu::tool {
@@ -23,6 +27,38 @@ Finding FileFinding(Position at, Severity severity, int item, std::string messag
 
 std::string Plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// Warns when install.ini is on disk only with other letter case, or more
+// than once: Windows shows one file of such names, and which one depends on
+// how the medium is written.
+void CheckConfigName(const std::string& app_path, std::vector<Finding>* findings) {
+  const std::string wanted = std::string(kConfigFileName).substr(1);
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(app_path, ec)) {
+    std::string name = entry.path().filename().string();
+    if (posix::EqualsIgnoringCase(name, wanted)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  const bool exact = std::find(names.begin(), names.end(), wanted) != names.end();
+  if (names.size() == 1 && !exact) {
+    findings->push_back(FileFinding({}, Severity::kWarning, 0,
+                                    wanted + " is named \"" + EscapeInvalidUtf8(names[0]) +
+                                        "\" on disk: the menu finds it, but programs on "
+                                        "case-sensitive systems do not: name it " +
+                                        wanted));
+  } else if (names.size() > 1) {
+    std::string list;
+    for (const std::string& name : names)
+      list += (list.empty() ? "\"" : ", \"") + EscapeInvalidUtf8(name) + "\"";
+    findings->push_back(FileFinding(
+        {}, Severity::kWarning, 0,
+        std::to_string(names.size()) + " files are named " + wanted +
+            " without regard to letter case (" + list + "): the menu reads \"" +
+            EscapeInvalidUtf8(exact ? wanted : names[0]) +
+            "\", but Windows sees one of them only, whichever the medium lists: keep one"));
+  }
 }
 
 }  // namespace
@@ -51,6 +87,7 @@ bool ReadMenuConfig(Runtime& runtime, MenuConfig* config, std::vector<Finding>* 
     findings->push_back(FileFinding({}, Severity::kError, 0, e.ToString()));
     return false;
   }
+  CheckConfigName(config->app_path, findings);
   const Error e = ReadItems(*file, runtime.ShownName(path), runtime.legacy_decoder(),
                             ReadScope::kWholeFile, &config->read);
   const ItemsRead& read = config->read;

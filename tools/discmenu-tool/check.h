@@ -38,7 +38,8 @@ std::string StopsWith(const Error& error);
 
 // Reads install.ini from `runtime.AppPath()` with the menu's reader and the
 // menu's file name. Adds a finding for each reason the reading fails or goes
-// wrong (missing, unreadable, too few items, items after the 34th). Returns
+// wrong (missing, unreadable, too few items, items after the 34th, a name in
+// other letter case or more than one file of the name). Returns
 // false when no item could be read at all, so that nothing else can be
 // checked.
 bool ReadMenuConfig(Runtime& runtime, MenuConfig* config, std::vector<Finding>* findings);
@@ -47,8 +48,9 @@ bool ReadMenuConfig(Runtime& runtime, MenuConfig* config, std::vector<Finding>* 
 // that hide the entry (a warning).
 void CheckShowFlags(const MenuConfig& config, std::vector<Finding>* findings);
 
-// File names: a missing leading backslash, a name that matches only with
-// other letter case, and targets of shown entries that do not exist.
+// File names, read as the menus read them: a missing leading backslash, a
+// name that leaves the menu folder, a name that matches only with other
+// letter case, and targets of shown entries that do not exist.
 void CheckPaths(const MenuConfig& config, std::vector<Finding>* findings);
 
 // Characters that none of the Windows ANSI code pages can hold.

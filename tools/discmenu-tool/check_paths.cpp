@@ -1,4 +1,6 @@
 // The file-name and character checks: plain C++ over the values read.
+#include <stdlib.h>
+
 #include <algorithm>
 
 #include "config/diagnostics.h"
@@ -21,6 +23,23 @@ std::string AsValue(const std::string& app_path, const std::string& resolved) {
   return value;
 }
 
+// Why the file `read` (named by `quoted`) is not on a copy of the menu folder
+// `app_path`, or "" when it is: a `..` that climbs out of the folder, or a
+// symbolic link that points out of it.
+std::string OutsideFolder(const std::string& app_path, const std::string& read,
+                          const std::string& quoted) {
+  const std::string folder = app_path.ends_with('/') ? app_path : app_path + "/";
+  if (!read.starts_with(folder))
+    return quoted + " leaves the menu folder for \"" + EscapeInvalidUtf8(read) + "\"";
+  char* real = realpath(read.c_str(), nullptr);
+  if (!real) return "";
+  const std::string target = real;
+  free(real);
+  if (target.starts_with(folder)) return "";
+  return quoted + " leads through a symbolic link to \"" + EscapeInvalidUtf8(target) +
+         "\", outside the menu folder";
+}
+
 // One file name, item `item`; `is_target`: a click opens it, so it should
 // exist (a picture that is missing is an error of its own).
 void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<Finding>* findings) {
@@ -29,7 +48,8 @@ void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<F
   // an error that the picture check reports.
   if (text.empty()) return;
   const std::string joined = config.app_path + text;
-  const std::string slashed = posix::SlashPath(joined);
+  // As both menus read it: Windows folds `..` and drops trailing dots itself.
+  const std::string read = posix::WindowsPath(joined);
   const std::string resolved = posix::ResolvePath(joined);
   const std::string quoted = "\"" + text + "\"";
 
@@ -37,11 +57,17 @@ void CheckPath(const MenuConfig& config, int item, bool is_target, std::vector<F
     findings->push_back(ItemFinding(
         config, item, Severity::kWarning,
         ItemName(item) + ": " + quoted + " does not start with a backslash, so it joins to \"" +
-            EscapeInvalidUtf8(slashed) + "\"" +
+            EscapeInvalidUtf8(read) + "\"" +
             (PathExists(resolved) ? "" : ", which does not exist") + "; write \"\\" + text + "\""));
     return;
   }
-  if (!PathExists(slashed) && PathExists(resolved)) {
+  if (const std::string outside = OutsideFolder(config.app_path, resolved, quoted);
+      !outside.empty()) {
+    findings->push_back(ItemFinding(
+        config, item, Severity::kWarning,
+        ItemName(item) + ": " + outside + ": a medium made from the folder does not hold it"));
+  }
+  if (!PathExists(read) && PathExists(resolved)) {
     findings->push_back(ItemFinding(
         config, item, Severity::kWarning,
         ItemName(item) + ": " + quoted + " matches \"" +

@@ -1,11 +1,15 @@
 #include "tools/discmenu-tool/check_render.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QString>
 #include <algorithm>
 
 #include "config/diagnostics.h"
 #include "menu/layout.h"
 #include "menu/presentation.h"
+#include "platform/posix/native_path.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_picture.h"
 #include "tools/discmenu-tool/folder_runtime.h"
@@ -26,12 +30,41 @@ std::string SizeText(QSize size) {
   return std::to_string(size.width()) + " x " + std::to_string(size.height());
 }
 
+// True when the file `path` starts as a JPEG, PNG, BMP, GIF, ICO or TIFF
+// does: the formats that both menus read. The Linux menu reads more (PPM,
+// XPM, WebP, ...), the Windows menu only these wherever it runs.
+bool EveryMenuReads(const std::string& path) {
+  unsigned char head[8] = {};
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return true;  // the load said what is wrong
+  const ssize_t n = read(fd, head, sizeof head);
+  close(fd);
+  if (n < 4) return false;
+  const std::string_view h(reinterpret_cast<const char*>(head), static_cast<size_t>(n));
+  for (std::string_view magic :
+       {std::string_view("\xFF\xD8\xFF"), std::string_view("\x89PNG\r\n\x1A\n"),
+        std::string_view("BM"), std::string_view("GIF87a"), std::string_view("GIF89a"),
+        std::string_view("\0\0\1\0", 4), std::string_view("II*\0", 4),
+        std::string_view("MM\0*", 4)}) {
+    if (h.starts_with(magic)) return true;
+  }
+  return false;
+}
+
 // Loads the picture of item `item`; returns null after an error finding.
 PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
                 std::vector<Finding>* findings) {
   const std::string& text = config.Value(item).AsText();
   PictureRef picture;
   const Error e = runtime.LoadPicture(config.app_path + text, &picture);
+  if (e.ok() && !EveryMenuReads(posix::ResolvePath(config.app_path + text))) {
+    findings->push_back(
+        ItemFinding(config, item, Severity::kError,
+                    ItemName(item) + ": " + runtime.ShownName(config.app_path + text) +
+                        " is in a format that the Windows menu cannot read (it stops with error " +
+                        std::to_string(Error::kInvalidPicture) +
+                        "): save it as JPEG, PNG, BMP, GIF, ICO or TIFF"));
+  }
   if (e.ok()) {
     // A twin the menu would pass over costs sharpness on dense screens,
     // and nothing else shows it: say so.

@@ -16,8 +16,8 @@ class Form1Window;
 
 namespace discmenu::tool {
 
-// Pictures (errors when they cannot be loaded; warnings when they do not
-// fit) and captions that are cut off, measured on the menu's own window.
+// Pictures (errors when they cannot be loaded, or only by the Linux menu;
+// warnings when they do not fit) and captions that are cut off, measured on the menu's own window.
 void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Window& window,
                    std::vector<Finding>* findings);
 void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -17,10 +18,12 @@ namespace {
 
 using testing::MenuFolder;
 
-// `line` with {dir} replaced by the menu folder and {ini} by its install.ini.
+// `line` with {dir} replaced by the menu folder, {ini} by its install.ini and
+// {parent} by the folder it is in.
 std::string Expand(std::string line, const MenuFolder& folder) {
   for (auto [key, value] : {std::pair<std::string, std::string>{"{ini}", folder / "install.ini"},
-                            {"{dir}", folder.path()}}) {
+                            {"{dir}", folder.path()},
+                            {"{parent}", std::filesystem::path(folder.path()).parent_path()}}) {
     for (size_t at; (at = line.find(key)) != std::string::npos;)
       line.replace(at, key.size(), value);
   }
@@ -55,6 +58,16 @@ const BrokenFolder kBrokenFolders[] = {
      {"{ini}:27:1: error: item 27 (ButtonPicture1): the picture cannot be loaded (the menu "
       "stops with error 481: Invalid picture: {dir}/b1.png: not a picture file that can be "
       "read)"}},
+    {"pictures only the Linux menu reads",
+     [](MenuFolder& f) {
+       testing::WriteText(f / "b1.png", "P3\n1 1\n255\n0 0 0\n");
+       testing::WriteText(f / "b2.png",
+                          "/* XPM */\nstatic char* x[] = {\"1 1 1 1\", \". c #000\", \".\"};\n");
+     },
+     {"{ini}:27:1: error: item 27 (ButtonPicture1): {dir}/b1.png is in a format that the Windows "
+      "menu cannot read (it stops with error 481): save it as JPEG, PNG, BMP, GIF, ICO or TIFF",
+      "{ini}:28:1: error: item 28 (ButtonPicture2): {dir}/b2.png is in a format that the Windows "
+      "menu cannot read (it stops with error 481): save it as JPEG, PNG, BMP, GIF, ICO or TIFF"}},
     {"empty picture field",
      [](MenuFolder& f) { f.items[28] = ""; },
      {"{ini}:29:1: error: item 29 (ButtonPicture3) is empty, so it names the menu folder itself "
@@ -104,6 +117,26 @@ const BrokenFolder kBrokenFolders[] = {
      [](MenuFolder& f) { std::filesystem::remove(f / "t3.txt"); },
      {"{ini}:19:1: warning: item 19 (Target3): \"\\t3.txt\" does not exist, so a click only "
       "reports that it cannot find {dir}/t3.txt"}},
+    {"names as Windows reads them",
+     [](MenuFolder& f) {
+       f.items[16] = "\\sub\\..\\t1.txt.";
+       f.items[17] = "\"\\t2.txt \"";
+       f.items[18] = std::string("\\t3.txt\0.exe", 12);
+       f.items[25] = "\\.\\bg.png. ";
+     },
+     {}},
+    {"names that leave the folder",
+     [](MenuFolder& f) {
+       std::filesystem::remove(f / "t2.txt");
+       std::filesystem::create_directory_symlink("/", f / "t2.txt");
+       f.items[16] = "\\..\\t1.txt";
+     },
+     {"{ini}:17:1: warning: item 17 (Target1): \"\\..\\t1.txt\" leaves the menu folder for "
+      "\"{parent}/t1.txt\": a medium made from the folder does not hold it",
+      "{ini}:17:1: warning: item 17 (Target1): \"\\..\\t1.txt\" does not exist, so a click only "
+      "reports that it cannot find {parent}/t1.txt",
+      "{ini}:18:1: warning: item 18 (Target2): \"\\t2.txt\" leads through a symbolic link to "
+      "\"/\", outside the menu folder: a medium made from the folder does not hold it"}},
     {"missing target of a hidden entry",
      [](MenuFolder& f) { std::filesystem::remove(f / "t7.txt"); },
      {}},
@@ -191,6 +224,11 @@ const BrokenFolder kBrokenFolders[] = {
      {"{ini}:1:1: warning: discmenu.exe beside install.ini is a Windows program without a "
       "signature: Windows 11 Smart App Control blocks unsigned programs and installers; sign it "
       "before publishing (make windows SIGN_CERT=... SIGN_KEY=...)"}},
+    {"install.ini beside one in capitals",
+     [](MenuFolder& f) { testing::WriteText(f / "INSTALL.INI", "0"); },
+     {"{ini}:1:1: warning: 2 files are named install.ini without regard to letter case "
+      "(\"INSTALL.INI\", \"install.ini\"): the menu reads \"install.ini\", but Windows sees one "
+      "of them only, whichever the medium lists: keep one"}},
     {"missing install.ini",
      [](MenuFolder& f) { f.items.clear(); },  // and no file at all, below
      {"{ini}:1:1: error: error 53: File not found: {dir}/install.ini"}},
@@ -235,6 +273,17 @@ TEST(CheckTest, AFifoHoldsNothingUp) {
     EXPECT_NE(run.exit_code, -1) << c.fifo << " " << c.command << ": " << run.err;
     EXPECT_NE(run.out.find(c.said), std::string::npos) << c.fifo << ": " << run.out;
   }
+}
+
+TEST(CheckTest, InstallIniInCapitalsOnly) {
+  MenuFolder folder;
+  folder.Write();
+  std::filesystem::rename(folder / "install.ini", folder / "INSTALL.INI");
+  EXPECT_EQ(Lines(CheckMenuFolder(folder.path())),
+            std::vector<std::string>{Expand(
+                "{ini}:1:1: warning: install.ini is named \"INSTALL.INI\" on disk: the menu finds "
+                "it, but programs on case-sensitive systems do not: name it install.ini",
+                folder)});
 }
 
 TEST(CheckTest, AllMistakesAreReportedInOneRunInFileOrder) {
@@ -284,6 +333,21 @@ TEST(CheckTest, AFolderNamedInAnotherEncodingIsTheMenusOwn) {
   const CheckResult result = CheckMenuFolder(dir);
   EXPECT_EQ(result.file, scratch.path() + "/caf\\xE9/install.ini");
   EXPECT_EQ(TextReport(result), result.file + ": 0 errors, 0 warnings\n");
+}
+
+TEST(CheckTest, EachFindingStaysOneLine) {
+  // A folder named with a line end; install.ini in UTF-16 without a
+  // byte-order mark, so its items hold NULs.
+  testing::ScratchFolder scratch;
+  const std::string dir = scratch / "a\nb";
+  std::filesystem::create_directory(dir);
+  testing::WriteText(dir + "/install.ini", std::string("y\0\n\0", 4));
+  const CheckResult result = CheckMenuFolder(dir);
+  const std::string report = TextReport(result);
+  EXPECT_EQ(report.find('\0'), std::string::npos);
+  EXPECT_EQ(static_cast<size_t>(std::count(report.begin(), report.end(), '\n')),
+            result.findings.size() + 1);
+  EXPECT_TRUE(report.starts_with(scratch.path() + "/a\\x0Ab/install.ini:1:1: ")) << report;
 }
 
 TEST(CheckTest, ExitStatusAndOutputOfTheTool) {

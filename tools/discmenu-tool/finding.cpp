@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "config/text_decoding.h"
+
 namespace discmenu::tool {
 
 namespace {
@@ -69,13 +71,13 @@ void SortFindings(std::vector<Finding>* findings) {
 }
 
 std::string FormatFinding(const std::string& file, const Finding& f) {
-  return file + ":" + std::to_string(f.line) + ":" + std::to_string(f.column) + ": " +
-         SeverityName(f.severity) + ": " + f.message;
+  return OneLine(file + ":" + std::to_string(f.line) + ":" + std::to_string(f.column) + ": " +
+                 SeverityName(f.severity) + ": " + f.message);
 }
 
 std::string SummaryLine(const CheckResult& result) {
-  return result.file + ": " + Counted(result.errors(), "error") + ", " +
-         Counted(result.warnings(), "warning");
+  return OneLine(result.file + ": " + Counted(result.errors(), "error") + ", " +
+                 Counted(result.warnings(), "warning"));
 }
 
 std::string TextReport(const CheckResult& result) {
