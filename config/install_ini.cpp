@@ -230,21 +230,18 @@ Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& le
 }
 
 Variant ItemValue(const Item& item, int number) {
-  if (item.quoted || number == kItemCount) return Variant::Text(item.text);
+  if (item.quoted || number == kPlainTextItem) return Variant::Text(item.text);
   return VariantFromUnquoted(item.text);
 }
 
 MenuSettings ToMenuSettings(const std::vector<Item>& items) {
   MenuSettings s;
-  for (int n = 0; n < kEntryCount; ++n) {
-    s.ShowFlag[n] = ItemValue(items[n], n + 1);
-    s.LabelCaption[n] = ItemValue(items[8 + n], 9 + n);
-    s.Target[n] = ItemValue(items[16 + n], 17 + n);
+  for (int item = 1; item <= kItemCount; ++item) {
+    if (item == kPlainTextItem)
+      s.ButtonPicture8 = items[item - 1].text;
+    else
+      s.VariantField(item) = ItemValue(items[item - 1], item);
   }
-  s.WindowCaption = ItemValue(items[24], 25);
-  s.BackgroundPicture = ItemValue(items[25], 26);
-  for (int n = 0; n < 7; ++n) s.ButtonPicture1To7[n] = ItemValue(items[26 + n], 27 + n);
-  s.ButtonPicture8 = items[33].text;
   return s;
 }
 
