@@ -75,6 +75,7 @@ Tokenizer::Result Tokenizer::Next(Item* item) {
   }
   item->line = line_;
   item->column = column_;
+  item->begin = pos_;
 
   if (text_[pos_] == '"') {
     size_t close = text_.find('"', pos_ + 1);
@@ -84,7 +85,8 @@ Tokenizer::Result Tokenizer::Next(Item* item) {
     }
     item->text.assign(text_.substr(pos_ + 1, close - pos_ - 1));
     item->quoted = true;
-    Advance(std::min(close + 1, text_.size()) - pos_);
+    item->end = std::min(close + 1, text_.size());
+    Advance(item->end - pos_);
     // Whatever stands between the closing quote and the separator is ignored.
     while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) Advance(1);
   } else {
@@ -95,6 +97,7 @@ Tokenizer::Result Tokenizer::Next(Item* item) {
     while (trimmed > pos_ && IsBlank(text_[trimmed - 1])) --trimmed;
     item->text.assign(text_.substr(pos_, trimmed - pos_));
     item->quoted = false;
+    item->end = trimmed;
     Advance(end - pos_);
   }
   if (pos_ >= text_.size() && !at_eof_) return rewind();
@@ -214,6 +217,7 @@ Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& le
   const bool ended = end != std::string_view::npos;
   const std::string_view counted = std::string_view(bytes).substr(0, ended ? end : bytes.size());
   const bool whole = ended || eof;
+  if (ended) out->items_end = end;
   const TextEncoding encoding = ChooseEncoding(counted, whole, legacy);
   out->encoding = encoding.kind;
   out->encoding_name = encoding.name;
@@ -230,21 +234,18 @@ Error ReadItems(ByteSource& in, const std::string& path, const LegacyDecoder& le
 }
 
 Variant ItemValue(const Item& item, int number) {
-  if (item.quoted || number == kItemCount) return Variant::Text(item.text);
+  if (item.quoted || number == kPlainTextItem) return Variant::Text(item.text);
   return VariantFromUnquoted(item.text);
 }
 
 MenuSettings ToMenuSettings(const std::vector<Item>& items) {
   MenuSettings s;
-  for (int n = 0; n < kEntryCount; ++n) {
-    s.ShowFlag[n] = ItemValue(items[n], n + 1);
-    s.LabelCaption[n] = ItemValue(items[8 + n], 9 + n);
-    s.Target[n] = ItemValue(items[16 + n], 17 + n);
+  for (int item = 1; item <= kItemCount; ++item) {
+    if (item == kPlainTextItem)
+      s.ButtonPicture8 = items[item - 1].text;
+    else
+      s.VariantField(item) = ItemValue(items[item - 1], item);
   }
-  s.WindowCaption = ItemValue(items[24], 25);
-  s.BackgroundPicture = ItemValue(items[25], 26);
-  for (int n = 0; n < 7; ++n) s.ButtonPicture1To7[n] = ItemValue(items[26 + n], 27 + n);
-  s.ButtonPicture8 = items[33].text;
   return s;
 }
 

@@ -29,6 +29,11 @@ struct Item {
   int line = 1;
   int column = 1;
   int number = 0;  // 1-based; set by ReadItems
+  // Where the item stands in the decoded text it was read from, in bytes:
+  // from its first character (an opening quote included) to its last (a
+  // closing quote included; blanks after an unquoted item left out).
+  size_t begin = 0;
+  size_t end = 0;
 };
 
 // Splits decoded text into items.
@@ -111,6 +116,9 @@ struct ItemsRead {
   Position stopped_at;
   bool complete = true;  // false when kWholeFile met a file larger than it reads
   size_t bytes_read = 0;
+  // How many bytes of the file the first 34 items take (their decoded text
+  // is what the items' begin and end count in); 0 when they do not end.
+  size_t items_end = 0;
 };
 
 // The first 34 items may take at most this many bytes; a longer run (an

@@ -89,6 +89,22 @@ TEST(InstallIniTest, LayoutsGiveTheSameRecord) {
   }
 }
 
+TEST(InstallIniTest, EachItemFillsTheFieldItNames) {
+  std::vector<std::string> items;
+  for (int item = 1; item <= kItemCount; ++item) items.push_back(FieldName(item));
+  MenuSettings s;
+  ASSERT_TRUE(Read(Join(items, "\n"), &s).ok());
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const std::string entry = std::to_string(n);
+    EXPECT_EQ(s.ShowFlag[n - 1].AsText(), "ShowFlag" + entry);
+    EXPECT_EQ(s.LabelCaption[n - 1].AsText(), "LabelCaption" + entry);
+    EXPECT_EQ(s.Target[n - 1].AsText(), "Target" + entry);
+    EXPECT_EQ(s.ButtonPictureText(n), "ButtonPicture" + entry);
+  }
+  EXPECT_EQ(s.WindowCaption.AsText(), "WindowCaption");
+  EXPECT_EQ(s.BackgroundPicture.AsText(), "BackgroundPicture");
+}
+
 TEST(InstallIniTest, ItemSyntax) {
   struct Case {
     std::string written;  // item 9, LabelCaption1, as written

@@ -2,17 +2,28 @@
 
 namespace discmenu {
 
-const char* FieldName(int item) {
-  static constexpr const char* kNames[kItemCount] = {
-      "ShowFlag1",         "ShowFlag2",      "ShowFlag3",      "ShowFlag4",      "ShowFlag5",
-      "ShowFlag6",         "ShowFlag7",      "ShowFlag8",      "LabelCaption1",  "LabelCaption2",
-      "LabelCaption3",     "LabelCaption4",  "LabelCaption5",  "LabelCaption6",  "LabelCaption7",
-      "LabelCaption8",     "Target1",        "Target2",        "Target3",        "Target4",
-      "Target5",           "Target6",        "Target7",        "Target8",        "WindowCaption",
-      "BackgroundPicture", "ButtonPicture1", "ButtonPicture2", "ButtonPicture3", "ButtonPicture4",
-      "ButtonPicture5",    "ButtonPicture6", "ButtonPicture7", "ButtonPicture8",
-  };
-  return kNames[item - 1];
+std::string FieldName(int item) {
+  const FieldGroup& group = GroupOf(item);
+  std::string name(group.name);
+  if (group.count > 1) name += std::to_string(EntryOf(item));
+  return name;
+}
+
+Variant& MenuSettings::VariantField(int item) {
+  const int i = EntryOf(item) - 1;
+  switch (GroupOf(item).kind) {
+    case FieldKind::kShowFlag:
+      return ShowFlag[i];
+    case FieldKind::kCaption:
+      return LabelCaption[i];
+    case FieldKind::kTarget:
+      return Target[i];
+    case FieldKind::kTitle:
+      return WindowCaption;
+    case FieldKind::kPicture:
+      break;
+  }
+  return kBackground.Holds(item) ? BackgroundPicture : ButtonPicture1To7[i];
 }
 
 }  // namespace discmenu

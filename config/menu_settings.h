@@ -5,17 +5,10 @@
 #include <array>
 #include <string>
 
+#include "config/fields.h"
 #include "config/variant.h"
 
 namespace discmenu {
-
-inline constexpr int kEntryCount = 8;
-inline constexpr int kItemCount = 34;
-// Where each field starts among the items (numbered from 1).
-inline constexpr int kFirstCaptionItem = 9;
-inline constexpr int kFirstTargetItem = 17;
-inline constexpr int kBackgroundItem = 26;
-inline constexpr int kFirstButtonPictureItem = 27;
 
 struct MenuSettings {
   std::array<Variant, kEntryCount> ShowFlag;      // items 1-8
@@ -32,11 +25,14 @@ struct MenuSettings {
     return n == kEntryCount ? ButtonPicture8 : ButtonPicture1To7[n - 1].AsText();
   }
 
+  // The variant field that item `item` fills (fields.h).
+  // REQUIRES: 1 <= item <= kItemCount, item != kPlainTextItem.
+  Variant& VariantField(int item);
+  const Variant& VariantField(int item) const {
+    return const_cast<MenuSettings*>(this)->VariantField(item);
+  }
+
   bool operator==(const MenuSettings&) const = default;
 };
-
-// The field that item `item` (1-34) fills: "ShowFlag1" .. "ButtonPicture8".
-// REQUIRES: 1 <= item <= 34.
-const char* FieldName(int item);
 
 }  // namespace discmenu

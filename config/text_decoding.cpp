@@ -310,4 +310,63 @@ DecodedText DecodeText(std::string_view bytes, bool at_eof, const LegacyDecoder&
   return d;
 }
 
+bool Windows1252Decoder::Encode(std::string_view utf8, const std::string&, std::string* out) const {
+  for (char32_t cp : CodePoints(utf8)) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out->push_back(static_cast<char>(cp));
+      continue;
+    }
+    int high = 0;
+    while (high < 32 && (kCp1252High[high] == 0 || kCp1252High[high] != cp)) ++high;
+    if (high == 32) return false;
+    out->push_back(static_cast<char>(0x80 + high));
+  }
+  return true;
+}
+
+bool EncodeAs(std::string_view utf8, const TextEncoding& encoding, const LegacyDecoder& legacy,
+              std::string* out) {
+  switch (encoding.kind) {
+    case Encoding::kUtf8:
+    case Encoding::kUtf8Bom:
+      if (!IsValidUtf8(utf8, true)) return false;
+      out->append(utf8);
+      return true;
+    case Encoding::kUtf16Le:
+    case Encoding::kUtf16Be:
+      break;
+    case Encoding::kLegacy:
+      return legacy.Encode(utf8, encoding.name, out);
+  }
+  if (!IsValidUtf8(utf8, true)) return false;
+  const bool big_endian = encoding.kind == Encoding::kUtf16Be;
+  auto unit = [&](char32_t u) {
+    const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+    out->push_back(big_endian ? hi : lo);
+    out->push_back(big_endian ? lo : hi);
+  };
+  for (char32_t cp : CodePoints(utf8)) {
+    if (cp < 0x10000) {
+      unit(cp);
+    } else {
+      unit(0xD800 + ((cp - 0x10000) >> 10));
+      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return true;
+}
+
+size_t ByteOrderMarkSize(std::string_view bytes, const TextEncoding& encoding) {
+  switch (encoding.kind) {
+    case Encoding::kUtf8Bom:
+      return bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    case Encoding::kUtf16Le:
+      return bytes.starts_with("\xFF\xFE") ? 2 : 0;
+    case Encoding::kUtf16Be:
+      return bytes.starts_with("\xFE\xFF") ? 2 : 0;
+    default:
+      return 0;
+  }
+}
+
 }  // namespace discmenu

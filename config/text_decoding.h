@@ -26,6 +26,13 @@ class LegacyDecoder {
   // U+FFFD and set `*exact` to false.
   virtual std::string Convert(std::string_view bytes, const std::string& code_page,
                               bool* exact) const = 0;
+  // `utf8` written in `code_page`, appended to `*out`; false, with nothing
+  // substituted, when it holds a character the code page has no place for
+  // or the platform cannot write that code page.
+  virtual bool Encode(std::string_view utf8, const std::string& code_page, std::string* out) const {
+    (void)utf8, (void)code_page, (void)out;
+    return false;
+  }
 };
 
 // Windows-1252, the fallback when nothing better is known.
@@ -34,6 +41,7 @@ class Windows1252Decoder : public LegacyDecoder {
   std::string CodePageOf(std::string_view) const override { return "windows-1252"; }
   std::string Convert(std::string_view bytes, const std::string& code_page,
                       bool* exact) const override;
+  bool Encode(std::string_view utf8, const std::string& code_page, std::string* out) const override;
 };
 
 // How a file's text is encoded; `name` is "UTF-8", "UTF-16LE", or the code
@@ -55,6 +63,15 @@ TextEncoding ChooseEncoding(std::string_view bytes, bool at_eof, const LegacyDec
 // left out instead of being taken for an invalid one.
 std::string DecodeAs(std::string_view bytes, const TextEncoding& encoding, bool at_eof,
                      const LegacyDecoder& legacy);
+
+// `utf8` written as `encoding` (no byte-order mark), appended to `*out`: the
+// inverse of DecodeAs. False when a character has no place in the encoding.
+bool EncodeAs(std::string_view utf8, const TextEncoding& encoding, const LegacyDecoder& legacy,
+              std::string* out);
+
+// How many bytes the byte-order mark of `encoding` takes at the start of
+// `bytes` (0 when there is none).
+size_t ByteOrderMarkSize(std::string_view bytes, const TextEncoding& encoding);
 
 // The evidence that decides between UTF-8 and an ambiguous code page for
 // `bytes`, which are valid UTF-8 with non-ASCII characters of two bytes

@@ -203,24 +203,14 @@ Outcome Run(ScriptedSource& source, const LegacyDecoder& decoder) {
       CHECK(item.text.find('"') == std::string::npos);
     }
   }
-  for (int n = 0; n < kEntryCount; ++n) {
-    CheckVariant(s.ShowFlag[n]);
-    CheckVariant(s.LabelCaption[n]);
-    CheckVariant(s.Target[n]);
-    CheckStored(r.items[n], s.ShowFlag[n]);
-    CheckStored(r.items[8 + n], s.LabelCaption[n]);
-    CheckStored(r.items[16 + n], s.Target[n]);
-    CheckFlag(s.ShowFlag[n]);
+  for (int item = 1; item <= kItemCount; ++item) {
+    if (item == kPlainTextItem) continue;
+    const Variant& field = s.VariantField(item);
+    CheckVariant(field);
+    CheckStored(r.items[item - 1], field);
+    if (GroupOf(item).kind == FieldKind::kShowFlag) CheckFlag(field);
   }
-  CheckVariant(s.WindowCaption);
-  CheckVariant(s.BackgroundPicture);
-  CheckStored(r.items[24], s.WindowCaption);
-  CheckStored(r.items[25], s.BackgroundPicture);
-  for (int n = 0; n < 7; ++n) {
-    CheckVariant(s.ButtonPicture1To7[n]);
-    CheckStored(r.items[26 + n], s.ButtonPicture1To7[n]);
-  }
-  CHECK(s.ButtonPicture8 == r.items[33].text);
+  CHECK(s.ButtonPicture8 == r.items[kPlainTextItem - 1].text);
   CHECK(ValidText(s.ButtonPicture8));
   for (int n = 1; n <= kEntryCount; ++n) CHECK(ValidText(s.ButtonPictureText(n)));
   return o;

@@ -26,13 +26,17 @@ std::string Detect(std::string_view bytes) {
   return charset;
 }
 
-// Converts with iconv; bytes that cannot be converted become U+FFFD.
-bool IconvConvert(const std::string& charset, std::string_view bytes, std::string* out,
+// Converts `bytes` from `from` to `to` with iconv, appending to `*out`.
+// Input it cannot convert sets `*exact` to false and, converting to UTF-8,
+// is skipped a byte at a time with U+FFFD in its place; converting to
+// anything else it ends the conversion. False when iconv knows no such
+// conversion.
+bool IconvConvert(const char* to, const std::string& from, std::string_view bytes, std::string* out,
                   bool* exact) {
-  iconv_t cd = iconv_open("UTF-8", charset.c_str());
+  iconv_t cd = iconv_open(to, from.c_str());
   if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out->clear();
-  out->reserve(bytes.size() * 2);
+  const bool to_utf8 = std::string_view(to) == "UTF-8";
+  out->reserve(out->size() + bytes.size() * 2);
   char* in = const_cast<char*>(bytes.data());
   size_t in_left = bytes.size();
   char buf[4096];
@@ -43,11 +47,18 @@ bool IconvConvert(const std::string& charset, std::string_view bytes, std::strin
     out->append(buf, o - buf);
     if (r == static_cast<size_t>(-1) && errno != E2BIG) {
       *exact = false;
+      if (!to_utf8) break;
       out->append("\xEF\xBF\xBD");  // EILSEQ or EINVAL: skip one byte
       ++in;
       --in_left;
       iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
+  }
+  if (*exact && !to_utf8) {  // the shift back to the initial state, if any
+    char* o = buf;
+    size_t o_left = sizeof buf;
+    if (iconv(cd, nullptr, nullptr, &o, &o_left) == static_cast<size_t>(-1)) *exact = false;
+    out->append(buf, o - buf);
   }
   iconv_close(cd);
   return true;
@@ -87,7 +98,7 @@ std::string DetectingDecoder::CodePageOf(std::string_view bytes) const {
   bool exact = true;
   if (!ambiguous_.empty()) {
     std::string ignored;
-    if (IconvConvert(ambiguous_, bytes, &ignored, &exact) && exact) return ambiguous_;
+    if (IconvConvert("UTF-8", ambiguous_, bytes, &ignored, &exact) && exact) return ambiguous_;
   }
   std::string charset = Detect(bytes);
   // On a few lines of text the detector cannot tell the Latin-script code
@@ -106,8 +117,19 @@ std::string DetectingDecoder::Convert(std::string_view bytes, const std::string&
                                       bool* exact) const {
   std::string out;
   *exact = true;
-  if (IconvConvert(code_page, bytes, &out, exact)) return out;
+  if (IconvConvert("UTF-8", code_page, bytes, &out, exact)) return out;
   return Windows1252Decoder().Convert(bytes, code_page, exact);
+}
+
+bool DetectingDecoder::Encode(std::string_view utf8, const std::string& code_page,
+                              std::string* out) const {
+  std::string encoded;
+  bool exact = true;
+  if (!IconvConvert(code_page.c_str(), "UTF-8", utf8, &encoded, &exact))
+    return Windows1252Decoder().Encode(utf8, code_page, out);
+  if (!exact) return false;
+  out->append(encoded);
+  return true;
 }
 
 }  // namespace discmenu::posix

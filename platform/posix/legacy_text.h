@@ -21,6 +21,7 @@ class DetectingDecoder : public LegacyDecoder {
   std::string AmbiguousCodePage() const override { return ambiguous_; }
   std::string Convert(std::string_view bytes, const std::string& code_page,
                       bool* exact) const override;
+  bool Encode(std::string_view utf8, const std::string& code_page, std::string* out) const override;
 
  private:
   std::string ambiguous_;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/ini_document.h"
 #include "config/install_ini.h"
 
 namespace discmenu::posix {
@@ -58,7 +59,20 @@ TEST(LegacyTextTest, CodePagesAreDetectedAndConverted) {
     const MenuSettings s = ToMenuSettings(read.items);
     for (int n = 0; n < 4; ++n) EXPECT_EQ(s.LabelCaption[n].AsText(), c.captions[n]) << c.charset;
     EXPECT_EQ(s.WindowCaption.AsText(), c.captions[8]) << c.charset;
+
+    // Written back: an editor changes one caption in the file's code page.
+    IniDocument doc;
+    ASSERT_TRUE(
+        IniDocument::Open(Encode(Ini(c.captions), c.charset), "install.ini", decoder, &doc).ok());
+    ASSERT_EQ(doc.SetText(9, c.captions[1]), EditOutcome::kDone) << c.charset;
+    std::vector<std::string> edited = c.captions;
+    edited[0] = c.captions[1];
+    EXPECT_EQ(doc.bytes(), Encode(Ini(edited), c.charset)) << c.charset;
   }
+  std::string unchanged = "x";
+  EXPECT_FALSE(decoder.Encode("中文", "WINDOWS-1252", &unchanged));
+  EXPECT_FALSE(decoder.Encode("😀", "BIG5", &unchanged));
+  EXPECT_EQ(unchanged, "x");
 }
 
 TEST(LegacyTextTest, LatinTextIsReadAsWindows1252) {

@@ -99,12 +99,15 @@ std::string CharacterList(const std::vector<char32_t>& characters) {
 }  // namespace
 
 void CheckPaths(const MenuConfig& config, std::vector<Finding>* findings) {
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstTargetItem + n - 1;
+  for (int n = 1; n <= kTargets.count; ++n) {
+    const int item = kTargets.Item(n);
     if (config.Has(item) && config.Shown(n)) CheckPath(config, item, true, findings);
   }
-  for (int item = kBackgroundItem; item < kFirstButtonPictureItem + kEntryCount; ++item)
-    if (config.Has(item)) CheckPath(config, item, false, findings);
+  for (const FieldGroup& group : kFieldGroups) {
+    if (group.kind != FieldKind::kPicture) continue;
+    for (int item = group.first_item; item <= group.last_item(); ++item)
+      if (config.Has(item)) CheckPath(config, item, false, findings);
+  }
 }
 
 void CheckCharacters(const MenuConfig& config, AnsiCodePages& code_pages,

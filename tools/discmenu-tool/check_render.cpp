@@ -94,21 +94,21 @@ PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
 
 void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Window& window,
                    std::vector<Finding>* findings) {
-  if (config.Has(kBackgroundItem)) {
-    if (PictureRef picture = Load(config, runtime, kBackgroundItem, 0, findings)) {
+  if (config.Has(kBackground.first_item)) {
+    if (PictureRef picture = Load(config, runtime, kBackground.first_item, 0, findings)) {
       const Box box = presentation::VisibleBackground();
       const QSize size = ShownSize(picture), visible(box.width, box.height);
       if (size.width() < visible.width() || size.height() < visible.height()) {
         findings->push_back(
-            ItemFinding(config, kBackgroundItem, Severity::kWarning,
-                        ItemName(kBackgroundItem) + ": the picture is " + SizeText(size) +
+            ItemFinding(config, kBackground.first_item, Severity::kWarning,
+                        ItemName(kBackground.first_item) + ": the picture is " + SizeText(size) +
                             " pixels, smaller than the " + SizeText(visible) +
                             " pixels the window shows of it: the rest stays plain"));
       }
     }
   }
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstButtonPictureItem + n - 1;
+  for (int n = 1; n <= kButtonPictures.count; ++n) {
+    const int item = kButtonPictures.Item(n);
     if (!config.Has(item)) continue;
     PictureRef picture = Load(config, runtime, item, n, findings);
     if (!picture || !config.Shown(n)) continue;
@@ -129,8 +129,8 @@ void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Wi
 
 void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
                    std::vector<Finding>* findings) {
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstCaptionItem + n - 1;
+  for (int n = 1; n <= kCaptions.count; ++n) {
+    const int item = kCaptions.Item(n);
     if (!config.Has(item) || !config.Shown(n)) continue;
     const std::string& caption = config.Value(item).AsText();
     const CaptionFit fit = FitCaption(window, n, QString::fromStdString(caption));

@@ -145,8 +145,8 @@ WindowsFile InspectWindowsFile(const std::string& path) {
 }
 
 void CheckSignatures(const MenuConfig& config, std::vector<Finding>* findings) {
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const int item = kFirstTargetItem + n - 1;
+  for (int n = 1; n <= kTargets.count; ++n) {
+    const int item = kTargets.Item(n);
     if (!config.Has(item) || !config.Shown(n)) continue;
     const std::string& text = config.Value(item).AsText();
     if (text.empty()) continue;
