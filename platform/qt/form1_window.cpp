@@ -80,7 +80,7 @@ PictureRef PlaceholderBackgroundPicture() {
 }
 
 void PictureButton::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), Area::kButton, devicePixelRatioF(), Decoder());
+  picture_.Set(std::move(picture), Area::kButton, Scale(), Decoder());
   update();
 }
 
@@ -100,8 +100,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
   const QRect face = this->face();
   // Until the load step sets a picture, the placeholder shows; it is decoded
   // only if it is ever drawn.
-  const Image& image =
-      picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderButtonPicture()->image();
+  const Image& image = picture_ ? picture_.ImageFor(Scale()) : PlaceholderButtonPicture()->image();
   const QSize size = LogicalSize(image);
   const Box at =
       presentation::PictureOnButton(width(), height(), size.width(), size.height(), isDown());
@@ -134,7 +133,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), Area::kPicture1, devicePixelRatioF(), Decoder());
+  picture_.Set(std::move(picture), Area::kPicture1, Scale(), Decoder());
   update();
 }
 
@@ -142,7 +141,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
     const Image& image =
-        picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderBackgroundPicture()->image();
+        picture_ ? picture_.ImageFor(Scale()) : PlaceholderBackgroundPicture()->image();
     DrawImage(p, image, contentsRect().topLeft(), contentsRect());
   }
   QFrame::paintEvent(event);  // the border
@@ -269,6 +268,11 @@ WindowHandle Form1Window::hWnd() {
 
 void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
   on_click_ = std::move(on_click);
+}
+
+void Form1Window::SetPictureScale(double scale) {
+  controls_.picture1->SetPictureScale(scale);
+  for (PictureButton* button : controls_.commands) button->SetPictureScale(scale);
 }
 
 void Form1Window::FocusFirst() {
