@@ -46,11 +46,19 @@ std::string EditorDocument::Reload() {
 }
 
 EditOutcome EditorDocument::SetText(int n, const std::string& text) {
+  // Typing that merges into the step before is an edit of the item as it
+  // was before that step: a state passed through on the way (a trailing
+  // blank that needed quotes) leaves no trace in the file.
   IniDocument edited = ini_;
+  const auto* typing = dynamic_cast<const SetItemText*>(undo_.command(undo_.index() - 1));
+  if (typing && typing->item() == n && undo_.index() == undo_.count() &&
+      undo_.index() != undo_.cleanIndex())
+    if (!IniDocument::Open(typing->before(), file_, decoder_, &edited).ok()) edited = ini_;
   const EditOutcome outcome = edited.SetText(n, text);
-  if (outcome == EditOutcome::kDone)
-    undo_.push(new SetItemText(this, n, ini_.bytes(), edited.bytes()));
-  return outcome;
+  if (outcome != EditOutcome::kDone && outcome != EditOutcome::kUnchanged) return outcome;
+  if (edited.bytes() == ini_.bytes()) return EditOutcome::kUnchanged;
+  undo_.push(new SetItemText(this, n, ini_.bytes(), edited.bytes()));
+  return EditOutcome::kDone;
 }
 
 EditOutcome EditorDocument::ConvertToUtf8() {

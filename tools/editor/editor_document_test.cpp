@@ -76,6 +76,18 @@ TEST_F(DocumentTest, TypingInOneItemIsOneUndoStep) {
   EXPECT_FALSE(document_.modified());
 }
 
+TEST_F(DocumentTest, QuotesNeededOnlyWhileTypingLeaveNoTrace) {
+  ASSERT_EQ(document_.Open(Folder(Ini("\n"))), "");
+  for (const char* text : {"Title ", "Title 2"}) document_.SetText(25, text);
+  std::string expected = Ini("\n");
+  expected.replace(expected.find("Title"), 5, "Title 2");
+  EXPECT_EQ(document_.bytes(), expected);
+  EXPECT_EQ(document_.SetText(25, "Title"), EditOutcome::kDone);
+  EXPECT_EQ(document_.bytes(), Ini("\n"));
+  EXPECT_EQ(document_.undo_stack()->count(), 0);
+  EXPECT_FALSE(document_.modified());
+}
+
 TEST_F(DocumentTest, TextTheEncodingCannotHoldIsRefusedUntilConverted) {
   std::string latin1 = Ini("\r\n", "Caf\xe9");
   ASSERT_EQ(document_.Open(Folder(latin1)), "");

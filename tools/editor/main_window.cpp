@@ -68,7 +68,8 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   edit->addAction(redo);
 
   QMenu* view = menuBar()->addMenu(tr("&View"));
-  auto* zooms = new QActionGroup(this);
+  zooms_ = new QActionGroup(this);
+  QActionGroup* zooms = zooms_;
   for (int percent : {100, 125, 150, 200}) {
     QAction* action = view->addAction(tr("%1 %").arg(percent));
     action->setCheckable(true);
@@ -113,7 +114,9 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   });
 
   setWindowTitle(tr("discmenu-editor"));
-  resize(1100, 700);
+  resize(1100, 760);
+  resizeDocks({properties_}, {360}, Qt::Horizontal);
+  resizeDocks({findings_}, {120}, Qt::Vertical);
 }
 
 bool MainWindow::OpenFolder(const QString& folder) {
@@ -131,6 +134,8 @@ bool MainWindow::OpenFolder(const QString& folder) {
 }
 
 void MainWindow::SetZoom(double zoom) {
+  for (QAction* action : zooms_->actions())
+    action->setChecked(action->data().toInt() == qRound(zoom * 100));
   canvas_->SetZoom(zoom);
   canvas_->adjustSize();
 }

@@ -10,6 +10,8 @@
 
 #include "tools/editor/selection.h"
 
+class QActionGroup;
+
 namespace discmenu::editor {
 
 class EditorDocument;
@@ -54,6 +56,7 @@ class MainWindow : public QMainWindow {
   FileChangedBar* changed_bar_;
   PropertiesDock* properties_;
   FindingsDock* findings_;
+  QActionGroup* zooms_;
   QFileSystemWatcher watcher_;
   QTimer check_timer_;  // findings, a moment after the last change
   QTimer disk_timer_;   // the file on disk, once a burst of writes is over

@@ -25,6 +25,8 @@ bool SetItemText::mergeWith(const QUndoCommand* other) {
   const auto* next = static_cast<const SetItemText*>(other);
   if (next->item_ != item_ || next->before_ != after_) return false;
   after_ = next->after_;
+  // Typed back to what it was: the step goes.
+  setObsolete(after_ == before_);
   return true;
 }
 

@@ -22,6 +22,9 @@ class SetItemText : public QUndoCommand {
   int id() const override { return kSetItemTextId; }
   bool mergeWith(const QUndoCommand* other) override;
 
+  int item() const { return item_; }
+  const std::string& before() const { return before_; }
+
  private:
   EditorDocument* document_;
   int item_;
