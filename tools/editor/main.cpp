@@ -1,6 +1,7 @@
 // discmenu-editor: makes and changes a menu folder on the menu's own window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
 
 #include "tools/editor/main_window.h"
 
@@ -16,10 +17,15 @@ int main(int argc, char** argv) {
   parser.addPositionalArgument("DIR", "The menu folder to open.");
   parser.process(app);
 
+  const int percent = parser.value(zoom).toInt();
+  if (percent != 100 && percent != 125 && percent != 150 && percent != 200) {
+    std::fprintf(stderr, "discmenu-editor: --zoom takes 100, 125, 150 or 200\n");
+    return 2;
+  }
   discmenu::editor::MainWindow window;
-  window.SetZoom(parser.value(zoom).toInt() / 100.0);
   const QStringList folders = parser.positionalArguments();
   if (!folders.isEmpty() && !window.OpenFolder(folders.first())) return 1;
+  window.SetZoom(percent / 100.0);
   window.show();
   return app.exec();
 }

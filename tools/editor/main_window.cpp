@@ -6,9 +6,11 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <sstream>
 
 #include "tools/discmenu-tool/check_render.h"
@@ -138,6 +140,11 @@ void MainWindow::SetZoom(double zoom) {
     action->setChecked(action->data().toInt() == qRound(zoom * 100));
   canvas_->SetZoom(zoom);
   canvas_->adjustSize();
+  // Room for the whole window beside the panels, as far as the screen has.
+  const QSize wanted = canvas_->sizeHint() + QSize(420, 240);
+  const QSize room = screen()->availableGeometry().size();
+  resize(std::max(width(), std::min(wanted.width(), room.width())),
+         std::max(height(), std::min(wanted.height(), room.height())));
 }
 
 void MainWindow::WatchFile() {
