@@ -19,16 +19,13 @@ FindingsDock::FindingsDock(QWidget* parent) : QDockWidget(tr("Findings"), parent
 void FindingsDock::SetFindings(const std::string& file,
                                const std::vector<tool::Finding>& findings) {
   list_->clear();
+  count_ = static_cast<int>(findings.size());
   for (const tool::Finding& finding : findings) {
     auto* row = new QListWidgetItem(QString::fromStdString(tool::FormatFinding(file, finding)));
     row->setData(Qt::UserRole, finding.item);
     list_->addItem(row);
   }
   if (findings.empty()) list_->addItem(tr("No findings: the menu starts as designed."));
-}
-
-int FindingsDock::count() const {
-  return list_->count();
 }
 
 }  // namespace discmenu::editor

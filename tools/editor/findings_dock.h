@@ -19,7 +19,8 @@ class FindingsDock : public QDockWidget {
 
   // Shows `findings` about the file named `file`.
   void SetFindings(const std::string& file, const std::vector<tool::Finding>& findings);
-  int count() const;
+  // How many findings it shows.
+  int count() const { return count_; }
 
  signals:
   // A finding about item `item` (0: the whole file) was chosen.
@@ -27,6 +28,7 @@ class FindingsDock : public QDockWidget {
 
  private:
   QListWidget* list_;
+  int count_ = 0;
 };
 
 }  // namespace discmenu::editor

@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow {
 
   EditorDocument* document() const { return document_; }
   MenuCanvas* canvas() const { return canvas_; }
+  FindingsDock* findings() const { return findings_; }
 
   // Makes item `item` read `text`; where the file's encoding cannot hold it,
   // asks whether to convert the file to UTF-8 first. False if nothing changed.
