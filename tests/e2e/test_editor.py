@@ -101,6 +101,26 @@ class EditorTest(XTestCase):
         self.assertIsNone(self.editor.poll())
         self.assertEqual(self.on_disk(), self.original)
 
+    def test_a_file_changed_on_disk_is_noticed_and_reloaded(self):
+        canvas = next(n for n in nodes(self.probe()) if n["name"] == "Menu window")
+        theirs = self.original.replace(b"Install Aurora Studio\n", b"Theirs\n", 1)
+        # Written as another editor writes: a new file renamed into place.
+        with open(self.ini + ".new", "wb") as f:
+            f.write(theirs)
+        os.rename(self.ini + ".new", self.ini)
+        reload = wait_until(lambda: [n for n in nodes(self.probe())
+                                     if n["name"] == "Reload the file from disk" and n["showing"]])
+        self.assertTrue(reload, "no bar for the changed file")
+        x, y, w, h = reload[0]["extents"]
+        self.x.run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+        x, y = canvas["extents"][0] + COMMAND1[0], canvas["extents"][1] + COMMAND1[1]
+        self.x.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        self.x.run("xdotool", "type", "--delay", "60", "!")
+        self.wait_title(True)
+        self.x.key("ctrl+s")
+        expected = theirs.replace(b"Theirs\n", b"Theirs!\n", 1)
+        self.assertTrue(wait_until(lambda: self.on_disk() == expected), self.on_disk()[:200])
+
 
 if __name__ == "__main__":
     import unittest
