@@ -1,5 +1,8 @@
 #include "tools/editor/menu_canvas.h"
 
+#include <QTemporaryDir>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "menu/layout.h"
@@ -55,6 +58,32 @@ TEST(MenuCanvasTest, ShowsTheDocumentAsEditedNotAsSaved) {
   canvas.Refresh();
   EXPECT_EQ(canvas.SelectionAt(Centre(layout::CommandN(1))), (Selection{1, false}));
   EXPECT_EQ(canvas.image(), before);
+}
+
+TEST(MenuCanvasTest, TwinsShowFrom150PercentAsOnSuchAScreen) {
+  QTemporaryDir plain;
+  std::filesystem::copy(DISCMENU_DEMO_DIR, plain.path().toStdString(),
+                        std::filesystem::copy_options::recursive);
+  for (const auto& entry :
+       std::filesystem::recursive_directory_iterator(plain.path().toStdString()))
+    if (entry.path().filename().string().find("@2x") != std::string::npos)
+      std::filesystem::remove(entry.path());
+  struct Case {
+    double zoom;
+    bool differs;
+  } cases[] = {{1.25, false}, {1.5, true}, {2.0, true}};
+  for (const Case& c : cases) {
+    QImage images[2];
+    int k = 0;
+    for (const std::string& folder : {std::string(DISCMENU_DEMO_DIR), plain.path().toStdString()}) {
+      EditorDocument document;
+      ASSERT_EQ(document.Open(folder), "");
+      MenuCanvas canvas(&document);
+      canvas.SetZoom(c.zoom);
+      images[k++] = canvas.image();
+    }
+    EXPECT_EQ(images[0] != images[1], c.differs) << c.zoom;
+  }
 }
 
 }  // namespace
