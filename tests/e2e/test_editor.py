@@ -27,7 +27,8 @@ def nodes(tree):
 
 
 class EditorTest(XTestCase):
-    def setUp(self):
+    def start(self):
+        """The editor on a copy of the demo."""
         self.folder = tempfile.mkdtemp(prefix="discmenu-editor-")
         shutil.copytree(DEMO, self.folder, dirs_exist_ok=True)
         self.ini = os.path.join(self.folder, "install.ini")
@@ -67,6 +68,7 @@ class EditorTest(XTestCase):
             return f.read()
 
     def test_select_type_save_undo(self):
+        self.start()
         tree = self.probe()
         focusable = [n for n in nodes(tree) if n["focusable"] and n["showing"]]
         self.assertGreater(len(focusable), 5)
@@ -102,6 +104,7 @@ class EditorTest(XTestCase):
         self.assertEqual(self.on_disk(), self.original)
 
     def test_a_file_changed_on_disk_is_noticed_and_reloaded(self):
+        self.start()
         canvas = next(n for n in nodes(self.probe()) if n["name"] == "Menu window")
         theirs = self.original.replace(b"Install Aurora Studio\n", b"Theirs\n", 1)
         # Written as another editor writes: a new file renamed into place.
