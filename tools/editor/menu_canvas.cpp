@@ -96,6 +96,13 @@ void MenuCanvas::paintEvent(QPaintEvent*) {
   QImage shown = image_;
   shown.setDevicePixelRatio(devicePixelRatioF());
   p.drawImage(QPoint(0, 0), shown);
+  if (!load_error_.isEmpty()) {
+    // Where the menu would stop, it says why; check's findings say more.
+    const QRect band(0, 0, width(), fontMetrics().height() * 3);
+    p.fillRect(band, QColor(0xff, 0xe0, 0xe0));
+    p.setPen(Qt::black);
+    p.drawText(band.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::TextWordWrap, load_error_);
+  }
   const QWidget* control = Selected();
   if (!control) return;
   QRectF r = OnCanvas(control);
@@ -114,6 +121,15 @@ void MenuCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void MenuCanvas::keyPressEvent(QKeyEvent* event) {
+  // The arrow keys walk the window and the eight entries, hidden ones too.
+  const int step = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right ? 1
+                   : event->key() == Qt::Key_Up || event->key() == Qt::Key_Left  ? kEntryCount
+                                                                                 : 0;
+  if (step) {
+    Select({(selection_.entry + step) % (kEntryCount + 1), false});
+    emit selected(selection_);
+    return;
+  }
   if (selection_.entry == 0 || !document_->is_open()) return QWidget::keyPressEvent(event);
   const int item = kCaptions.Item(selection_.entry);
   QString caption = QString::fromStdString(document_->Text(item));

@@ -1,7 +1,8 @@
 // The centre of the editor: the menu's own window (platform/qt's
 // Form1Window, loaded by Form1 from the document) drawn at a chosen scale,
-// with the selection marked. A click selects the control under it; typing
-// with an entry selected edits its caption.
+// with the selection marked. A click selects the control under it, the
+// arrow keys walk the window and the entries; typing with an entry selected
+// edits its caption.
 #pragma once
 
 #include <QImage>

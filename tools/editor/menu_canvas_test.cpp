@@ -1,7 +1,11 @@
 #include "tools/editor/menu_canvas.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +62,32 @@ TEST(MenuCanvasTest, ShowsTheDocumentAsEditedNotAsSaved) {
   canvas.Refresh();
   EXPECT_EQ(canvas.SelectionAt(Centre(layout::CommandN(1))), (Selection{1, false}));
   EXPECT_EQ(canvas.image(), before);
+}
+
+TEST(MenuCanvasTest, KeysWalkTheEntriesAndTypeIntoTheSelectedCaption) {
+  EditorDocument document;
+  ASSERT_EQ(document.Open(DISCMENU_DEMO_DIR), "");
+  MenuCanvas canvas(&document);
+  canvas.SetZoom(1.0);
+  std::vector<std::pair<int, QString>> typed;
+  QObject::connect(&canvas, &MenuCanvas::textTyped,
+                   [&](int item, const QString& text) { typed.emplace_back(item, text); });
+  struct Case {
+    int key;
+    QString text;
+    int entry_after;
+  } cases[] = {{Qt::Key_Down, "", 1},  {Qt::Key_Up, "", 0},       {Qt::Key_Up, "", 8},
+               {Qt::Key_Right, "", 0}, {Qt::Key_A, "a", 0},       {Qt::Key_Right, "", 1},
+               {Qt::Key_A, "a", 1},    {Qt::Key_Backspace, "", 1}};
+  for (const Case& c : cases) {
+    QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
+    QApplication::sendEvent(&canvas, &press);
+    EXPECT_EQ(canvas.selection().entry, c.entry_after) << c.key;
+  }
+  // Typing on the window changes nothing; on entry 1, its caption.
+  const std::vector<std::pair<int, QString>> expected = {
+      {kCaptions.Item(1), "Install Aurora Studioa"}, {kCaptions.Item(1), "Install Aurora Studi"}};
+  EXPECT_EQ(typed, expected);
 }
 
 TEST(MenuCanvasTest, TwinsShowFrom150PercentAsOnSuchAScreen) {
