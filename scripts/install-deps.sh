@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing need, when missing.
-# Usage: scripts/install-deps.sh [base|windows|fuzz|bench|medium]...
+# Usage: scripts/install-deps.sh [base|windows|fuzz|bench|medium|images]...
 set -eu
 
 base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-formats-plugins
@@ -12,7 +12,9 @@ base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-forma
 windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 wine64 wine wine32:i386 osslsigncode openssl"
 fuzz="clang-14 libclang-rt-14-dev llvm-14"
-medium="qt6-wayland icu-devtools debootstrap weston binutils libfuse3-dev fuse3"
+medium="qt6-wayland icu-devtools debootstrap weston binutils libfuse3-dev fuse3
+  xorriso mtools dosfstools"
+images="fuseiso squashfs-tools nautilus dbus-daemon"
 bench="hyperfine valgrind linux-perf strace libx11-dev libxext-dev libxtst-dev libxdamage-dev
   libxfixes-dev libfuse3-dev fuse3"
 
