@@ -122,15 +122,8 @@ namespace {
 // the menu reads them; none when the menu could not read it.
 bool ShownEntries(const std::string& dir, std::vector<std::pair<std::string, std::string>>* out,
                   std::string* why) {
-  const std::string path = MenuFolderPath(dir) + "/install.ini";
-  std::unique_ptr<ByteSource> file;
   MenuSettings settings;
-  Error e = posix::OpenForInput(path, path, &file);
-  if (e.ok()) e = ReadMenuSettings(*file, path, posix::DetectingDecoder(), &settings);
-  if (!e.ok()) {
-    *why = e.ToString();
-    return false;
-  }
+  if (!ReadMenuFolderSettings(dir, &settings, why)) return false;
   for (int n = 1; n <= kEntryCount; ++n) {
     const std::optional<bool> shown = EqualsOne(settings.ShowFlag[n - 1]);
     if (!shown || !*shown) continue;

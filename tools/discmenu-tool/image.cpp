@@ -13,13 +13,9 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 
-#include "config/install_ini.h"
 #include "config/text_decoding.h"
-#include "platform/posix/file_input.h"
 #include "platform/posix/launcher.h"
-#include "platform/posix/legacy_text.h"
 #include "tools/discmenu-tool/menu_folder.h"
 
 extern char** environ;
@@ -381,21 +377,6 @@ std::vector<Step> StickSteps(const std::string& dir, const std::vector<MediumEnt
   return steps;
 }
 
-// The menu's title, read as the menu reads it.
-bool MenuTitle(const std::string& dir, std::string* title, std::string* why) {
-  const std::string path = MenuFolderPath(dir) + "/install.ini";
-  std::unique_ptr<ByteSource> file;
-  MenuSettings settings;
-  Error e = posix::OpenForInput(path, path, &file);
-  if (e.ok()) e = ReadMenuSettings(*file, path, posix::DetectingDecoder(), &settings);
-  if (!e.ok()) {
-    *why = e.ToString();
-    return false;
-  }
-  *title = settings.WindowCaption.AsText();
-  return true;
-}
-
 bool Inside(const std::string& file, const std::string& dir) {
   std::error_code ec;
   const fs::path folder = fs::weakly_canonical(fs::absolute(dir, ec), ec);
@@ -453,7 +434,9 @@ int RunImage(const std::string& dir, const std::string& disc, const std::string&
   std::string title, why;
   if (label) {
     title = *label;
-  } else if (!MenuTitle(dir, &title, &why)) {
+  } else if (MenuSettings settings; ReadMenuFolderSettings(dir, &settings, &why)) {
+    title = settings.WindowCaption.AsText();
+  } else {
     err << "discmenu-tool: error: no label for the images: " << why << "\n";
     return 1;
   }
