@@ -200,6 +200,7 @@ def test_reproducible(s):
     """The tool makes the same bytes from a copy of the medium that has other
     dates, inodes and owners; the labels are the title cut to each file
     system's rules."""
+    check(os.environ.get("SOURCE_DATE_EPOCH"), "SOURCE_DATE_EPOCH is not set (make sets it)")
     copy = os.path.join(s.scratch, "copy")
     shutil.copytree(s.args.medium, copy, symlinks=True, copy_function=shutil.copy)
     os.utime(os.path.join(copy, "install.ini"), (1, 1))
@@ -244,11 +245,11 @@ def test_linux_menu(s, name):
     else:
         check(name != "disc", "the disc lost discmenu's execute permission")
     for label, args in starts:
-        proc = s.start(args, point)
+        proc, window = s.start(args, point), None
         try:
             window = s.menu_window(proc, f"{name} {label}")
         finally:
-            s.stop(proc, locals().get("window"))
+            s.stop(proc, window)
         print(f"    {label}: the menu's window")
 
 
