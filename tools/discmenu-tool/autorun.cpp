@@ -24,23 +24,6 @@ bool IsAscii(const std::string& s) {
   return true;
 }
 
-std::string Utf16LeWithBom(const std::string& utf8) {
-  std::string bytes = "\xFF\xFE";
-  auto unit = [&bytes](char32_t u) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>((u >> 8) & 0xFF);
-  };
-  for (char32_t cp : CodePoints(utf8)) {
-    if (cp < 0x10000) {
-      unit(cp);
-    } else {
-      unit(0xD800 + ((cp - 0x10000) >> 10));
-      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 std::string AutorunInf(const std::optional<std::string>& label) {
@@ -49,7 +32,10 @@ std::string AutorunInf(const std::optional<std::string>& label) {
       "open=discmenu.exe\r\n"
       "icon=discmenu.exe,0\r\n";
   if (label) text += "label=" + *label + "\r\n";
-  return IsAscii(text) ? text : Utf16LeWithBom(text);
+  if (IsAscii(text)) return text;
+  std::string utf16 = "\xFF\xFE";  // UTF-16 holds any label: this cannot fail
+  EncodeAs(text, {Encoding::kUtf16Le, "UTF-16LE"}, Windows1252Decoder(), &utf16);
+  return utf16;
 }
 
 std::string AutorunScript() {
