@@ -25,19 +25,11 @@ bool IsAscii(const std::string& s) {
 }
 
 std::string Utf16LeWithBom(const std::string& utf8) {
+  const Windows1252Decoder unused;
+  // Bytes that are not UTF-8 (from the command line) become U+FFFD first.
+  const std::string valid = DecodeAs(utf8, TextEncoding{}, /*at_eof=*/true, unused);
   std::string bytes = "\xFF\xFE";
-  auto unit = [&bytes](char32_t u) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>((u >> 8) & 0xFF);
-  };
-  for (char32_t cp : CodePoints(utf8)) {
-    if (cp < 0x10000) {
-      unit(cp);
-    } else {
-      unit(0xD800 + ((cp - 0x10000) >> 10));
-      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    }
-  }
+  EncodeAs(valid, TextEncoding{Encoding::kUtf16Le, "UTF-16LE"}, unused, &bytes);
   return bytes;
 }
 
