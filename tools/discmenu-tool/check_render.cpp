@@ -148,17 +148,13 @@ void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
 }
 
 CheckResult CheckMenuFolder(const std::string& dir) {
-  CheckResult result;
-  result.file = ShownConfigName(dir);
   FolderRuntime runtime(MenuFolderPath(dir));
-  MenuConfig config;
-  if (CheckText(runtime, &config, &result.findings)) {
-    const qt::Form1Window window;
-    CheckPictures(config, runtime, window, &result.findings);
-    CheckCaptions(config, window, &result.findings);
-  }
-  SortFindings(&result.findings);
-  return result;
+  return CheckMenuFolder(dir, runtime,
+                         [&](const MenuConfig& config, std::vector<Finding>* findings) {
+                           const qt::Form1Window window;
+                           CheckPictures(config, runtime, window, findings);
+                           CheckCaptions(config, window, findings);
+                         });
 }
 
 }  // namespace discmenu::tool
