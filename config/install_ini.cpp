@@ -18,13 +18,19 @@ bool IsLineEnd(char c) {
 }  // namespace
 
 void Tokenizer::Advance(size_t n) {
-  for (size_t end = pos_ + n; pos_ < end; ++pos_) {
-    char c = text_[pos_];
+  const std::string_view passed = text_.substr(0, pos_ + n);
+  while (pos_ < passed.size()) {
+    const char c = text_[pos_];
     if (c == '\n' || (c == '\r' && (pos_ + 1 >= text_.size() || text_[pos_ + 1] != '\n'))) {
       ++line_;
       column_ = 1;
-    } else if (c != '\r' && (static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-      ++column_;  // count characters, not UTF-8 continuation bytes
+      ++pos_;
+    } else if (c == '\r') {
+      ++pos_;
+    } else {
+      char32_t ignored = 0;
+      NextCodePoint(passed, &pos_, &ignored);
+      ++column_;  // columns count characters, not bytes
     }
   }
 }

@@ -77,7 +77,6 @@ class StringSource : public ByteSource {
  public:
   explicit StringSource(std::string bytes) : bytes_(std::move(bytes)) {}
   Error Read(size_t max, std::string* out, bool* eof) override;
-  size_t consumed() const { return pos_; }
 
  private:
   std::string bytes_;

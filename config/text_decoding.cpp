@@ -138,20 +138,24 @@ std::string OneLine(std::string_view text) {
   return Escape(text, true);
 }
 
+bool NextCodePoint(std::string_view utf8, size_t* i, char32_t* cp) {
+  const int len = Utf8SequenceLength(utf8, *i);
+  if (len <= 0) {
+    ++*i;
+    return false;
+  }
+  *cp = static_cast<uint8_t>(utf8[*i]) & (len == 1 ? 0x7F : 0x7F >> len);
+  for (int k = 1; k < len; ++k) *cp = *cp << 6 | (static_cast<uint8_t>(utf8[*i + k]) & 0x3F);
+  *i += len;
+  return true;
+}
+
 std::u32string CodePoints(std::string_view utf8) {
   std::u32string out;
   size_t i = 0;
   while (i < utf8.size()) {
-    const int len = Utf8SequenceLength(utf8, i);
-    if (len <= 0) {
-      out.push_back(kReplacement);
-      ++i;
-      continue;
-    }
-    char32_t cp = static_cast<uint8_t>(utf8[i]) & (len == 1 ? 0x7F : 0x7F >> len);
-    for (int k = 1; k < len; ++k) cp = cp << 6 | (static_cast<uint8_t>(utf8[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += len;
+    char32_t cp = 0;
+    out.push_back(NextCodePoint(utf8, &i, &cp) ? cp : kReplacement);
   }
   return out;
 }
@@ -299,15 +303,6 @@ std::string DecodeAs(std::string_view bytes, const TextEncoding& encoding, bool 
     i += len;
   }
   return out;
-}
-
-DecodedText DecodeText(std::string_view bytes, bool at_eof, const LegacyDecoder& legacy) {
-  DecodedText d;
-  const TextEncoding encoding = ChooseEncoding(bytes, at_eof, legacy);
-  d.encoding = encoding.kind;
-  d.encoding_name = encoding.name;
-  d.utf8 = DecodeAs(bytes, encoding, at_eof, legacy);
-  return d;
 }
 
 bool Windows1252Decoder::Encode(std::string_view utf8, const std::string&, std::string* out) const {

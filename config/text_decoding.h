@@ -83,14 +83,6 @@ size_t ByteOrderMarkSize(std::string_view bytes, const TextEncoding& encoding);
 // in Big5) is the code page's.
 bool PreferLegacy(std::string_view bytes);
 
-// ChooseEncoding, then DecodeAs.
-struct DecodedText {
-  std::string utf8;
-  Encoding encoding = Encoding::kUtf8;
-  std::string encoding_name;
-};
-DecodedText DecodeText(std::string_view bytes, bool at_eof, const LegacyDecoder& legacy);
-
 // True when `bytes` is valid UTF-8 (a sequence cut off at the very end is
 // allowed unless `at_eof`).
 bool IsValidUtf8(std::string_view bytes, bool at_eof);
@@ -106,6 +98,11 @@ std::string EscapeInvalidUtf8(std::string_view bytes);
 // character written out too ("\x0A" for a line end, "\x00" for a NUL,
 // "\u0085"), so that no name or value can end or break the line.
 std::string OneLine(std::string_view text);
+
+// Decodes the character at `utf8[*i]` into `*cp` and moves `*i` past it.
+// False, with `*i` moved past one byte, where no valid UTF-8 sequence starts.
+// REQUIRES: *i < utf8.size().
+bool NextCodePoint(std::string_view utf8, size_t* i, char32_t* cp);
 
 // The code points of `utf8`; each invalid byte becomes U+FFFD.
 std::u32string CodePoints(std::string_view utf8);

@@ -5,6 +5,16 @@
 namespace discmenu {
 namespace {
 
+// ChooseEncoding, then DecodeAs, as the reader does.
+struct Decoded {
+  Encoding encoding;
+  std::string utf8;
+};
+Decoded DecodeText(std::string_view bytes, bool at_eof, const LegacyDecoder& legacy) {
+  const TextEncoding encoding = ChooseEncoding(bytes, at_eof, legacy);
+  return {encoding.kind, DecodeAs(bytes, encoding, at_eof, legacy)};
+}
+
 // Stands in for the platform's code pages: names what it was asked to
 // decode.
 class FakeLegacy : public LegacyDecoder {
@@ -61,7 +71,7 @@ TEST(TextDecodingTest, MarkOrValidityDecidesTheEncoding) {
   };
   FakeLegacy legacy;
   for (const Case& c : cases) {
-    DecodedText d = DecodeText(c.bytes, /*at_eof=*/true, legacy);
+    Decoded d = DecodeText(c.bytes, /*at_eof=*/true, legacy);
     EXPECT_EQ(d.encoding, c.encoding) << c.utf8;
     EXPECT_EQ(d.utf8, c.utf8);
   }
@@ -70,7 +80,7 @@ TEST(TextDecodingTest, MarkOrValidityDecidesTheEncoding) {
 TEST(TextDecodingTest, CharacterCutOffAtTheEndWaitsForMore) {
   FakeLegacy legacy;
   // "Ü" cut after its first byte: valid so far, the byte is left for later.
-  DecodedText d = DecodeText("a\xC3", /*at_eof=*/false, legacy);
+  Decoded d = DecodeText("a\xC3", /*at_eof=*/false, legacy);
   EXPECT_EQ(d.encoding, Encoding::kUtf8);
   EXPECT_EQ(d.utf8, "a");
   // At the end of the file the same bytes are not UTF-8.

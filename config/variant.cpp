@@ -95,22 +95,26 @@ Variant VariantFromUnquoted(std::string_view item) {
   return Variant::Number(*n, NumberText(*n));
 }
 
-std::optional<bool> EqualsOne(const Variant& v) {
+std::optional<double> FlagNumber(const Variant& v) {
   switch (v.kind()) {
     case Variant::Kind::kEmpty:
-      return false;
+      return 0.0;
     case Variant::Kind::kNumber:
-      return v.number() == 1.0;
+      return v.number();
     case Variant::Kind::kText: {
       std::string_view s = v.AsText();
       while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
       while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-      std::optional<double> n = ParseDecimal(s);
-      if (!n) return std::nullopt;
-      return *n == 1.0;
+      return ParseDecimal(s);
     }
   }
   return std::nullopt;
+}
+
+std::optional<bool> EqualsOne(const Variant& v) {
+  const std::optional<double> n = FlagNumber(v);
+  if (!n) return std::nullopt;
+  return *n == 1.0;
 }
 
 }  // namespace discmenu

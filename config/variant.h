@@ -49,10 +49,13 @@ Variant VariantFromUnquoted(std::string_view item);
 // to 15 digits, others in the shortest form that reads back the same value.
 std::string NumberText(double value);
 
-// The comparison of a show flag with the whole number 1: empty counts as 0, a
-// number compares as itself, a text that reads as a decimal number (spaces
-// around it allowed) as that number. Any other text has no number: nothing
-// is returned and the caller raises a type mismatch.
+// The number a show flag compares as: empty counts as 0, a number as itself,
+// a text that reads as a decimal number (spaces and tabs around it allowed)
+// as that number. Any other text has none.
+std::optional<double> FlagNumber(const Variant& v);
+
+// The comparison of a show flag with the whole number 1, by FlagNumber. A
+// text without a number gives nothing: the caller raises a type mismatch.
 std::optional<bool> EqualsOne(const Variant& v);
 
 }  // namespace discmenu

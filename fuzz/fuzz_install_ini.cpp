@@ -106,9 +106,10 @@ bool ValidText(const std::string& s) {
   return IsValidUtf8(s, true);
 }
 
-// A value as a show flag compares with 1 the way its kind says.
+// A value as a show flag compares with 1 the way its kind says; a text as
+// the number it reads as, whatever spaces and tabs stand around it.
 void CheckFlag(const Variant& v) {
-  std::optional<bool> one = EqualsOne(v);
+  const std::optional<bool> one = EqualsOne(v);
   switch (v.kind()) {
     case Variant::Kind::kEmpty:
       CHECK(one == false);
@@ -117,12 +118,10 @@ void CheckFlag(const Variant& v) {
       CHECK(one == (v.number() == 1.0));
       break;
     case Variant::Kind::kText: {
-      std::string_view s = v.AsText();
-      while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-      while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-      std::optional<double> n = ParseDecimal(s);
-      CHECK(one.has_value() == n.has_value());
-      if (n) CHECK(*one == (*n == 1.0));
+      const std::string text(v.AsText());
+      CHECK(EqualsOne(Variant::Text(" \t" + text + "\t ")) == one);
+      const Variant read = VariantFromUnquoted(text);
+      if (read.kind() == Variant::Kind::kNumber) CHECK(one == (read.number() == 1.0));
       break;
     }
   }

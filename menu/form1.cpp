@@ -69,8 +69,7 @@ Error Form1::CommandClick(int n) {
   // The path stays Unicode (UTF-8) all the way to the backend, which hands
   // it to the OS in its native wide or file-system form: converting it to an
   // 8-bit code page would lose every character the code page lacks.
-  ShellResult ignored;
-  return shell_.ShellExecute(owner, "open", file, nullptr, nullptr, kShowNormal, &ignored);
+  return shell_.Open(owner, file).error;
 }
 
 }  // namespace discmenu

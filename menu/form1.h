@@ -21,18 +21,9 @@ class Form1 {
   // the error and ends the program without showing the window.
   Error Form_Load();
 
-  // Opens target N under the application directory with the shell's "open".
-  // What the shell did is not examined; an error means the shell could not
-  // be reached.
-  Error Command1_Click() { return CommandClick(1); }
-  Error Command2_Click() { return CommandClick(2); }
-  Error Command3_Click() { return CommandClick(3); }
-  Error Command4_Click() { return CommandClick(4); }
-  Error Command5_Click() { return CommandClick(5); }
-  Error Command6_Click() { return CommandClick(6); }
-  Error Command7_Click() { return CommandClick(7); }
-  Error Command8_Click() { return CommandClick(8); }
-  // REQUIRES: 1 <= n <= 8.
+  // Opens target `n` under the application directory with the shell. What
+  // the shell did is not examined; an error means the shell could not be
+  // reached. REQUIRES: 1 <= n <= 8.
   Error CommandClick(int n);
 
   const MenuSettings& settings() const { return settings_; }

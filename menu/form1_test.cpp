@@ -193,17 +193,12 @@ TEST(Form1Test, ClickOpensItsOwnTarget) {
       "D:\\Menu\\t7",
       "D:\\Menu\\t8",
   };
-  Error (Form1::*handlers[])() = {&Form1::Command1_Click, &Form1::Command2_Click,
-                                  &Form1::Command3_Click, &Form1::Command4_Click,
-                                  &Form1::Command5_Click, &Form1::Command6_Click,
-                                  &Form1::Command7_Click, &Form1::Command8_Click};
   for (int n = 1; n <= 8; ++n) {
     f.log.clear();
     // A refused launch changes nothing.
-    f.shell.result = n % 2 ? ShellResult::kStarted : ShellResult::kNotFound;
-    EXPECT_TRUE((f.form.*handlers[n - 1])().ok());
-    EXPECT_EQ(f.log, (Log{"hWnd", "AppPath",
-                          "ShellExecute 4660 'open' '" + expected_files[n - 1] + "' null null 1"}))
+    f.shell.outcome.result = n % 2 ? ShellResult::kStarted : ShellResult::kNotFound;
+    EXPECT_TRUE(f.form.CommandClick(n).ok());
+    EXPECT_EQ(f.log, (Log{"hWnd", "AppPath", "Open 4660 '" + expected_files[n - 1] + "'"}))
         << "Command" << n;
   }
 }
@@ -213,10 +208,9 @@ TEST(Form1Test, ClickReadsTheApplicationDirectoryAnew) {
   ASSERT_TRUE(f.form.Form_Load().ok());
   f.runtime.app_path = "E:\\";  // a drive's root keeps its separator
   f.log.clear();
-  EXPECT_TRUE(f.form.Command1_Click().ok());
-  EXPECT_TRUE(f.form.Command1_Click().ok());  // two quick clicks launch twice
-  EXPECT_EQ(
-      std::count(f.log.begin(), f.log.end(), "ShellExecute 4660 'open' 'E:\\\\t1' null null 1"), 2);
+  EXPECT_TRUE(f.form.CommandClick(1).ok());
+  EXPECT_TRUE(f.form.CommandClick(1).ok());  // two quick clicks launch twice
+  EXPECT_EQ(std::count(f.log.begin(), f.log.end(), "Open 4660 'E:\\\\t1'"), 2);
 }
 
 }  // namespace
@@ -241,7 +235,7 @@ TEST(FrameTest, ErrorsGoToTheReportAndEndTheProgram) {
   EXPECT_TRUE(report.reported.empty());
 
   // A shell that cannot be reached at all is a runtime error of the click.
-  ok.shell.error = Error::PathFileAccess("shell");
+  ok.shell.outcome.error = Error::PathFileAccess("shell");
   ClickOrReport(ok.form, 3, report, [&] { ++ended; });
   EXPECT_EQ(ended, 1);
 

@@ -65,15 +65,9 @@ WindowHandle RecordingWindow::hWnd() {
   return 0x1234;
 }
 
-Error RecordingShell::ShellExecute(WindowHandle owner, std::string_view operation,
-                                   std::string_view file, const char* parameters,
-                                   const char* directory, int show, ShellResult* shell_result) {
-  auto arg = [](const char* s) { return s ? "'" + std::string(s) + "'" : std::string("null"); };
-  log_->push_back("ShellExecute " + std::to_string(owner) + " '" + std::string(operation) + "' '" +
-                  std::string(file) + "' " + arg(parameters) + " " + arg(directory) + " " +
-                  std::to_string(show));
-  *shell_result = result;
-  return error;
+ShellOutcome RecordingShell::Open(WindowHandle owner, std::string_view file) {
+  log_->push_back("Open " + std::to_string(owner) + " '" + std::string(file) + "'");
+  return outcome;
 }
 
 }  // namespace discmenu::testing

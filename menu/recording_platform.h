@@ -53,11 +53,8 @@ class RecordingWindow : public FormWindow {
 class RecordingShell : public Shell {
  public:
   explicit RecordingShell(Log* log) : log_(log) {}
-  ShellResult result = ShellResult::kStarted;
-  Error error;  // what ShellExecute returns
-  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                     const char* parameters, const char* directory, int show,
-                     ShellResult* result) override;
+  ShellOutcome outcome;  // what Open answers
+  ShellOutcome Open(WindowHandle owner, std::string_view file) override;
 
  private:
   Log* log_;

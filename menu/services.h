@@ -64,28 +64,28 @@ class FormWindow {
   virtual WindowHandle hWnd() = 0;
 };
 
-// Show state of an opened program's window: a normal window.
-inline constexpr int kShowNormal = 1;
-
-// What the shell did with a request.
+// What the shell did with a request to open a file.
 enum class ShellResult {
   kStarted,   // the file is being opened
   kNotFound,  // there is no such file (the shell told the user)
   kRefused,   // anything else: no program for it, no permission, ...
 };
 
-// The desktop shell's open action.
+// The answer to Shell::Open. `error` is set only when the shell could not be
+// reached at all (its open function is missing); `result` then means nothing.
+struct ShellOutcome {
+  ShellResult result = ShellResult::kStarted;
+  Error error;
+};
+
+// The desktop shell.
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Starts `operation` ("open") on `file` and returns at once; never waits
-  // for the opened program. `parameters` and `directory` may be null. What
-  // the shell did is `*result`; any message about it is the shell's own,
-  // owned by `owner`. An error means that the shell could not be reached at
-  // all (its open function is missing).
-  virtual Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                             const char* parameters, const char* directory, int show,
-                             ShellResult* result) = 0;
+  // Opens `file` as the desktop opens a file the user chose, and returns at
+  // once: never waits for the opened program. Any message about a file that
+  // cannot be opened is the shell's own, owned by `owner`.
+  virtual ShellOutcome Open(WindowHandle owner, std::string_view file) = 0;
 };
 
 // Shows a runtime error to the user: a message box owned by nothing, and one

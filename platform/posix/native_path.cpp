@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "config/text_decoding.h"
+
 namespace discmenu::posix {
 
 namespace {
@@ -15,25 +17,12 @@ bool Exists(const std::string& path) {
   return lstat(path.c_str(), &st) == 0;
 }
 
-// Decodes one UTF-8 character at `s[*i]`; invalid bytes stand for themselves.
-char32_t NextCodePoint(std::string_view s, size_t* i) {
-  auto c = static_cast<unsigned char>(s[*i]);
-  int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-  if (len <= 1 || *i + len > s.size()) {
-    ++*i;
-    return c < 0x80 ? c : 0xDC00 + c;  // lone bytes map apart from real letters
-  }
-  char32_t cp = c & (0x7F >> len);
-  for (int k = 1; k < len; ++k) {
-    auto t = static_cast<unsigned char>(s[*i + k]);
-    if ((t & 0xC0) != 0x80) {
-      ++*i;
-      return 0xDC00 + c;
-    }
-    cp = cp << 6 | (t & 0x3F);
-  }
-  *i += len;
-  return cp;
+// The character at `s[*i]`, moved past; a byte that starts no valid UTF-8
+// stands for itself, apart from real letters.
+char32_t NextCharacter(std::string_view s, size_t* i) {
+  const auto c = static_cast<unsigned char>(s[*i]);
+  char32_t cp = 0;
+  return NextCodePoint(s, i, &cp) ? cp : 0xDC00 + c;
 }
 
 char32_t FoldCase(char32_t c) {
@@ -81,7 +70,7 @@ std::string FindIgnoringCase(const std::string& dir, const std::string& name) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size())
-    if (FoldCase(NextCodePoint(a, &i)) != FoldCase(NextCodePoint(b, &j))) return false;
+    if (FoldCase(NextCharacter(a, &i)) != FoldCase(NextCharacter(b, &j))) return false;
   return i == a.size() && j == b.size();
 }
 

@@ -329,9 +329,8 @@ TEST(QtShellTest, TheMessageNamesWhatIsMissing) {
                {"absent.txt", "find", "\". Make sure the name is right, then try again."}};
   for (const auto& c : cases) {
     QtShell shell;
-    ShellResult result;
     const std::string file = folder.dir() + "/" + c.name;
-    ASSERT_TRUE(shell.ShellExecute(0, "open", file, nullptr, nullptr, 1, &result).ok());
+    ASSERT_TRUE(shell.Open(0, file).error.ok());
     QMessageBox* box = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->objectName() == "ShellMessage") box = qobject_cast<QMessageBox*>(w);

@@ -61,18 +61,11 @@ void EventLoopReaper::Watch(pid_t pid) {
   });
 }
 
-Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                            const char* parameters, const char* directory, int show,
-                            ShellResult* result) {
-  // Only "open", without parameters or directory, is asked for.
-  (void)operation, (void)parameters, (void)directory, (void)show;
+ShellOutcome QtShell::Open(WindowHandle owner, std::string_view file) {
   const posix::LaunchOutcome outcome = posix::OpenPath(std::string(file), reaper_);
-  if (outcome.result == posix::LaunchResult::kStarted) {
-    *result = ShellResult::kStarted;
-    return Error();
-  }
+  if (outcome.result == posix::LaunchResult::kStarted)
+    return ShellOutcome{ShellResult::kStarted, Error()};
   const bool not_found = outcome.result == posix::LaunchResult::kNotFound;
-  *result = not_found ? ShellResult::kNotFound : ShellResult::kRefused;
 
   QWidget* parent =
       window_ && static_cast<WindowHandle>(window_->winId()) == owner ? window_.data() : nullptr;
@@ -89,7 +82,7 @@ Error QtShell::ShellExecute(WindowHandle owner, std::string_view operation, std:
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
   box->open();  // like the shell's own message, but the menu does not wait on it
-  return Error();
+  return ShellOutcome{not_found ? ShellResult::kNotFound : ShellResult::kRefused, Error()};
 }
 
 void QtErrorReport::Report(const Error& error) {

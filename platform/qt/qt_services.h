@@ -47,9 +47,7 @@ class QtShell : public Shell {
   // `translator` gives the message in the user's language (English without).
   explicit QtShell(QWidget* window = nullptr, const Translator* translator = nullptr)
       : window_(window), translator_(translator) {}
-  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                     const char* parameters, const char* directory, int show,
-                     ShellResult* result) override;
+  ShellOutcome Open(WindowHandle owner, std::string_view file) override;
 
  private:
   QPointer<QWidget> window_;

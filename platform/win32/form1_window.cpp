@@ -138,7 +138,7 @@ Form1Window::Form1Window(const Translator* translator) {
   }();
   if (!registered) return;
 
-  label_brush_ = CreateSolidBrush(OleColor(layout::kStyle.label_back));
+  label_brush_.reset(CreateSolidBrush(OleColor(layout::kStyle.label_back)));
   const std::wstring caption = Widen(layout::kForm.caption);
   form_ = CreateWindowExW(0, kFormClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
@@ -152,10 +152,6 @@ Form1Window::Form1Window(const Translator* translator) {
 
 Form1Window::~Form1Window() {
   if (form_) DestroyWindow(form_);
-  if (label_font_) DeleteObject(label_font_);
-  if (label_brush_) DeleteObject(label_brush_);
-  if (icon_large_) DestroyIcon(icon_large_);
-  if (icon_small_) DestroyIcon(icon_small_);
 }
 
 void Form1Window::CreateControls(const Translator* translator) {
@@ -218,24 +214,21 @@ void Form1Window::ApplyDpi(int dpi) {
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;  // a sans-serif face when Arial is missing
   const std::wstring face = Widen(f.face);
   wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  HFONT old_font = label_font_;
-  label_font_ = CreateFontIndirectW(&font);
+  GdiObject<HFONT> new_font(CreateFontIndirectW(&font));
   for (HWND label : controls_.labels)
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(label_font_), 0);
-  if (old_font) DeleteObject(old_font);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(new_font.get()), 0);
+  label_font_ = std::move(new_font);  // the old one is deleted once no label uses it
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto icon = [&](int cx, int cy) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_DISCMENU), IMAGE_ICON,
                                          Metric(cx, dpi), Metric(cy, dpi), LR_DEFAULTCOLOR));
   };
-  HICON large = icon(SM_CXICON, SM_CYICON), small = icon(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(form_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-  SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-  if (icon_large_) DestroyIcon(icon_large_);
-  if (icon_small_) DestroyIcon(icon_small_);
-  icon_large_ = large;
-  icon_small_ = small;
+  Icon large(icon(SM_CXICON, SM_CYICON)), small(icon(SM_CXSMICON, SM_CYSMICON));
+  SendMessageW(form_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+  SendMessageW(form_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  icon_large_ = std::move(large);
+  icon_small_ = std::move(small);
 
   RedrawWindow(form_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -378,9 +371,8 @@ void Form1Window::PaintPicture1(HWND hwnd) {
   const int w = area.right - area.left, h = area.bottom - area.top;
   if (w > 0 && h > 0) {
     // Drawn off-screen, then copied, so the picture never flickers.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    const DoubleBuffer buffer(dc, w, h);
+    HDC memory = buffer.dc();
     SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
     HBRUSH back = OleBrush(layout::kStyle.picture_back);
     FillRect(memory, &area, back ? back : GetSysColorBrush(COLOR_BTNFACE));
@@ -391,10 +383,7 @@ void Form1Window::PaintPicture1(HWND hwnd) {
     // The picture sits at the inner top-left, unscaled, cut off.
     if (const Image* image = ImageToDraw(picture1_picture_, Area::kPicture1))
       picture1_picture_.bitmaps.Draw(memory, *image, dpi_, POINT{0, 0}, clip);
-    BitBlt(dc, area.left, area.top, w, h, memory, area.left, area.top, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    buffer.Show(POINT{area.left, area.top}, POINT{area.left, area.top});
   }
   EndPaint(hwnd, &ps);
 }
@@ -404,9 +393,8 @@ void Form1Window::DrawButton(const DRAWITEMSTRUCT& item) {
   const RECT& rc = item.rcItem;
   const int w = rc.right - rc.left, h = rc.bottom - rc.top;
   if (n < 1 || n > 8 || w <= 0 || h <= 0) return;
-  HDC memory = CreateCompatibleDC(item.hDC);
-  HBITMAP bitmap = CreateCompatibleBitmap(item.hDC, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  const DoubleBuffer buffer(item.hDC, w, h);
+  HDC memory = buffer.dc();
 
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   RECT r{0, 0, w, h};
@@ -427,10 +415,7 @@ void Form1Window::DrawButton(const DRAWITEMSTRUCT& item) {
     InflateRect(&focus, -1, -1);
     DrawFocusRect(memory, &focus);
   }
-  BitBlt(item.hDC, rc.left, rc.top, w, h, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  buffer.Show(POINT{rc.left, rc.top}, POINT{0, 0});
 }
 
 LRESULT Form1Window::OnFormMessage(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -498,7 +483,7 @@ LRESULT Form1Window::OnPictureMessage(HWND hwnd, UINT message, WPARAM wparam, LP
       HDC dc = reinterpret_cast<HDC>(wparam);
       SetTextColor(dc, OleColor(layout::kStyle.label_fore));
       SetBkColor(dc, OleColor(layout::kStyle.label_back));
-      return reinterpret_cast<LRESULT>(label_brush_);
+      return reinterpret_cast<LRESULT>(label_brush_.get());
     }
     case WM_LBUTTONDOWN:
       SetFocus(hwnd);

@@ -13,6 +13,7 @@
 #include "menu/layout.h"
 #include "menu/presentation.h"
 #include "menu/services.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/wic_picture.h"
 
 namespace discmenu::win32 {
@@ -88,9 +89,9 @@ class Form1Window : public FormWindow {
   ControlPicture picture1_picture_;
   std::array<ControlPicture, 8> command_pictures_;
   WicPictureDecoder decoder_;
-  HFONT label_font_ = nullptr;
-  HBRUSH label_brush_ = nullptr;
-  HICON icon_large_ = nullptr, icon_small_ = nullptr;
+  GdiObject<HFONT> label_font_;
+  GdiObject<HBRUSH> label_brush_;
+  Icon icon_large_, icon_small_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;
   std::function<void(int)> on_click_;

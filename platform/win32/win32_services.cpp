@@ -11,10 +11,6 @@
 #include "platform/win32/win32_logic.h"
 #include "platform/win32/win32_text.h"
 
-// The shell's header names its wide function through a macro; the menu's
-// Shell interface has a method of that name.
-#undef ShellExecute
-
 namespace discmenu::win32 {
 
 namespace {
@@ -121,28 +117,24 @@ Error Win32Runtime::LoadPicture(const std::string& path, PictureRef* picture) {
   return LoadPictureFile(path, picture);
 }
 
-Error Win32Shell::ShellExecute(WindowHandle owner, std::string_view operation,
-                               std::string_view file, const char* parameters, const char* directory,
-                               int show, ShellResult* result) {
-  const std::wstring verb = Widen(operation);
+ShellOutcome Win32Shell::Open(WindowHandle owner, std::string_view file) {
   const std::wstring target = Widen(file);
-  const std::wstring args = parameters ? Widen(parameters) : std::wstring();
-  const std::wstring dir = directory ? Widen(directory) : std::wstring();
   // The shell is looked up on the first click and kept: it is a large set
   // of DLLs that the menu does not need to show itself.
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
   static const auto shell_execute =
       Lookup<ShellExecuteFn>(LoadSystemDll(L"shell32.dll"), "ShellExecuteW");
-  if (!shell_execute) return Error::DllFunctionNotFound("ShellExecuteW in shell32.dll");
-  const INT_PTR code = reinterpret_cast<INT_PTR>(
-      shell_execute(reinterpret_cast<HWND>(owner), verb.c_str(), target.c_str(),
-                    parameters ? args.c_str() : nullptr, directory ? dir.c_str() : nullptr, show));
+  if (!shell_execute)
+    return ShellOutcome{ShellResult::kRefused,
+                        Error::DllFunctionNotFound("ShellExecuteW in shell32.dll")};
+  const INT_PTR code = reinterpret_cast<INT_PTR>(shell_execute(
+      reinterpret_cast<HWND>(owner), L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   // Above 32 the shell took the request; 2 and 3 say the file or its
   // folder is missing.
-  *result = code > 32                ? ShellResult::kStarted
-            : code == 2 || code == 3 ? ShellResult::kNotFound
-                                     : ShellResult::kRefused;
-  return Error();
+  return ShellOutcome{code > 32                ? ShellResult::kStarted
+                      : code == 2 || code == 3 ? ShellResult::kNotFound
+                                               : ShellResult::kRefused,
+                      Error()};
 }
 
 void WriteErrorLine(const std::string& line) {

@@ -27,12 +27,11 @@ class Win32Runtime : public Runtime {
   AnsiCodePageDecoder decoder_;
 };
 
-// ShellExecuteW: the shell shows its own message when it cannot open a file.
+// ShellExecuteW's "open", with no parameters and no directory, in a normal
+// window: the shell shows its own message when it cannot open a file.
 class Win32Shell : public Shell {
  public:
-  Error ShellExecute(WindowHandle owner, std::string_view operation, std::string_view file,
-                     const char* parameters, const char* directory, int show,
-                     ShellResult* result) override;
+  ShellOutcome Open(WindowHandle owner, std::string_view file) override;
 };
 
 // The menu's texts in the user's interface language, from the string tables

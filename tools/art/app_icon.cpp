@@ -1,6 +1,6 @@
 // The application icon: a white window with a cyan title bar, seen in
 // perspective. 16, 24 and 32 pixels are pixel art, larger sizes vectors.
-#include "assets.h"
+#include "tools/art/assets.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "art_common.h"
+#include "tools/art/drawing.h"
 
 namespace discmenu::art {
 
@@ -39,7 +39,7 @@ struct PixelIcon {
   bool buttons;            // window buttons in the title bar
 };
 
-QImage drawAppIconPixels(const PixelIcon& s) {
+QImage DrawAppIconPixels(const PixelIcon& s) {
   QImage img(s.size, s.size, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
   auto put = [&](int x, int y, const QColor& c) {
@@ -91,49 +91,27 @@ QImage drawAppIconPixels(const PixelIcon& s) {
   return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// Larger sizes are drawn as vectors with a perspective transform and a soft shadow.
-QImage drawAppIconVector(int size) {
-  const double S = size;
-  const QRectF model(0, 0, 100, 78);
-  const QPolygonF quad{QPointF(0.06 * S, 0.12 * S), QPointF(0.88 * S, 0.20 * S),
-                       QPointF(0.88 * S, 0.72 * S), QPointF(0.06 * S, 0.82 * S)};
-  QTransform xf;
-  QTransform::quadToQuad(
-      QPolygonF{model.topLeft(), model.topRight(), model.bottomRight(), model.bottomLeft()}, quad,
-      xf);
-  const double unitsPerPixel = 100.0 / (0.82 * S);
-
-  QImage img = newImage(size, size, Qt::transparent);
-
-  // Shadow.
-  {
-    QImage shadow = newImage(size, size, Qt::transparent);
-    QPainter sp(&shadow);
-    sp.setRenderHint(QPainter::Antialiasing);
-    sp.translate(0.035 * S, 0.06 * S);
-    sp.setPen(Qt::NoPen);
-    sp.setBrush(QColor(0, 24, 48, 130));
-    sp.drawPolygon(quad);
-    sp.end();
-    softBlur(shadow, std::max(1, static_cast<int>(std::lround(S * 0.028))));
-    QPainter p(&img);
-    p.drawImage(0, 0, shadow);
-  }
-
+// The icon's soft shadow under the window `quad`, drawn into `img`.
+void DrawIconShadow(QImage& img, const QPolygonF& quad, double S) {
+  QImage shadow = NewImage(img.width(), img.height(), Qt::transparent);
+  QPainter sp(&shadow);
+  sp.setRenderHint(QPainter::Antialiasing);
+  sp.translate(0.035 * S, 0.06 * S);
+  sp.setPen(Qt::NoPen);
+  sp.setBrush(QColor(0, 24, 48, 130));
+  sp.drawPolygon(quad);
+  sp.end();
+  SoftBlur(shadow, std::max(1, static_cast<int>(std::lround(S * 0.028))));
   QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setTransform(xf);
-  QPainterPath body;
-  body.addRoundedRect(model, 3.5, 3.5);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kIconBody);
-  p.drawPath(body);
+  p.drawImage(0, 0, shadow);
+}
 
-  p.save();
-  p.setClipPath(body);
+// The window's title bar, its buttons and caption, and its content, in the
+// model's units (`unitsPerPixel` of them to a pixel of the icon).
+void DrawIconWindow(QPainter& p, int size, double unitsPerPixel) {
   // Title bar.
   {
-    const QLinearGradient g = linearGradient(
+    const QLinearGradient g = LinearGradient(
         {0, 0}, {0, 17},
         {{0.0, QColor(110, 226, 250)}, {0.5, kIconTitle}, {1.0, QColor(10, 178, 222)}});
     p.fillRect(QRectF(0, 0, 100, 17), g);
@@ -152,7 +130,7 @@ QImage drawAppIconVector(int size) {
   const double lineW = std::max(3.0, 2.0 * unitsPerPixel);
   p.setBrush(kIconLine);
   if (size >= 64) {
-    const QLinearGradient g = linearGradient(
+    const QLinearGradient g = LinearGradient(
         {0, 26}, {0, 52}, {{0.0, QColor(180, 236, 250)}, {1.0, QColor(120, 210, 240)}});
     p.setBrush(g);
     p.drawRoundedRect(QRectF(8, 26, 30, 26), 2, 2);
@@ -172,6 +150,35 @@ QImage drawAppIconVector(int size) {
       p.drawRect(QRectF(9, 29 + i * 12, w, lineW));
     }
   }
+}
+
+// Larger sizes are drawn as vectors with a perspective transform and a soft shadow.
+QImage DrawAppIconVector(int size) {
+  const double S = size;
+  const QRectF model(0, 0, 100, 78);
+  const QPolygonF quad{QPointF(0.06 * S, 0.12 * S), QPointF(0.88 * S, 0.20 * S),
+                       QPointF(0.88 * S, 0.72 * S), QPointF(0.06 * S, 0.82 * S)};
+  QTransform xf;
+  QTransform::quadToQuad(
+      QPolygonF{model.topLeft(), model.topRight(), model.bottomRight(), model.bottomLeft()}, quad,
+      xf);
+  const double unitsPerPixel = 100.0 / (0.82 * S);
+
+  QImage img = NewImage(size, size, Qt::transparent);
+  DrawIconShadow(img, quad, S);
+
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setTransform(xf);
+  QPainterPath body;
+  body.addRoundedRect(model, 3.5, 3.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kIconBody);
+  p.drawPath(body);
+
+  p.save();
+  p.setClipPath(body);
+  DrawIconWindow(p, size, unitsPerPixel);
   p.restore();
 
   // Outline.
@@ -183,16 +190,16 @@ QImage drawAppIconVector(int size) {
 
 }  // namespace
 
-QImage makeAppIcon(int size) {
+QImage MakeAppIcon(int size) {
   switch (size) {
     case 16:
-      return drawAppIconPixels({16, 1, 14, 2, 14, {8}, 2, false, {5, 7, 9}, false});
+      return DrawAppIconPixels({16, 1, 14, 2, 14, {8}, 2, false, {5, 7, 9}, false});
     case 24:
-      return drawAppIconPixels({24, 1, 22, 3, 20, {8, 16}, 3, false, {7, 10, 13}, false});
+      return DrawAppIconPixels({24, 1, 22, 3, 20, {8, 16}, 3, false, {7, 10, 13}, false});
     case 32:
-      return drawAppIconPixels({32, 1, 30, 4, 27, {9, 17, 25}, 4, true, {9, 12, 15}, true});
+      return DrawAppIconPixels({32, 1, 30, 4, 27, {9, 17, 25}, 4, true, {9, 12, 15}, true});
     default:
-      return drawAppIconVector(size);
+      return DrawAppIconVector(size);
   }
 }
 

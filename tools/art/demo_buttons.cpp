@@ -1,6 +1,6 @@
 // The demo menu's eight button icons, drawn on a 64x64 grid so one drawing
 // serves both the 64 pixel picture and its 128 pixel @2x twin.
-#include "assets.h"
+#include "tools/art/assets.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -10,89 +10,89 @@
 
 #include <array>
 
-#include "art_common.h"
+#include "tools/art/drawing.h"
 
 namespace discmenu::art {
 
 namespace {
 
-void roundedLine(QPainter& p, double x, double y, double w, double h) {
+void RoundedLine(QPainter& p, double x, double y, double w, double h) {
   p.drawRoundedRect(QRectF(x, y, w, h), h / 2, h / 2);
 }
 
 // Most icons are lit from above: their body fades from `top` at y0 to `bottom` at y1.
 QLinearGradient vertical(double y0, double y1, const QColor& top, const QColor& bottom) {
-  return linearGradient({0, y0}, {0, y1}, {{0.0, top}, {1.0, bottom}});
+  return LinearGradient({0, y0}, {0, y1}, {{0.0, top}, {1.0, bottom}});
 }
 
 // 1: installer - a box with an arrow going into it.
-void drawInstallerIcon(QPainter& p) {
+void DrawInstallerIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
   // Inside of the open box.
   p.setBrush(QColor(18, 66, 150));
   p.drawPolygon(QPolygonF{QPointF(12, 30), QPointF(52, 30), QPointF(58, 38), QPointF(6, 38)});
   // Arrow.
   p.setBrush(vertical(3, 40, QColor(120, 196, 255), QColor(70, 160, 250)));
-  p.drawPath(
-      polyline({{26, 4}, {38, 4}, {38, 20}, {47, 20}, {32, 38}, {17, 20}, {26, 20}}, Ends::Closed));
+  p.drawPath(Polyline({{26, 4}, {38, 4}, {38, 20}, {47, 20}, {32, 38}, {17, 20}, {26, 20}},
+                      Ends::kClosed));
   // Front of the box.
   p.setBrush(vertical(36, 60, QColor(40, 122, 232), QColor(26, 96, 206)));
-  p.drawPath(makePath({6, 36},
-                      {lineTo(58, 36), lineTo(55, 57), quadTo(54.6, 60, 51.5, 60), lineTo(12.5, 60),
-                       quadTo(9.4, 60, 9, 57)},
-                      Ends::Closed));
+  p.drawPath(MakePath({6, 36},
+                      {LineTo(58, 36), LineTo(55, 57), QuadTo(54.6, 60, 51.5, 60), LineTo(12.5, 60),
+                       QuadTo(9.4, 60, 9, 57)},
+                      Ends::kClosed));
   p.setBrush(QColor(100, 170, 250));
   p.drawRect(QRectF(6, 36, 52, 3));
   p.setBrush(QColor(255, 255, 255, 220));
-  roundedLine(p, 24, 46, 16, 4);
+  RoundedLine(p, 24, 46, 16, 4);
 }
 
 // 2: manual - a page with text lines.
-void drawManualIcon(QPainter& p) {
+void DrawManualIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(vertical(3, 61, QColor(255, 156, 48), QColor(240, 124, 20)));
-  p.drawPath(makePath({15, 3},
-                      {lineTo(40, 3), lineTo(53, 16), lineTo(53, 58), quadTo(53, 61, 50, 61),
-                       lineTo(15, 61), quadTo(12, 61, 12, 58), lineTo(12, 6), quadTo(12, 3, 15, 3)},
-                      Ends::Closed));
+  p.drawPath(MakePath({15, 3},
+                      {LineTo(40, 3), LineTo(53, 16), LineTo(53, 58), QuadTo(53, 61, 50, 61),
+                       LineTo(15, 61), QuadTo(12, 61, 12, 58), LineTo(12, 6), QuadTo(12, 3, 15, 3)},
+                      Ends::kClosed));
   // Folded corner.
   p.setBrush(QColor(255, 204, 140));
   p.drawPath(
-      makePath({40, 3}, {lineTo(40, 13), quadTo(40, 16, 43, 16), lineTo(53, 16)}, Ends::Closed));
+      MakePath({40, 3}, {LineTo(40, 13), QuadTo(40, 16, 43, 16), LineTo(53, 16)}, Ends::kClosed));
   // Heading and text lines.
   p.setBrush(Qt::white);
-  roundedLine(p, 19, 12, 16, 5);
+  RoundedLine(p, 19, 12, 16, 5);
   p.setBrush(QColor(255, 240, 222));
-  for (int i = 0; i < 4; ++i) roundedLine(p, 19, 25 + i * 8, i == 3 ? 18 : 27, 3.6);
+  for (int i = 0; i < 4; ++i) RoundedLine(p, 19, 25 + i * 8, i == 3 ? 18 : 27, 3.6);
 }
 
 // 3: folder.
-void drawFolderIcon(QPainter& p) {
+void DrawFolderIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(232, 168, 20));
-  p.drawPath(makePath({6, 13},
-                      {quadTo(6, 9, 10, 9), lineTo(24, 9), quadTo(26.5, 9, 28, 11), lineTo(31, 15),
-                       lineTo(54, 15), quadTo(58, 15, 58, 19), lineTo(58, 52), lineTo(6, 52)},
-                      Ends::Closed));
+  p.drawPath(MakePath({6, 13},
+                      {QuadTo(6, 9, 10, 9), LineTo(24, 9), QuadTo(26.5, 9, 28, 11), LineTo(31, 15),
+                       LineTo(54, 15), QuadTo(58, 15, 58, 19), LineTo(58, 52), LineTo(6, 52)},
+                      Ends::kClosed));
   // A sheet of paper peeking out.
   p.setBrush(QColor(255, 252, 240));
   p.drawRoundedRect(QRectF(11, 19, 42, 20), 2, 2);
   // Front flap.
   p.setBrush(vertical(24, 56, QColor(255, 214, 70), QColor(250, 190, 36)));
-  p.drawPath(makePath({6, 27},
-                      {quadTo(6, 24, 9, 24), lineTo(55, 24), quadTo(58, 24, 58, 27), lineTo(58, 52),
-                       quadTo(58, 56, 54, 56), lineTo(10, 56), quadTo(6, 56, 6, 52)},
-                      Ends::Closed));
+  p.drawPath(MakePath({6, 27},
+                      {QuadTo(6, 24, 9, 24), LineTo(55, 24), QuadTo(58, 24, 58, 27), LineTo(58, 52),
+                       QuadTo(58, 56, 54, 56), LineTo(10, 56), QuadTo(6, 56, 6, 52)},
+                      Ends::kClosed));
   p.setBrush(QColor(255, 236, 160, 170));
   p.drawRect(QRectF(6, 24, 52, 2.5));
 }
 
 // 4: web - a globe with meridians and parallels.
-void drawGlobeIcon(QPainter& p) {
+void DrawGlobeIcon(QPainter& p) {
   const QPointF c(32, 32);
   const double r = 27;
   p.setPen(Qt::NoPen);
-  const QRadialGradient g = radialGradient(
+  const QRadialGradient g = RadialGradient(
       QPointF(24, 22), 40, {{0.0, QColor(84, 212, 120)}, {1.0, QColor(26, 150, 78)}});
   p.setBrush(g);
   p.drawEllipse(c, r, r);
@@ -121,7 +121,7 @@ void drawGlobeIcon(QPainter& p) {
 }
 
 // 5: release notes - a spiral bound notepad.
-void drawNotepadIcon(QPainter& p) {
+void DrawNotepadIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(vertical(8, 61, QColor(160, 96, 236), QColor(128, 68, 210)));
   p.drawRoundedRect(QRectF(10, 8, 44, 53), 5, 5);
@@ -146,12 +146,12 @@ void drawNotepadIcon(QPainter& p) {
     p.setBrush(QColor(150, 90, 230));
     p.drawEllipse(QPointF(20.5, y + 1.6), 1.9, 1.9);
     p.setBrush(QColor(190, 170, 222));
-    roundedLine(p, 25, y, i == 3 ? 12 : 19, 3.2);
+    RoundedLine(p, 25, y, i == 3 ? 12 : 19, 3.2);
   }
 }
 
 // 6: terminal - a dark console window with a prompt.
-void drawTerminalIcon(QPainter& p) {
+void DrawTerminalIcon(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(40, 44, 52));
   p.drawRoundedRect(QRectF(4, 9, 56, 46), 6, 6);
@@ -172,13 +172,13 @@ void drawTerminalIcon(QPainter& p) {
   p.drawPolyline(QPolygonF{QPointF(13, 28), QPointF(22, 36), QPointF(13, 44)});
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(236, 240, 246));
-  roundedLine(p, 27, 41.5, 15, 4.2);
+  RoundedLine(p, 27, 41.5, 15, 4.2);
   p.setBrush(QColor(255, 255, 255, 25));
   p.drawRect(QRectF(4, 19, 56, 1));
 }
 
 // 7: music - a pair of beamed notes.
-void drawMusicIcon(QPainter& p) {
+void DrawMusicIcon(QPainter& p) {
   const QColor pink(236, 72, 153);
   const QColor deep(206, 44, 124);
   p.setPen(Qt::NoPen);
@@ -211,7 +211,7 @@ void drawMusicIcon(QPainter& p) {
 }
 
 // 8: settings - a gear wheel.
-void drawGearIcon(QPainter& p) {
+void DrawGearIcon(QPainter& p) {
   const QPointF c(32, 32);
   QPainterPath gear;
   gear.addEllipse(c, 21.5, 21.5);
@@ -239,13 +239,13 @@ void drawGearIcon(QPainter& p) {
 
 // Button n of the demo menu is drawn by kIcons[n - 1].
 constexpr std::array<void (*)(QPainter&), kButtonCount> kIcons = {
-    drawInstallerIcon, drawManualIcon,   drawFolderIcon, drawGlobeIcon,
-    drawNotepadIcon,   drawTerminalIcon, drawMusicIcon,  drawGearIcon};
+    DrawInstallerIcon, DrawManualIcon,   DrawFolderIcon, DrawGlobeIcon,
+    DrawNotepadIcon,   DrawTerminalIcon, DrawMusicIcon,  DrawGearIcon};
 
 }  // namespace
 
-QImage makeDemoButton(int n, int size) {
-  QImage img = newImage(size, size, Qt::transparent);
+QImage MakeDemoButton(int n, int size) {
+  QImage img = NewImage(size, size, Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / 64.0, size / 64.0);

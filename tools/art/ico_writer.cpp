@@ -1,13 +1,13 @@
 // The Windows .ico container, written by hand so that the file holds exactly
 // the entries asked for, in the order given.
-#include "ico_writer.h"
+#include "tools/art/ico_writer.h"
 
 #include <QFile>
 
 #include <array>
 #include <cstdint>
 
-#include "art_common.h"
+#include "tools/art/drawing.h"
 
 namespace discmenu::art {
 
@@ -20,7 +20,7 @@ const std::array<QRgb, 16> kVgaPalette = {
     qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
     qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 
-int nearestVga(QRgb c) {
+int NearestVga(QRgb c) {
   int best = 0;
   int bestDist = 1 << 30;
   for (int i = 0; i < 16; ++i) {
@@ -36,21 +36,46 @@ int nearestVga(QRgb c) {
   return best;
 }
 
-void putLe16(QByteArray& out, uint32_t v) {
+void PutLe16(QByteArray& out, uint32_t v) {
   out.append(static_cast<char>(v & 0xff));
   out.append(static_cast<char>((v >> 8) & 0xff));
 }
 
-void putLe32(QByteArray& out, uint32_t v) {
-  putLe16(out, v & 0xffff);
-  putLe16(out, v >> 16);
+void PutLe32(QByteArray& out, uint32_t v) {
+  PutLe16(out, v & 0xffff);
+  PutLe16(out, v >> 16);
 }
 
 constexpr int kOpaqueAlpha = 128;
 
+// One row of the colour (XOR) mask: `w` pixels of `line` at `bpp` bits,
+// padded to `stride` bytes.
+QByteArray ColourRow(const QRgb* line, int w, int bpp, int stride) {
+  QByteArray row(stride, '\0');
+  for (int x = 0; x < w; ++x) {
+    const QRgb c = line[x];
+    const bool opaque = qAlpha(c) >= kOpaqueAlpha;
+    if (bpp == 32) {
+      row[x * 4 + 0] = static_cast<char>(qBlue(c));
+      row[x * 4 + 1] = static_cast<char>(qGreen(c));
+      row[x * 4 + 2] = static_cast<char>(qRed(c));
+      row[x * 4 + 3] = static_cast<char>(qAlpha(c));
+    } else if (bpp == 4) {
+      const int idx = opaque ? NearestVga(c) : 0;
+      row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? idx << 4 : idx));
+    } else if (bpp == 1) {
+      // Cyan counts as dark here so the title bar stays visible in two colours.
+      const int luma = (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
+      const bool white = opaque && luma >= 200;
+      if (white) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+  }
+  return row;
+}
+
 }  // namespace
 
-IconImage dibIcon(const QImage& src, int bpp) {
+IconImage DibIcon(const QImage& src, int bpp) {
   const QImage img = src.convertToFormat(QImage::Format_ARGB32);
   const int w = img.width();
   const int h = img.height();
@@ -60,21 +85,21 @@ IconImage dibIcon(const QImage& src, int bpp) {
 
   IconImage res{w, h, bpp, {}};
   QByteArray& out = res.data;
-  putLe32(out, 40);
-  putLe32(out, static_cast<uint32_t>(w));
-  putLe32(out, static_cast<uint32_t>(h * 2));
-  putLe16(out, 1);
-  putLe16(out, static_cast<uint32_t>(bpp));
-  putLe32(out, 0);  // BI_RGB
-  putLe32(out, static_cast<uint32_t>((xorStride + andStride) * h));
-  putLe32(out, 0);
-  putLe32(out, 0);
-  putLe32(out, static_cast<uint32_t>(colours));
-  putLe32(out, 0);
+  PutLe32(out, 40);
+  PutLe32(out, static_cast<uint32_t>(w));
+  PutLe32(out, static_cast<uint32_t>(h * 2));
+  PutLe16(out, 1);
+  PutLe16(out, static_cast<uint32_t>(bpp));
+  PutLe32(out, 0);  // BI_RGB
+  PutLe32(out, static_cast<uint32_t>((xorStride + andStride) * h));
+  PutLe32(out, 0);
+  PutLe32(out, 0);
+  PutLe32(out, static_cast<uint32_t>(colours));
+  PutLe32(out, 0);
 
   if (bpp == 1) {
-    putLe32(out, 0x00000000);  // black
-    putLe32(out, 0x00ffffff);  // white
+    PutLe32(out, 0x00000000);  // black
+    PutLe32(out, 0x00ffffff);  // white
   } else if (bpp == 4) {
     for (QRgb c : kVgaPalette) {
       out.append(static_cast<char>(qBlue(c)));
@@ -84,29 +109,8 @@ IconImage dibIcon(const QImage& src, int bpp) {
     }
   }
 
-  for (int y = h - 1; y >= 0; --y) {
-    QByteArray row(xorStride, '\0');
-    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-    for (int x = 0; x < w; ++x) {
-      const QRgb c = line[x];
-      const bool opaque = qAlpha(c) >= kOpaqueAlpha;
-      if (bpp == 32) {
-        row[x * 4 + 0] = static_cast<char>(qBlue(c));
-        row[x * 4 + 1] = static_cast<char>(qGreen(c));
-        row[x * 4 + 2] = static_cast<char>(qRed(c));
-        row[x * 4 + 3] = static_cast<char>(qAlpha(c));
-      } else if (bpp == 4) {
-        const int idx = opaque ? nearestVga(c) : 0;
-        row[x / 2] = static_cast<char>(row[x / 2] | (x % 2 == 0 ? idx << 4 : idx));
-      } else if (bpp == 1) {
-        // Cyan counts as dark here so the title bar stays visible in two colours.
-        const int luma = (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000;
-        const bool white = opaque && luma >= 200;
-        if (white) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
-      }
-    }
-    out.append(row);
-  }
+  for (int y = h - 1; y >= 0; --y)
+    out.append(ColourRow(reinterpret_cast<const QRgb*>(img.constScanLine(y)), w, bpp, xorStride));
   for (int y = h - 1; y >= 0; --y) {
     QByteArray row(andStride, '\0');
     const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -119,32 +123,32 @@ IconImage dibIcon(const QImage& src, int bpp) {
   return res;
 }
 
-IconImage pngIcon(const QImage& src) {
-  return IconImage{src.width(), src.height(), 32, pngBytes(src)};
+IconImage PngIcon(const QImage& src) {
+  return IconImage{src.width(), src.height(), 32, PngBytes(src)};
 }
 
-void writeIco(const std::vector<IconImage>& images, const QString& rel) {
+void WriteIco(const std::vector<IconImage>& images, const QString& rel) {
   QByteArray out;
-  putLe16(out, 0);  // reserved
-  putLe16(out, 1);  // type: icon
-  putLe16(out, static_cast<uint32_t>(images.size()));
+  PutLe16(out, 0);  // reserved
+  PutLe16(out, 1);  // type: icon
+  PutLe16(out, static_cast<uint32_t>(images.size()));
   uint32_t offset = 6 + 16 * static_cast<uint32_t>(images.size());
   for (const IconImage& im : images) {
     out.append(static_cast<char>(im.width >= 256 ? 0 : im.width));
     out.append(static_cast<char>(im.height >= 256 ? 0 : im.height));
     out.append(static_cast<char>(im.bpp < 8 ? (1 << im.bpp) : 0));
     out.append('\0');
-    putLe16(out, 1);  // planes
-    putLe16(out, static_cast<uint32_t>(im.bpp));
-    putLe32(out, static_cast<uint32_t>(im.data.size()));
-    putLe32(out, offset);
+    PutLe16(out, 1);  // planes
+    PutLe16(out, static_cast<uint32_t>(im.bpp));
+    PutLe32(out, static_cast<uint32_t>(im.data.size()));
+    PutLe32(out, offset);
     offset += static_cast<uint32_t>(im.data.size());
   }
   for (const IconImage& im : images) out.append(im.data);
 
-  QFile f(outputPath(rel));
+  QFile f(OutputPath(rel));
   const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(out) == out.size();
-  report(rel, ok, f.errorString());
+  Report(rel, ok, f.errorString());
 }
 
 }  // namespace discmenu::art

@@ -19,10 +19,10 @@ struct IconImage {
 // A classic DIB entry: header, optional palette, XOR bitmap and AND mask, both
 // stored bottom-up. 1 bpp uses black/white, 4 bpp the VGA palette; pixels less
 // than half opaque are transparent.
-IconImage dibIcon(const QImage& src, int bpp);
+IconImage DibIcon(const QImage& src, int bpp);
 // A PNG entry, as used for the 256 pixel size.
-IconImage pngIcon(const QImage& src);
+IconImage PngIcon(const QImage& src);
 // Writes the entries in the given order to `rel` below the output root.
-void writeIco(const std::vector<IconImage>& images, const QString& rel);
+void WriteIco(const std::vector<IconImage>& images, const QString& rel);
 
 }  // namespace discmenu::art

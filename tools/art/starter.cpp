@@ -7,7 +7,7 @@
 // that folders look the same whether init draws or embeds them. init takes the
 // default font, which resolved to DejaVu Sans where these files were made;
 // naming that family keeps them from following another machine's default.
-#include "assets.h"
+#include "tools/art/assets.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -30,7 +30,7 @@ constexpr int kButtonSide = 63;
 
 }  // namespace
 
-QImage makeStarterBackground() {
+QImage MakeStarterBackground() {
   QImage image(kBackgroundWidth, kBackgroundHeight, QImage::Format_RGB32);
   QPainter p(&image);
   QLinearGradient gradient(0, 0, 0, image.height());
@@ -47,7 +47,7 @@ QImage makeStarterBackground() {
   return image;
 }
 
-QImage makeStarterButton(int n) {
+QImage MakeStarterButton(int n) {
   QImage image(kButtonSide, kButtonSide, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);

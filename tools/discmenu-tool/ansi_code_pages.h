@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/posix/legacy_text.h"
+
 namespace discmenu::tool {
 
 // The code pages tried: the nine Windows-125x, Thai, and the four East Asian
@@ -18,11 +20,6 @@ inline constexpr std::array<const char*, 14> kAnsiCodePages = {
 
 class AnsiCodePages {
  public:
-  AnsiCodePages();
-  ~AnsiCodePages();
-  AnsiCodePages(const AnsiCodePages&) = delete;
-  AnsiCodePages& operator=(const AnsiCodePages&) = delete;
-
   // True when at least one of the code pages holds `cp`.
   bool Holds(char32_t cp);
 
@@ -33,10 +30,9 @@ class AnsiCodePages {
   std::vector<char32_t> Unrepresentable(std::string_view utf8);
 
  private:
-  bool Converts(void* cd, const std::string& utf8);
+  bool Converts(const char* code_page, const std::string& utf8) const;
 
-  std::array<void*, kAnsiCodePages.size()> to_code_page_{};  // iconv_t, or null
-  void* to_utf32_ = nullptr;
+  posix::DetectingDecoder converter_;
 };
 
 // "U+1F600"

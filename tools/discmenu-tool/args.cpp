@@ -146,6 +146,13 @@ std::string ParseArgs(const std::vector<std::string>& args, Options* options) {
   return "";
 }
 
+bool ParseCommandLine(int argc, char** argv, Options* options, std::ostream& err) {
+  const std::string error = ParseArgs(std::vector<std::string>(argv + 1, argv + argc), options);
+  if (error.empty()) return true;
+  err << "discmenu-tool: " << error << "\nTry 'discmenu-tool --help'.\n";
+  return false;
+}
+
 std::string UsageText() {
   return R"(Usage: discmenu-tool COMMAND [DIR] [OPTIONS]
 

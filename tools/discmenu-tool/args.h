@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ inline constexpr double kScales[] = {1.0, 1.25, 1.5, 2.0};
 // Parses the arguments after the program name into `*options`. Returns ""
 // on success, or what is wrong with them (a usage error).
 std::string ParseArgs(const std::vector<std::string>& args, Options* options);
+
+// ParseArgs for main's `argc` and `argv`; a usage error goes to `err`, with
+// a pointer to --help, and gives false.
+bool ParseCommandLine(int argc, char** argv, Options* options, std::ostream& err);
 
 // The text of --help.
 std::string UsageText();

@@ -11,6 +11,7 @@
 #include "menu/form1.h"
 #include "platform/posix/native_path.h"
 #include "tools/discmenu-tool/ansi_code_pages.h"
+#include "tools/discmenu-tool/menu_folder.h"
 
 namespace discmenu::tool {
 
@@ -126,12 +127,7 @@ void CheckShowFlags(const MenuConfig& config, std::vector<Finding>* findings) {
     if (*shown || flag.IsEmpty()) continue;
     // A hidden entry: fine when the flag says 0, likely a slip otherwise
     // (-1, the "true" of some languages, or 2).
-    std::string_view text = flag.AsText();
-    const size_t first = text.find_first_not_of(" \t");
-    text = first == std::string_view::npos
-               ? ""
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (ParseDecimal(text) == 0.0) continue;
+    if (FlagNumber(flag) == 0.0) continue;
     findings->push_back(ItemFinding(config, n, Severity::kWarning,
                                     ItemName(n) + " is " + std::string(flag.AsText()) +
                                         ", which hides entry " + std::to_string(n) +
@@ -147,6 +143,20 @@ bool CheckText(Runtime& runtime, MenuConfig* config, std::vector<Finding>* findi
   AnsiCodePages code_pages;
   CheckCharacters(*config, code_pages, findings);
   return true;
+}
+
+CheckResult CheckMenuFolder(const std::string& dir, Runtime& runtime, const MoreChecks& more) {
+  CheckResult result;
+  result.file = ShownConfigName(dir);
+  MenuConfig config;
+  if (CheckText(runtime, &config, &result.findings) && more) more(config, &result.findings);
+  SortFindings(&result.findings);
+  return result;
+}
+
+int PrintCheck(const CheckResult& result, Format format, std::ostream& out) {
+  out << (format == Format::kJson ? JsonReport(result) : TextReport(result));
+  return ExitStatus(result);
 }
 
 }  // namespace discmenu::tool

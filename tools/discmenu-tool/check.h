@@ -4,12 +4,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "config/install_ini.h"
 #include "config/variant.h"
 #include "menu/services.h"
+#include "tools/discmenu-tool/args.h"
 #include "tools/discmenu-tool/finding.h"
 
 namespace discmenu::tool {
@@ -60,5 +63,15 @@ void CheckCharacters(const MenuConfig& config, AnsiCodePages& code_pages,
 // All of the above, for the menu read through `runtime`. False, as for
 // ReadMenuConfig, when nothing else can be checked.
 bool CheckText(Runtime& runtime, MenuConfig* config, std::vector<Finding>* findings);
+
+// Checks that look further than the text (pictures, captions).
+using MoreChecks = std::function<void(const MenuConfig&, std::vector<Finding>*)>;
+
+// CheckText for the menu folder `dir` read through `runtime`, then `more`
+// (if any) when the text could be read; findings in file order.
+CheckResult CheckMenuFolder(const std::string& dir, Runtime& runtime, const MoreChecks& more);
+
+// Writes `result` to `out` as text or JSON; returns the exit status.
+int PrintCheck(const CheckResult& result, Format format, std::ostream& out);
 
 }  // namespace discmenu::tool

@@ -147,24 +147,30 @@ void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
   }
 }
 
+namespace {
+
+// The checks that need the menu's window: pictures and captions.
+MoreChecks LooksOf(Runtime& runtime) {
+  return [&runtime](const MenuConfig& config, std::vector<Finding>* findings) {
+    const qt::Form1Window window;
+    CheckPictures(config, runtime, window, findings);
+    CheckCaptions(config, window, findings);
+  };
+}
+
+}  // namespace
+
 std::vector<Finding> CheckMenu(Runtime& runtime) {
   std::vector<Finding> findings;
   MenuConfig config;
-  if (CheckText(runtime, &config, &findings)) {
-    const qt::Form1Window window;
-    CheckPictures(config, runtime, window, &findings);
-    CheckCaptions(config, window, &findings);
-  }
+  if (CheckText(runtime, &config, &findings)) LooksOf(runtime)(config, &findings);
   SortFindings(&findings);
   return findings;
 }
 
 CheckResult CheckMenuFolder(const std::string& dir) {
-  CheckResult result;
-  result.file = ShownConfigName(dir);
   FolderRuntime runtime(MenuFolderPath(dir));
-  result.findings = CheckMenu(runtime);
-  return result;
+  return CheckMenuFolder(dir, runtime, LooksOf(runtime));
 }
 
 }  // namespace discmenu::tool

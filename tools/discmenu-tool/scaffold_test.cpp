@@ -74,6 +74,49 @@ TEST(InitTest, NewMenuPassesCheckAtOnce) {
   EXPECT_TRUE(ini.starts_with("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")) << ini;
 }
 
+// The tool as shipped links no GUI toolkit; without its renderer, init and
+// the text checks still run, and check says in one line what it left out.
+TEST(ToolWithoutToolkitTest, InitAndCheckRunWithoutTheRenderer) {
+  QProcess readelf;
+  readelf.start("readelf", {"-d", QString::fromStdString(testing::ToolPath())});
+  ASSERT_TRUE(readelf.waitForFinished());
+  const std::string needed = readelf.readAllStandardOutput().toStdString();
+  EXPECT_NE(needed.find("(NEEDED)"), std::string::npos) << needed;
+  EXPECT_EQ(needed.find("libQt"), std::string::npos) << needed;
+
+  ScratchFolder scratch;
+  const std::string tool = scratch / "discmenu-tool", dir = scratch / "menu";
+  std::filesystem::copy_file(testing::ToolPath(), tool);
+  Programs programs;
+  EXPECT_EQ(
+      RunTool({"init", QString::fromStdString(dir), "--programs", programs.path()}, tool).exit_code,
+      0);
+  const std::string not_checked =
+      "discmenu-tool: pictures and captions were not checked: discmenu-tool-render is not "
+      "installed with the tool\n";
+  const struct {
+    const char* show_flag;
+    int exit_code;
+    std::string out;
+  } cases[] = {{"1", 0, dir + "/install.ini: 0 errors, 0 warnings\n"},
+               {"yes", 1, "install.ini:1:1: error"}};
+  for (const auto& c : cases) {
+    std::string ini = ReadText(dir + "/install.ini");
+    testing::WriteText(dir + "/install.ini", c.show_flag + ini.substr(ini.find('\r')));
+    const testing::ToolRun check = RunTool({"check", QString::fromStdString(dir)}, tool);
+    EXPECT_EQ(check.exit_code, c.exit_code) << c.show_flag;
+    EXPECT_NE(check.out.find(c.out), std::string::npos) << check.out;
+    EXPECT_EQ(check.err, not_checked);
+  }
+  const testing::ToolRun preview = RunTool(
+      {"preview", QString::fromStdString(dir), "-o", QString::fromStdString(scratch / "p.png")},
+      tool);
+  EXPECT_EQ(preview.exit_code, 1);
+  EXPECT_EQ(preview.err,
+            "discmenu-tool: this command needs the toolkit, but discmenu-tool-render is not "
+            "installed with the tool\n");
+}
+
 TEST(InitTest, AFolderWithoutTheProgramsIsRefused) {
   for (const char* missing : {"discmenu", "discmenu.exe", "discmenu-linux/discmenu"}) {
     Programs programs;

@@ -55,11 +55,11 @@ struct ToolRun {
   std::string err;
 };
 
-// Runs the built discmenu-tool with `args` and waits until it ends, or kills
-// it after a minute (exit code -1).
-ToolRun RunTool(const QStringList& args);
-
 // The built tool and the folder of the built menu executable.
 std::string ToolPath();
+
+// Runs the built discmenu-tool (or the copy of it at `tool`) with `args`
+// and waits until it ends, or kills it after a minute (exit code -1).
+ToolRun RunTool(const QStringList& args, const std::string& tool = ToolPath());
 
 }  // namespace discmenu::tool::testing

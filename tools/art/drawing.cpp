@@ -1,5 +1,5 @@
 // Image helpers shared by all of make-art's pictures.
-#include "art_common.h"
+#include "tools/art/drawing.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -31,7 +31,7 @@ QImage forPng(const QImage& img) {
 }
 
 // Running-sum blur of one line of premultiplied pixels (edges clamped).
-void blurLine(QRgb* p, int stride, int n, int r, std::vector<QRgb>& tmp) {
+void BlurLine(QRgb* p, int stride, int n, int r, std::vector<QRgb>& tmp) {
   for (int i = 0; i < n; ++i) tmp[i] = p[i * stride];
   const int win = 2 * r + 1;
   auto at = [&](int i) { return tmp[std::clamp(i, 0, n - 1)]; };
@@ -56,17 +56,17 @@ void blurLine(QRgb* p, int stride, int n, int r, std::vector<QRgb>& tmp) {
 
 }  // namespace
 
-void setOutputRoot(const QString& root) {
+void SetOutputRoot(const QString& root) {
   g_root = root;
 }
 
-QString outputPath(const QString& rel) {
+QString OutputPath(const QString& rel) {
   const QString full = QDir(g_root).filePath(rel);
   QDir().mkpath(QFileInfo(full).absolutePath());
   return full;
 }
 
-void report(const QString& rel, bool ok, const QString& why) {
+void Report(const QString& rel, bool ok, const QString& why) {
   if (ok) {
     std::printf("wrote %s\n", qPrintable(rel));
   } else {
@@ -75,11 +75,11 @@ void report(const QString& rel, bool ok, const QString& why) {
   }
 }
 
-int failureCount() {
+int FailureCount() {
   return g_failures;
 }
 
-QImage newImage(int w, int h, const QColor& fill) {
+QImage NewImage(int w, int h, const QColor& fill) {
   QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
   img.fill(fill);
   img.setDotsPerMeterX(kDotsPerMeter);
@@ -87,25 +87,25 @@ QImage newImage(int w, int h, const QColor& fill) {
   return img;
 }
 
-void saveJpeg(const QImage& img, const QString& rel) {
+void SaveJpeg(const QImage& img, const QString& rel) {
   QImage out = img.convertToFormat(QImage::Format_RGB32);
   out.setDotsPerMeterX(kDotsPerMeter);
   out.setDotsPerMeterY(kDotsPerMeter);
-  QImageWriter writer(outputPath(rel), "jpeg");
+  QImageWriter writer(OutputPath(rel), "jpeg");
   writer.setQuality(90);
   writer.setOptimizedWrite(true);
   writer.setProgressiveScanWrite(false);
   const bool ok = writer.write(out);
-  report(rel, ok, writer.errorString());
+  Report(rel, ok, writer.errorString());
 }
 
-void savePng(const QImage& img, const QString& rel) {
-  QImageWriter writer(outputPath(rel), "png");
+void SavePng(const QImage& img, const QString& rel) {
+  QImageWriter writer(OutputPath(rel), "png");
   const bool ok = writer.write(forPng(img));
-  report(rel, ok, writer.errorString());
+  Report(rel, ok, writer.errorString());
 }
 
-QByteArray pngBytes(const QImage& img) {
+QByteArray PngBytes(const QImage& img) {
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
@@ -115,7 +115,7 @@ QByteArray pngBytes(const QImage& img) {
   return data;
 }
 
-QFont uiFont(double pixelSize, bool bold) {
+QFont UiFont(double pixelSize, bool bold) {
   QFont f;
   f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
@@ -125,17 +125,17 @@ QFont uiFont(double pixelSize, bool bold) {
   return f;
 }
 
-double smoothstep(double e0, double e1, double x) {
+double Smoothstep(double e0, double e1, double x) {
   const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
   return t * t * (3.0 - 2.0 * t);
 }
 
-QColor withAlpha(QColor c, int a) {
+QColor WithAlpha(QColor c, int a) {
   c.setAlpha(a);
   return c;
 }
 
-void softBlur(QImage& img, int radius) {
+void SoftBlur(QImage& img, int radius) {
   if (radius < 1) return;
   Q_ASSERT(img.format() == QImage::Format_ARGB32_Premultiplied);
   const int w = img.width();
@@ -144,15 +144,15 @@ void softBlur(QImage& img, int radius) {
   const int stride = static_cast<int>(img.bytesPerLine() / 4);
   for (int pass = 0; pass < 3; ++pass) {
     for (int y = 0; y < h; ++y)
-      blurLine(reinterpret_cast<QRgb*>(img.scanLine(y)), 1, w, radius, tmp);
+      BlurLine(reinterpret_cast<QRgb*>(img.scanLine(y)), 1, w, radius, tmp);
     auto* base = reinterpret_cast<QRgb*>(img.bits());
-    for (int x = 0; x < w; ++x) blurLine(base + x, stride, h, radius, tmp);
+    for (int x = 0; x < w; ++x) BlurLine(base + x, stride, h, radius, tmp);
   }
 }
 
-QImage supersample(int w, int h, int factor, const QColor& fill,
+QImage Supersample(int w, int h, int factor, const QColor& fill,
                    const std::function<void(QPainter&)>& draw) {
-  QImage big = newImage(w * factor, h * factor, fill);
+  QImage big = NewImage(w * factor, h * factor, fill);
   {
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -166,44 +166,44 @@ QImage supersample(int w, int h, int factor, const QColor& fill,
   return small.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QLinearGradient linearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops) {
+QLinearGradient LinearGradient(QPointF start, QPointF finalStop, const QGradientStops& stops) {
   QLinearGradient g(start, finalStop);
   g.setStops(stops);
   return g;
 }
 
-QRadialGradient radialGradient(QPointF center, double radius, const QGradientStops& stops) {
+QRadialGradient RadialGradient(QPointF center, double radius, const QGradientStops& stops) {
   QRadialGradient g(center, radius);
   g.setStops(stops);
   return g;
 }
 
-QPainterPath polyline(const QPolygonF& points, Ends ends) {
+QPainterPath Polyline(const QPolygonF& points, Ends ends) {
   QPainterPath path;
   if (points.isEmpty()) return path;
   path.moveTo(points.first());
   for (qsizetype i = 1; i < points.size(); ++i) path.lineTo(points[i]);
-  if (ends == Ends::Closed) path.closeSubpath();
+  if (ends == Ends::kClosed) path.closeSubpath();
   return path;
 }
 
-QPainterPath makePath(QPointF start, std::initializer_list<Segment> segments, Ends ends) {
+QPainterPath MakePath(QPointF start, std::initializer_list<Segment> segments, Ends ends) {
   QPainterPath path;
   path.moveTo(start);
   for (const Segment& s : segments) {
     switch (s.kind) {
-      case Segment::Kind::Line:
+      case Segment::Kind::kLine:
         path.lineTo(s.to);
         break;
-      case Segment::Kind::Quad:
+      case Segment::Kind::kQuad:
         path.quadTo(s.c1, s.to);
         break;
-      case Segment::Kind::Cubic:
+      case Segment::Kind::kCubic:
         path.cubicTo(s.c1, s.c2, s.to);
         break;
     }
   }
-  if (ends == Ends::Closed) path.closeSubpath();
+  if (ends == Ends::kClosed) path.closeSubpath();
   return path;
 }
 

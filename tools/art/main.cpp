@@ -14,9 +14,9 @@
 
 #include <cstdio>
 
-#include "art_common.h"
-#include "assets.h"
-#include "ico_writer.h"
+#include "tools/art/assets.h"
+#include "tools/art/drawing.h"
+#include "tools/art/ico_writer.h"
 
 int main(int argc, char** argv) {
   using namespace discmenu::art;
@@ -31,35 +31,35 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "make-art: %s is not a directory\n", argv[1]);
     return 2;
   }
-  setOutputRoot(root);
+  SetOutputRoot(root);
 
   // Placeholders used when a menu has no pictures of its own.
-  saveJpeg(makePlaceholderButton(), QStringLiteral("resources/placeholder/button.jpg"));
-  saveJpeg(makePlaceholderBackground(), QStringLiteral("resources/placeholder/background.jpg"));
+  SaveJpeg(MakePlaceholderButton(), QStringLiteral("resources/placeholder/button.jpg"));
+  SaveJpeg(MakePlaceholderBackground(), QStringLiteral("resources/placeholder/background.jpg"));
 
   // Application icon.
   for (int size : {16, 24, 32, 48, 64, 128, 256})
-    savePng(makeAppIcon(size), QStringLiteral("resources/icon/discmenu-%1.png").arg(size));
+    SavePng(MakeAppIcon(size), QStringLiteral("resources/icon/discmenu-%1.png").arg(size));
   {
-    const QImage i16 = makeAppIcon(16);
-    const QImage i32 = makeAppIcon(32);
-    writeIco({dibIcon(i32, 1), dibIcon(i32, 4), dibIcon(i16, 4), dibIcon(i16, 32), dibIcon(i32, 32),
-              dibIcon(makeAppIcon(48), 32), pngIcon(makeAppIcon(256))},
+    const QImage i16 = MakeAppIcon(16);
+    const QImage i32 = MakeAppIcon(32);
+    WriteIco({DibIcon(i32, 1), DibIcon(i32, 4), DibIcon(i16, 4), DibIcon(i16, 32), DibIcon(i32, 32),
+              DibIcon(MakeAppIcon(48), 32), PngIcon(MakeAppIcon(256))},
              QStringLiteral("resources/icon/discmenu.ico"));
   }
 
   // Demo menu artwork.
-  saveJpeg(makeDemoBackground(1), QStringLiteral("examples/demo/menu/background.jpg"));
-  saveJpeg(makeDemoBackground(2), QStringLiteral("examples/demo/menu/background@2x.jpg"));
+  SaveJpeg(MakeDemoBackground(1), QStringLiteral("examples/demo/menu/background.jpg"));
+  SaveJpeg(MakeDemoBackground(2), QStringLiteral("examples/demo/menu/background@2x.jpg"));
   for (int n = 1; n <= kButtonCount; ++n) {
-    savePng(makeDemoButton(n, 64), QStringLiteral("examples/demo/menu/button%1.png").arg(n));
-    savePng(makeDemoButton(n, 128), QStringLiteral("examples/demo/menu/button%1@2x.png").arg(n));
+    SavePng(MakeDemoButton(n, 64), QStringLiteral("examples/demo/menu/button%1.png").arg(n));
+    SavePng(MakeDemoButton(n, 128), QStringLiteral("examples/demo/menu/button%1@2x.png").arg(n));
   }
 
   // Starter pictures for `discmenu-tool init`.
-  savePng(makeStarterBackground(), QStringLiteral("resources/starter/background.png"));
+  SavePng(MakeStarterBackground(), QStringLiteral("resources/starter/background.png"));
   for (int n = 1; n <= kButtonCount; ++n)
-    savePng(makeStarterButton(n), QStringLiteral("resources/starter/button%1.png").arg(n));
+    SavePng(MakeStarterButton(n), QStringLiteral("resources/starter/button%1.png").arg(n));
 
-  return failureCount() == 0 ? 0 : 1;
+  return FailureCount() == 0 ? 0 : 1;
 }
