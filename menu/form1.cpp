@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/diagnostics.h"
+#include "menu/presentation.h"
 
 namespace discmenu {
 
@@ -46,9 +47,13 @@ Error Form1::Form_Load() {
 
   window_.SetCaption(settings_.WindowCaption.AsText());
 
+  // A window at 150 % or more shows @2x twins: they are loaded with their
+  // pictures.
+  const bool twins = presentation::WantsTwin(window_.scale());
   {
     PictureRef picture;
-    if (Error e = runtime_.LoadPicture(FileName(settings_.BackgroundPicture.AsText()), &picture);
+    if (Error e = runtime_.LoadPicture(FileName(settings_.BackgroundPicture.AsText()),
+                                       Area::kPicture1, twins, &picture);
         !e.ok())
       return e;
     window_.SetPicture1Picture(std::move(picture));
@@ -56,7 +61,9 @@ Error Form1::Form_Load() {
 
   for (int n = 1; n <= kEntryCount; ++n) {
     PictureRef picture;
-    if (Error e = runtime_.LoadPicture(FileName(settings_.ButtonPictureText(n)), &picture); !e.ok())
+    if (Error e = runtime_.LoadPicture(FileName(settings_.ButtonPictureText(n)), Area::kButton,
+                                       twins, &picture);
+        !e.ok())
       return e;
     window_.SetCommandPicture(n, std::move(picture));
   }

@@ -75,10 +75,22 @@ TEST(Form1Test, LoadSetsEverythingInOrder) {
     // Hidden entry 2 gets its picture too.
     std::string path = "D:\\Menu\\b" + std::to_string(n) + ".jpg";
     expected.push_back("AppPath");
-    expected.push_back("LoadPicture " + path);
+    expected.push_back("LoadPicture " + path + " (button)");
     expected.push_back("Picture Command" + std::to_string(n) + " " + path);
   }
   EXPECT_EQ(f.log, expected);
+}
+
+TEST(Form1Test, TwinsAreLoadedWithThePicturesWhereTheWindowShowsThem) {
+  for (const auto& [scale, twins] : {std::pair{1.0, 0}, {1.25, 0}, {1.5, 9}, {2.0, 9}}) {
+    Fixture f(Items());
+    f.window.scale_factor = scale;
+    ASSERT_TRUE(f.form.Form_Load().ok());
+    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(),
+                            [](const std::string& l) { return l.ends_with(" and twin"); }),
+              twins)
+        << scale;
+  }
 }
 
 TEST(Form1Test, ShowFlags) {
@@ -144,7 +156,7 @@ TEST(Form1Test, FailuresStopWhereTheyHappen) {
        Error::kFileNotFound, "LoadPicture D:\\Menu\\bg.jpg", 16 + 8 + 1},
       {"button 4 picture invalid", Items(),
        [](Fixture& f) { f.runtime.bad_pictures.insert("D:\\Menu\\b4.jpg"); },
-       Error::kInvalidPicture, "LoadPicture D:\\Menu\\b4.jpg", 16 + 8 + 1 + 1 + 3},
+       Error::kInvalidPicture, "LoadPicture D:\\Menu\\b4.jpg (button)", 16 + 8 + 1 + 1 + 3},
   };
   for (const Case& c : cases) {
     Fixture f(c.items);

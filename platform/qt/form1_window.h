@@ -64,6 +64,7 @@ class Form1Window : public QWidget, public FormWindow {
   void SetPicture1Picture(PictureRef picture) override;
   void SetCommandPicture(int n, PictureRef picture) override;
   WindowHandle hWnd() override;
+  double scale() const override { return devicePixelRatioF(); }
 
   // Calls `on_click(n)` when button n (1-8) is clicked or pressed.
   void OnCommandClick(std::function<void(int)> on_click);

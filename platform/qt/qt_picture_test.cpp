@@ -34,7 +34,7 @@ class PictureTest : public ::testing::Test {
   // Loads `name` from the folder, naming it `name` in errors.
   Error Load(const std::string& name, Image* image = nullptr) {
     PictureRef picture;
-    Error e = LoadQtPicture(Path(name), name, &picture);
+    Error e = LoadQtPicture(Path(name), name, Area::kPicture1, false, &picture);
     if (e.ok() && image) *image = picture->image();
     return e;
   }
@@ -185,16 +185,15 @@ TEST_F(PictureTest, LargeJpegKeepsOnlyWhatControlsCanShow) {
   for (int y = 950; y < 1050; ++y)
     for (int x = 1450; x < 1550; ++x) big.setPixel(x, y, qRgb(0, 0, 255));
   ASSERT_TRUE(big.save(QString::fromStdString(Path("big.jpg")), "jpg", 95));
-  PictureRef picture;
-  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", &picture).ok());
-  // Loading decodes what Picture1 shows; a button decodes its middle when
-  // it is given the picture, in the load step too.
+  // Each control's picture keeps what that control shows.
+  PictureRef picture, for_button;
+  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", Area::kPicture1, false, &picture).ok());
+  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", Area::kButton, false, &for_button).ok());
   const Image& image = picture->image();
   EXPECT_EQ(image.width, 3000);
   ASSERT_EQ(image.parts.size(), 1u);
   EXPECT_EQ(image.parts[0].box, PartFor(Area::kPicture1, 3000, 2000, 1));
-  QtPictureDecoder decoder;
-  const std::shared_ptr<const Image> button = ImageForArea(picture, Area::kButton, decoder);
+  const Image* button = &for_button->image();
   ASSERT_EQ(button->parts.size(), 1u);
   auto near = [](uint32_t px, QColor c) {
     return std::abs(qRed(px) - c.red()) < 24 && std::abs(qGreen(px) - c.green()) < 24 &&
@@ -228,9 +227,12 @@ TEST_F(PictureTest, TwinIsUsedOnDenseScreens) {
   Save("back.png", {640, 480}, "png", Qt::red);
   Save("back@2x.png", {1280, 960}, "png", Qt::blue);
   QtRuntime runtime;
-  PictureRef picture;
-  ASSERT_TRUE(runtime.LoadPicture(Path("back.png"), &picture).ok());
   Form1Window window;
+  PictureRef picture;
+  ASSERT_TRUE(runtime
+                  .LoadPicture(Path("back.png"), Area::kPicture1,
+                               presentation::WantsTwin(window.scale()), &picture)
+                  .ok());
   window.SetPicture1Picture(picture);
   const qreal dpr = window.devicePixelRatioF();
   const QImage shot = window.grab().toImage();
@@ -284,13 +286,12 @@ TEST_F(PictureTest, TwinThatFailsTheChecksIsNotUsed) {
       const int fd = open(Path("b@2x.jpg").c_str(), O_WRONLY | O_NONBLOCK);
       if (fd >= 0) close(fd);
     });
-    QtPictureDecoder decoder;
     PictureRef picture;
-    ASSERT_TRUE(LoadQtPicture(Path("b.jpg"), "b.jpg", &picture).ok());
     const long long before = BytesRead();
-    presentation::ShownPicture shown;
-    shown.Set(picture, Area::kButton, 2.0, decoder);
+    ASSERT_TRUE(LoadQtPicture(Path("b.jpg"), "b.jpg", Area::kButton, true, &picture).ok());
     const long long read = BytesRead() - before;
+    presentation::ShownPicture shown;
+    shown.Set(picture);
     done = true;
     rescuer.join();
     EXPECT_FALSE(rescued) << c.name;

@@ -41,8 +41,9 @@ Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSourc
   return posix::OpenForInput(posix::ResolvePath(path), ShownName(path), file);
 }
 
-Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  return LoadQtPicture(posix::ResolvePath(path), ShownName(path), picture);
+Error QtRuntime::LoadPicture(const std::string& path, Area area, bool with_twin,
+                             PictureRef* picture) {
+  return LoadQtPicture(posix::ResolvePath(path), ShownName(path), area, with_twin, picture);
 }
 
 void EventLoopReaper::Watch(pid_t pid) {

@@ -23,7 +23,8 @@ class QtRuntime : public Runtime {
   std::string ShownName(const std::string& path) override;
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
-  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+  Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                    PictureRef* picture) override;
 
  private:
   posix::DetectingDecoder decoder_;
