@@ -8,24 +8,41 @@
 
 namespace discmenu {
 
+namespace {
+
+std::string FileNameIn(Runtime& runtime, const std::string& value) {
+  return runtime.AppPath() + value.substr(0, value.find('\0'));
+}
+
+Error ReadSettings(Runtime& runtime, MenuSettings* settings) {
+  std::unique_ptr<ByteSource> file;
+  const std::string path = FileNameIn(runtime, kConfigFileName);
+  if (Error e = runtime.OpenForInput(path, &file); !e.ok()) return e;
+  return ReadMenuSettings(*file, runtime.ShownName(path), runtime.legacy_decoder(), settings);
+}
+
+}  // namespace
+
 std::string Form1::FileName(const std::string& value) {
-  return runtime_.AppPath() + value.substr(0, value.find('\0'));
+  return FileNameIn(runtime_, value);
 }
 
 Error Form1::ReadConfiguration() {
-  std::unique_ptr<ByteSource> file;
-  {
-    const std::string path = FileName(kConfigFileName);
-    if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
-    MenuSettings read;
-    if (Error e =
-            ReadMenuSettings(*file, runtime_.ShownName(path), runtime_.legacy_decoder(), &read);
-        !e.ok())
-      return e;
-    settings_ = std::move(read);
-  }
-  file.reset();  // close before anything is applied
+  // The file is closed before anything is applied.
+  MenuSettings read;
+  if (Error e = ReadSettings(runtime_, &read); !e.ok()) return e;
+  settings_ = std::move(read);
   return Error();
+}
+
+std::vector<PictureToLoad> PicturesToLoad(Runtime& runtime) {
+  MenuSettings settings;
+  if (!ReadSettings(runtime, &settings).ok()) return {};
+  std::vector<PictureToLoad> pictures = {
+      {FileNameIn(runtime, settings.BackgroundPicture.AsText()), Area::kPicture1}};
+  for (int n = 1; n <= kEntryCount; ++n)
+    pictures.push_back({FileNameIn(runtime, settings.ButtonPictureText(n)), Area::kButton});
+  return pictures;
 }
 
 Error Form1::Form_Load() {

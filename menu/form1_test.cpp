@@ -265,5 +265,23 @@ TEST(FrameTest, ErrorsGoToTheReportAndEndTheProgram) {
                                       "error 53: File not found: D:\\Menu\\install.ini"}));
 }
 
+TEST(Form1Test, PicturesToLoadAreFormLoadsInItsOrder) {
+  Fixture f(With(25, std::string("\\bg.jpg\0junk", 12)));
+  std::vector<PictureToLoad> want = {{"D:\\Menu\\bg.jpg", Area::kPicture1}};
+  for (int n = 1; n <= 8; ++n)
+    want.push_back({"D:\\Menu\\b" + std::to_string(n) + ".jpg", Area::kButton});
+  EXPECT_EQ(PicturesToLoad(f.runtime), want);
+  ASSERT_TRUE(f.form.Form_Load().ok());
+  std::vector<std::string> loaded;
+  for (const std::string& line : f.log)
+    if (line.starts_with("LoadPicture ")) loaded.push_back(line);
+  ASSERT_EQ(loaded.size(), want.size());
+  for (size_t k = 0; k < want.size(); ++k)
+    EXPECT_TRUE(loaded[k].starts_with("LoadPicture " + want[k].path)) << loaded[k];
+  // Without install.ini there is nothing to load early.
+  f.runtime.files.erase(kIni);
+  EXPECT_TRUE(PicturesToLoad(f.runtime).empty());
+}
+
 }  // namespace
 }  // namespace discmenu

@@ -108,7 +108,8 @@ std::unique_ptr<QFile> OpenFile(const std::string& path, FileKind* kind = nullpt
 // Qt's image reader on an open picture file, or on a resource's bytes.
 class QtPictureFiles::Reader : public PictureReader {
  public:
-  Reader(std::unique_ptr<QFile> file, uint64_t size) : file_(std::move(file)), size_(size) {
+  Reader(std::unique_ptr<QFile> file, uint64_t size, bool toolkit)
+      : file_(std::move(file)), size_(size), toolkit_(toolkit) {
     if (file_->handle() >= 0) {
       device_ = file_.get();
       std::string head;
@@ -145,7 +146,7 @@ class QtPictureFiles::Reader : public PictureReader {
 
   bool Size(int* width, int* height) override {
     if (jpeg_) return JpegSize(file_->handle(), width, height);
-    if (!Open()) return false;
+    if (!toolkit_ || !Open()) return false;
     const QSize size = reader_.size();
     *width = size.width();
     *height = size.height();
@@ -157,6 +158,7 @@ class QtPictureFiles::Reader : public PictureReader {
       const JpegOutcome outcome = DecodeJpeg(file_->handle(), part, out, why);
       if (outcome != JpegOutcome::kNotMine) return outcome == JpegOutcome::kDone;
     }
+    if (!toolkit_) return false;
     QuietStderr quiet;
     if (part) reader_.setClipRect(QRect(part->x, part->y, part->width, part->height));
     QImage image;
@@ -220,6 +222,7 @@ class QtPictureFiles::Reader : public PictureReader {
   QBuffer buffer_;
   QIODevice* device_ = nullptr;
   QImageReader reader_;
+  bool toolkit_;
   bool jpeg_ = false;  // decoded by libjpeg-turbo, in parts
   bool opened_ = false, ok_ = false;
 };
@@ -234,13 +237,13 @@ Error QtPictureFiles::Open(const std::string& shown, const std::string& path,
     return Error::PathFileAccess(Message(Text::kSystemSays, {shown, std::strerror(error)}));
   if (Error e = CheckPictureFile(shown, kind, size); !e.ok()) return e;
   if (!file) return NotAPicture(shown);
-  *reader = std::make_unique<Reader>(std::move(file), size);
+  *reader = std::make_unique<Reader>(std::move(file), size, toolkit_);
   return Error();
 }
 
 Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, Area area,
-                    bool with_twin, PictureRef* picture) {
-  QtPictureFiles files;
+                    bool with_twin, PictureRef* picture, bool toolkit) {
+  QtPictureFiles files(toolkit);
   return ReadPicture(shown_path, native_path, area, with_twin, files, picture);
 }
 

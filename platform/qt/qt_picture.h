@@ -20,17 +20,21 @@ namespace discmenu::qt {
 // bytes, or ":/..." for a resource carried in the program.
 class QtPictureFiles : public PictureFiles {
  public:
+  // Without `toolkit` only what libjpeg-turbo decodes is read (JPEG but
+  // CMYK): anything else is not a picture. That needs no application object.
+  explicit QtPictureFiles(bool toolkit = true) : toolkit_(toolkit) {}
   Error Open(const std::string& shown, const std::string& path,
              std::unique_ptr<PictureReader>* reader) override;
 
  private:
   class Reader;
+  bool toolkit_;
 };
 
 // Loads the picture file `native_path` for a control of `area`, and its
 // twin with `with_twin`, as Runtime::LoadPicture does; `shown_path` names it in errors.
 Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, Area area,
-                    bool with_twin, PictureRef* picture);
+                    bool with_twin, PictureRef* picture, bool toolkit = true);
 
 // A picture carried in the program as the resource `resource` (":/..."),
 // for a control of `area`.

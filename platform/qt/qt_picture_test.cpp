@@ -301,5 +301,41 @@ TEST_F(PictureTest, TwinThatFailsTheChecksIsNotUsed) {
   }
 }
 
+// What was decoded early is taken only as it would be loaded now: the same
+// control, no twin, the file unchanged; the toolkit's formats wait for it.
+TEST_F(PictureTest, PreloadedPicturesAreTakenOnlyWhenNothingChanged) {
+  const struct {
+    const char* name;
+    const char* file;
+    Area area;
+    bool with_twin;
+    bool replace;
+    bool taken;
+  } cases[] = {
+      {"unchanged", "a.jpg", Area::kButton, false, false, true},
+      {"another control", "a.jpg", Area::kPicture1, false, false, false},
+      {"with its twin", "a.jpg", Area::kButton, true, false, false},
+      {"file replaced", "a.jpg", Area::kButton, false, true, false},
+      {"not a JPEG", "a.png", Area::kButton, false, false, false},
+  };
+  for (const auto& c : cases) {
+    Save(c.file, {1000, 1000}, std::string(c.file).ends_with("jpg") ? "jpg" : "png");
+    QtRuntime runtime;
+    runtime.Preload({{Path(c.file), Area::kButton}});
+    if (c.replace) {
+      std::filesystem::remove(Path(c.file));
+      Save(c.file, {1000, 1000}, "jpg", Qt::blue);
+    }
+    // A preloaded picture is taken without reading the file.
+    PictureRef picture;
+    const long long before = BytesRead();
+    ASSERT_TRUE(runtime.LoadPicture(Path(c.file), c.area, c.with_twin, &picture).ok()) << c.name;
+    const auto size = static_cast<long long>(std::filesystem::file_size(Path(c.file)));
+    EXPECT_EQ(BytesRead() - before < size / 4, c.taken) << c.name;
+    const uint32_t pixel = picture->image().parts[0].data()[0];
+    EXPECT_EQ(qBlue(pixel) > 200, c.replace) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace discmenu::qt
