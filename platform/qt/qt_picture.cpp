@@ -147,6 +147,7 @@ class QtPictureFiles::Reader : public PictureReader {
   bool Size(int* width, int* height) override {
     if (jpeg_) return JpegSize(file_->handle(), width, height);
     if (!toolkit_ || !Open()) return false;
+    QuietStderr quiet;
     const QSize size = reader_.size();
     *width = size.width();
     *height = size.height();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -127,6 +128,9 @@ int RunMenu() {
   // Where the machine has a second core, it decodes the JPEG pictures while
   // the toolkit starts; the load step takes them (and still checks and
   // loads everything in its order, errors included).
+  // The toolkit takes the first thread that asks it for its thread as its
+  // main thread: this one asks before the other can.
+  QThread::currentThread();
   qt::QtRuntime runtime;
   std::optional<std::jthread> preload;
   if (runtime.app_path_known() && UsableCores() > 1)
