@@ -26,8 +26,11 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
                                 "e2e"))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
                                 "medium"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests",
+                                "wine"))
 import bare_system  # noqa: E402  (the medium tests' bare Debian systems)
 import xsession  # noqa: E402  (the end-to-end tests' X server)
+from wine_session import ARCHES, cannot_run, wine_binary  # noqa: E402  (Wine of each kind)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -292,40 +295,45 @@ def large_ini(source, dest, size=1 << 30):
 
 
 class Wine:
-    def __init__(self, data, env):
-        self.env = dict(env, WINEPREFIX=os.path.join(data, "wine"), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")
+    """A Wine prefix of `arch` bits, kept in `data`, and its loader."""
+
+    def __init__(self, data, env, arch=64):
+        self.loader = wine_binary(ARCHES[arch]["loader"])
+        self.wineserver = wine_binary(["/usr/lib/wine/wineserver64", "wineserver"])
+        prefix = os.path.join(data, "wine" if arch == 64 else f"wine{arch}")
+        self.env = dict(env, WINEPREFIX=prefix, WINEARCH=ARCHES[arch]["prefix"],
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
         self.server = None
 
     def start(self):
         if not os.path.exists(os.path.join(self.env["WINEPREFIX"], "system.reg")):
             log("  making the Wine prefix (once)")
-            subprocess.run(["wineboot", "-i"], env=self.env, check=True, timeout=600,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            subprocess.run([self.loader, "wineboot", "-i"], env=self.env, check=True,
+                           timeout=600, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # A persistent wineserver of our own (it goes to the background): each
         # run then starts like a program on a running desktop, not like the
         # first one after a boot.
-        subprocess.run(["wineserver", "-p"], env=self.env, timeout=60,
+        subprocess.run([self.wineserver, "-p"], env=self.env, timeout=60,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=boost)
         self.server = True
         # The desktop process too, as on a running Windows: otherwise each run
         # starts it (and it ends with the run's process group).
-        subprocess.Popen(["wine", "explorer.exe", "/desktop"], env=self.env,
+        subprocess.Popen([self.loader, "explorer.exe", "/desktop"], env=self.env,
                          stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                          stderr=subprocess.DEVNULL, start_new_session=True)
         time.sleep(5)
 
     def stop(self):
         if self.server:
-            subprocess.run(["wineserver", "-k"], env=self.env, timeout=60,
+            subprocess.run([self.wineserver, "-k"], env=self.env, timeout=60,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def build_bare_win32(data):
-    exe = os.path.join(data, "bare_win32.exe")
-    cc = shutil.which("x86_64-w64-mingw32-gcc")
+def build_bare_win32(data, arch):
+    exe = os.path.join(data, f"bare_win{arch}.exe")
+    cc = shutil.which(ARCHES[arch]["cc"])
     if not cc:
-        return None, "x86_64-w64-mingw32-gcc is missing"
+        return None, f"{ARCHES[arch]['cc']} is missing"
     src = os.path.join(HERE, "bare_win32.c")
     if not os.path.exists(exe) or os.path.getmtime(exe) < os.path.getmtime(src):
         subprocess.run([cc, "-O2", "-municode", "-mwindows", "-o", exe, src], check=True)
@@ -340,6 +348,7 @@ def main():
     ap.add_argument("--build", default=os.path.join(ROOT, "build-release"))
     ap.add_argument("--tools", default=None, help="where paintwatch and the helpers are")
     ap.add_argument("--win64", default=os.path.join(ROOT, "build-win64", "discmenu.exe"))
+    ap.add_argument("--win32", default=os.path.join(ROOT, "build-win32", "discmenu.exe"))
     ap.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", 15)))
     ap.add_argument("--warmup", type=int, default=2)
     ap.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
@@ -523,48 +532,45 @@ def main():
 
 
 def run_wine(args, tools, data, demo, env, details, notes, rows, a):
-    """Row F, and row I, whose Windows side runs under the same Wine."""
-    what = "the Windows build under Wine against a bare Win32 window under Wine"
-    why = None
-    if not os.path.exists(args.win64):
-        why = "Windows build not available"
-    elif not shutil.which("wine"):
-        why = "Wine is not installed"
-    bare = None
-    if not why:
-        bare, why = build_bare_win32(data)
-    wine = Wine(data, env) if not why else None
+    """Row F for each Windows executable under Wine of its kind, and row I,
+    whose Windows side runs under the 64-bit Wine."""
     table = []
-    try:
-        if wine:
-            wine.start()
-        if "F" in rows:
-            table.append(run_row_f(args, tools, data, demo, wine, bare, why, what, details, notes))
-        if "I" in rows:
-            table += run_cold(args, tools, data, env, wine, a, details, notes)
-    finally:
-        if wine:
-            wine.stop()
+    for arch, exe in ((64, args.win64), (32, args.win32)):
+        what = (f"the {arch}-bit Windows build under Wine against a bare {arch}-bit Win32 "
+                "window under Wine")
+        why = "Windows build not available" if not os.path.exists(exe) else cannot_run(arch)
+        bare = None
+        if not why:
+            bare, why = build_bare_win32(data, arch)
+        wine = Wine(data, env, arch) if not why else None
+        try:
+            if wine:
+                wine.start()
+            if "F" in rows:
+                table.append(run_row_f(args, tools, data, demo, wine, exe, arch, bare, why, what,
+                                       details, notes))
+            if "I" in rows and arch == 64:
+                table += run_cold(args, tools, data, env, wine, a, details, notes)
+        finally:
+            if wine:
+                wine.stop()
     return table
 
 
-def run_row_f(args, tools, data, demo, wine, bare, why, what, details, notes):
+def run_row_f(args, tools, data, demo, wine, exe, arch, bare, why, what, details, notes):
+    row = f"F {arch}-bit"
     if why:
-        return ("F", what, f"n/a ({why})", "F ratio <= 1.2", "-")
-    folder = copy_demo(demo, os.path.join(data, "demo-win64"))
+        return (row, what, f"n/a ({why})", "F ratio <= 1.2", "-")
+    folder = copy_demo(demo, os.path.join(data, f"demo-win{arch}"))
     os.remove(os.path.join(folder, "discmenu"))
+    shutil.copy(exe, os.path.join(folder, "discmenu.exe"))
     exe = os.path.join(folder, "discmenu.exe")
-    shutil.copy(args.win64, exe)
-    # The Windows build may need DLLs of its own beside it.
-    for name in os.listdir(os.path.dirname(args.win64)):
-        if name.lower().endswith(".dll"):
-            shutil.copy(os.path.join(os.path.dirname(args.win64), name), folder)
     try:
-        menu = Program("F", ["wine", exe], folder, wine.env,
+        menu = Program(row, [wine.loader, exe], folder, wine.env,
                        lambda dx=0, dy=0: menu_regions(dx, dy))
-        base = Program("Fb", ["wine", bare], data, wine.env,
+        base = Program(f"{row} bare", [wine.loader, bare], data, wine.env,
                        lambda dx=0, dy=0: bare_regions(dx, dy))
-        log("row F: references under Wine")
+        log(f"row {row}: references under Wine")
         for p in (menu, base):
             p.reference(tools, data, offset_for=(MENU_W, MENU_H))
         for _ in range(args.warmup):
@@ -572,19 +578,22 @@ def run_row_f(args, tools, data, demo, wine, bare, why, what, details, notes):
             base.run(tools, ())
         results = {}
         interleave([(menu, base)], args.runs, tools, results, extra=())
-        runs = results[("F", "Fb")]
+        runs = results[(menu.name, base.name)]
         ratio = median([x["paint_ms"] / y["paint_ms"] for x, y in runs])
-        details.append(("F: Windows menu under Wine", [x["paint_ms"] for x, _ in runs]))
-        details.append(("F: bare Win32 window under Wine", [y["paint_ms"] for _, y in runs]))
-        version = subprocess.run(["wine", "--version"], capture_output=True,
+        details.append((f"F: {arch}-bit Windows menu under Wine",
+                        [x["paint_ms"] for x, _ in runs]))
+        details.append((f"F: bare {arch}-bit Win32 window under Wine",
+                        [y["paint_ms"] for _, y in runs]))
+        version = subprocess.run([wine.loader, "--version"], capture_output=True,
                                  text=True).stdout.strip()
-        notes.append(f"Row F ran under {version or 'Wine'} with a persistent wineserver.")
-        return ("F", what, f"{median([x['paint_ms'] for x, _ in runs]):.1f} ms against "
+        notes.append(f"Row {row} ran under {version or 'Wine'} ({wine.env['WINEARCH']} prefix) "
+                     "with a persistent wineserver.")
+        return (row, what, f"{median([x['paint_ms'] for x, _ in runs]):.1f} ms against "
                 f"{median([y['paint_ms'] for _, y in runs]):.1f} ms; **F = {ratio:.2f}**",
                 "F ratio <= 1.2", "yes" if ratio <= 1.2 else "**no**")
     except (RuntimeError, subprocess.SubprocessError) as e:
-        log(f"row F failed: {e}")
-        return ("F", what, f"n/a (the Windows build did not show its window under Wine: "
+        log(f"row {row} failed: {e}")
+        return (row, what, f"n/a (the Windows build did not show its window under Wine: "
                 f"{str(e).splitlines()[0][:120]})", "F ratio <= 1.2", "-")
 
 
@@ -668,7 +677,8 @@ def run_cold(args, tools, data, env, wine, a, details, notes):
         cells = []
         for label, argv, run_env, regions in (
                 ("Linux", [os.path.join(mount, "discmenu")], env, menu_regions),
-                ("Windows", ["wine", os.path.join(mount, "discmenu.exe")],
+                ("Windows", [wine.loader if wine else "wine",
+                             os.path.join(mount, "discmenu.exe")],
                  wine.env if wine else None, menu_regions)):
             if run_env is None:
                 cells.append(f"{label}: n/a (no Wine)")

@@ -329,7 +329,6 @@ bool EncodeAs(std::string_view utf8, const TextEncoding& encoding, const LegacyD
   switch (encoding.kind) {
     case Encoding::kUtf8:
     case Encoding::kUtf8Bom:
-      if (!IsValidUtf8(utf8, true)) return false;
       out->append(utf8);
       return true;
     case Encoding::kUtf16Le:
@@ -338,7 +337,6 @@ bool EncodeAs(std::string_view utf8, const TextEncoding& encoding, const LegacyD
     case Encoding::kLegacy:
       return legacy.Encode(utf8, encoding.name, out);
   }
-  if (!IsValidUtf8(utf8, true)) return false;
   const bool big_endian = encoding.kind == Encoding::kUtf16Be;
   auto unit = [&](char32_t u) {
     const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);

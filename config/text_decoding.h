@@ -65,7 +65,8 @@ std::string DecodeAs(std::string_view bytes, const TextEncoding& encoding, bool 
                      const LegacyDecoder& legacy);
 
 // `utf8` written as `encoding` (no byte-order mark), appended to `*out`: the
-// inverse of DecodeAs. False when a character has no place in the encoding.
+// inverse of DecodeAs (in UTF-16, bytes that are not UTF-8 become U+FFFD).
+// False when a character has no place in a legacy code page.
 bool EncodeAs(std::string_view utf8, const TextEncoding& encoding, const LegacyDecoder& legacy,
               std::string* out);
 

@@ -1,7 +1,8 @@
 # The native Windows executables, cross-built with MinGW-w64 and linked
 # statically: `make windows` builds build-win32/discmenu.exe (32-bit, the one
 # to ship) and build-win64/discmenu.exe. `make test-wine` (part of
-# `make test`) checks both files and runs the 64-bit one under Wine and Xvfb.
+# `make test`) checks both files and runs each under Wine (of its own
+# architecture) and Xvfb.
 #
 # `make windows SIGN_CERT=cert.pem SIGN_KEY=key.pem [SIGN_TIMESTAMP_URL=...]`
 # signs both (Authenticode, SHA-256, osslsigncode); without them nothing is
@@ -39,7 +40,8 @@ windows-64: windows-deps
 
 windows: windows-32 windows-64
 
-# Screenshots land in build-win64/ (wine-demo.png and the scaled ones).
+# Screenshots land in build-win64/ (wine-demo.png and the scaled ones) and,
+# the 32-bit executable's, in build-win64/wine32/.
 test-wine: windows
 	python3 tests/wine/run_wine_tests.py --exe32 build-win32/discmenu.exe \
 	  --exe64 build-win64/discmenu.exe --out build-win64

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages that building and testing need, when missing.
-# Usage: scripts/install-deps.sh [base|windows|fuzz|bench|medium]...
+# Usage: scripts/install-deps.sh [base|windows|fuzz|bench|medium|images]...
 set -eu
 
 base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-formats-plugins
@@ -8,10 +8,13 @@ base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-forma
   libgl-dev libgtest-dev libgmock-dev libuchardet-dev libjpeg62-turbo-dev fonts-liberation fonts-liberation2 fontconfig
   xvfb xauth xdotool x11-utils x11-apps imagemagick procps strace fonts-dejavu-core clang-format
   dbus dbus-x11 at-spi2-core python3-pyatspi"
+# wine32:i386 runs the 32-bit executable (it needs the i386 architecture).
 windows="g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-  binutils-mingw-w64-x86-64 wine64 wine osslsigncode openssl"
+  binutils-mingw-w64-x86-64 wine64 wine wine32:i386 osslsigncode openssl"
 fuzz="clang-14 libclang-rt-14-dev llvm-14"
-medium="qt6-wayland icu-devtools debootstrap weston binutils libfuse3-dev fuse3 libxcursor1"
+medium="qt6-wayland icu-devtools debootstrap weston binutils libfuse3-dev fuse3 libxcursor1
+  xorriso mtools dosfstools"
+images="fuseiso squashfs-tools nautilus dbus-daemon"
 bench="hyperfine valgrind linux-perf strace libx11-dev libxext-dev libxtst-dev libxdamage-dev
   libxfixes-dev libfuse3-dev fuse3"
 
@@ -40,6 +43,10 @@ else
 fi
 echo "Installing:$missing"
 export DEBIAN_FRONTEND=noninteractive
+case "$missing" in
+  *:i386*)
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386 ;;
+esac
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq --no-install-recommends $missing

@@ -95,8 +95,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
   const QRect face = this->face();
   // Until the load step sets a picture, the placeholder shows; it is decoded
   // only if it is ever drawn.
-  const Image& image =
-      picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderButtonPicture()->image();
+  const Image& image = picture_ ? picture_.ImageFor(Scale()) : PlaceholderButtonPicture()->image();
   const QSize size = LogicalSize(image);
   const Box at =
       presentation::PictureOnButton(width(), height(), size.width(), size.height(), isDown());
@@ -137,7 +136,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
     const Image& image =
-        picture_ ? picture_.ImageFor(devicePixelRatioF()) : PlaceholderBackgroundPicture()->image();
+        picture_ ? picture_.ImageFor(Scale()) : PlaceholderBackgroundPicture()->image();
     DrawImage(p, image, contentsRect().topLeft(), contentsRect());
   }
   QFrame::paintEvent(event);  // the border
@@ -264,6 +263,12 @@ WindowHandle Form1Window::hWnd() {
 
 void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
   on_click_ = std::move(on_click);
+}
+
+void Form1Window::SetPictureScale(double scale) {
+  picture_scale_ = scale;
+  controls_.picture1->SetPictureScale(scale);
+  for (PictureButton* button : controls_.commands) button->SetPictureScale(scale);
 }
 
 void Form1Window::FocusFirst() {

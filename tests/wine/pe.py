@@ -22,6 +22,9 @@ class PeFile:
         opt = pe + 24
         self.magic = struct.unpack_from("<H", d, opt)[0]
         self.subsystem = struct.unpack_from("<H", d, opt + 68)[0]
+        self.pointer = 4 if self.magic == 0x10B else 8
+        self.image_base = (struct.unpack_from("<I", d, opt + 28)[0] if self.pointer == 4 else
+                           struct.unpack_from("<Q", d, opt + 24)[0])
         dirs = opt + (96 if self.magic == 0x10B else 112)
         count = struct.unpack_from("<I", d, dirs - 4)[0]
         self.directories = [struct.unpack_from("<II", d, dirs + 8 * i) for i in range(count)]
@@ -31,6 +34,8 @@ class PeFile:
             name = d[s:s + 8].rstrip(b"\0").decode("latin-1")
             vsize, vaddr, raw_size, raw_ptr = struct.unpack_from("<IIII", d, s + 8)
             self.sections.append((name, vaddr, max(vsize, raw_size), raw_ptr))
+        self.code = [(vaddr, size, raw) for (name, vaddr, size, raw) in self.sections
+                     if name == ".text"]
 
     def offset(self, rva):
         for _, vaddr, size, raw in self.sections:
@@ -54,6 +59,42 @@ class PeFile:
                 return names
             names.append(self.cstring(fields[3]))
             o += 20
+
+    def delay_imports(self):
+        """{dll: [(slot RVA, initial value RVA)]} of the delay-load
+        descriptors (attributes 1, addresses as RVAs) found in the code."""
+        found = {}
+        word = "<I" if self.pointer == 4 else "<Q"
+        for vaddr, size, raw in self.code:
+            for o in range(raw, raw + size - 32, 4):
+                attributes, name, handle, iat, names = struct.unpack_from("<5I", self.data, o)
+                if attributes != 1 or not (name and handle and iat and names):
+                    continue
+                try:
+                    dll = self.cstring(name).lower()
+                    slots = []
+                    while struct.unpack_from(word, self.data, self.offset(names) +
+                                             self.pointer * len(slots))[0]:
+                        slot = iat + self.pointer * len(slots)
+                        value = struct.unpack_from(word, self.data, self.offset(slot))[0]
+                        slots.append((slot, value - self.image_base if value else 0))
+                except (TestFailure, ValueError, struct.error):
+                    continue
+                if dll.endswith(".dll"):
+                    found[dll] = slots
+        return found
+
+    def loads_slot(self, stub, slot):
+        """Whether the code at RVA `stub` starts by naming `slot` to the
+        delay-load helper: mov eax, slot (i386); lea rax, [rip + slot] (x64)."""
+        if not any(vaddr <= stub < vaddr + size for vaddr, size, _ in self.code):
+            return False
+        o = self.offset(stub)
+        if self.pointer == 4:
+            return (self.data[o] == 0xB8 and
+                    struct.unpack_from("<I", self.data, o + 1)[0] == self.image_base + slot)
+        return (self.data[o:o + 3] == b"\x48\x8d\x05" and
+                stub + 7 + struct.unpack_from("<i", self.data, o + 3)[0] == slot)
 
     def dependent_load_flags(self):
         """DependentLoadFlags of the load configuration; None without one."""

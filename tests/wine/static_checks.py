@@ -14,6 +14,7 @@ from pe import (RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_RCDATA, RT_VERSION, PeFi
 # what Windows itself loads first. The rest is delay-loaded once the DLL
 # search is restricted to the system folder.
 STATIC_IMPORTS = {"kernel32.dll", "msvcrt.dll"}
+DELAY_IMPORTS = {"user32.dll", "gdi32.dll", "ole32.dll"}
 LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800
 # The 32-bit executable's budget: 600 kB, i.e. 600,000 bytes.
 MAX_SHIPPED_BYTES = 600_000
@@ -94,6 +95,16 @@ def tests(exe32, exe64):
             check(flags == LOAD_LIBRARY_SEARCH_SYSTEM32,
                   f"DependentLoadFlags is {flags}, not LOAD_LIBRARY_SEARCH_SYSTEM32")
 
+        def delay_stubs(path=path):
+            pe = PeFile(path)
+            found = pe.delay_imports()
+            print("    delay-loaded: " + ", ".join(f"{dll} ({len(slots)})"
+                                                   for dll, slots in sorted(found.items())))
+            check(set(found) == DELAY_IMPORTS, f"delay-loads {sorted(found)}")
+            broken = [f"{dll} slot {slot:#x} = {value:#x}" for dll, slots in found.items()
+                      for slot, value in slots if not pe.loads_slot(value, slot)]
+            check(not broken, f"slots that do not start at their loading stub: {broken[:5]}")
+
         def resources(path=path):
             check_embedded_resources(PeFile(path))
 
@@ -101,6 +112,7 @@ def tests(exe32, exe64):
             (f"{label} exe: PE header (machine {machine:#x}, GUI)", header),
             (f"{label} exe: imports kernel32 and msvcrt only; dependent loads from System32",
              imports),
+            (f"{label} exe: every delay-loaded slot starts at its loading stub", delay_stubs),
             (f"{label} exe: icon, placeholders, manifest and version block", resources),
         ]
 

@@ -83,12 +83,14 @@ def planting_menu(wine, name):
 
 @TESTS.add("every DLL loaded from start to a click comes from the system")
 def dlls_from_the_system(wine):
+    seen["dlls"] = []  # none from another executable's run
     folder = planting_menu(wine, "dlls")
     loads = run_and_click(wine, folder)
     names = sorted({re.sub(r"\.(dll|drv)$", "", p.rsplit("\\", 1)[-1].lower())
                     for p, _ in loads if not p.lower().endswith(".exe")})
     print(f"    {len(names)} DLLs: {', '.join(names)}")
     foreign = [p for p, _ in loads if not p.lower().startswith(("c:\\windows\\system32\\",
+                                                                "c:\\windows\\syswow64\\",
                                                                 "c:\\windows\\winsxs\\"))
                and not p.lower().endswith("\\discmenu.exe")]
     check(not foreign, f"loaded from elsewhere: {foreign}")

@@ -17,12 +17,44 @@ from images import image_tool, load_image
 HERE = Path(__file__).resolve().parent
 
 
+# Each executable runs in a Wine of its own kind: the loader, the prefix's
+# architecture and the compiler of the helpers that run beside it. Wine's
+# server serves both.
+ARCHES = {
+    64: {"loader": ["/usr/lib/wine/wine64", "wine64", "wine"], "prefix": "win64",
+         "cc": "x86_64-w64-mingw32-gcc"},
+    32: {"loader": ["/usr/lib/wine/wine"], "prefix": "win32", "cc": "i686-w64-mingw32-gcc"},
+}
+
+
 def wine_binary(names):
     for name in names:
         path = name if name.startswith("/") else shutil.which(name)
         if path and os.path.exists(path):
             return path
     raise TestFailure(f"none of {names} is installed")
+
+
+def cannot_run(arch):
+    """Why Wine cannot run `arch`-bit programs on this machine, or None. A
+    32-bit one needs Wine's 32-bit loader (Debian's wine32:i386) and a
+    kernel that runs 32-bit x86 code, which some kernels are built or
+    booted without: starting the loader tells."""
+    try:
+        loader = wine_binary(ARCHES[arch]["loader"])
+    except TestFailure as e:
+        return str(e)
+    try:
+        result = subprocess.run([loader, "--version"], capture_output=True, text=True,
+                                timeout=60)
+    except OSError as e:
+        return (f"the kernel refuses to start {loader} ({e.strerror}): it runs no "
+                f"{arch}-bit x86 programs")
+    except subprocess.TimeoutExpired:
+        return f"{loader} --version did not answer within 60 s"
+    if result.returncode != 0:
+        return f"{loader} --version exited {result.returncode}: {result.stderr.strip()[-200:]}"
+    return None
 
 
 class Window:
@@ -43,11 +75,12 @@ class Window:
 class Session:
     """A private X display and Wine prefix; everything ends with close()."""
 
-    def __init__(self, work):
+    def __init__(self, work, arch=64):
         self.work = Path(work)
+        self.arch = arch
         self.xvfb = None
         self.env = None
-        self.wine = wine_binary(["/usr/lib/wine/wine64", "wine64", "wine"])
+        self.wine = wine_binary(ARCHES[arch]["loader"])
         self.wineserver = wine_binary(["/usr/lib/wine/wineserver64", "wineserver"])
 
     def start(self):
@@ -71,6 +104,7 @@ class Session:
         prefix = self.work / "prefix"
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("WINE", "WAYLAND"))}
         self.env.update(DISPLAY=f":{number.decode().strip()}", WINEPREFIX=str(prefix),
+                        WINEARCH=ARCHES[self.arch]["prefix"],
                         WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
         started = time.monotonic()
         self.run([self.wine, "wineboot", "-i"], timeout=180)
@@ -164,8 +198,8 @@ class Session:
 
 
 class Wine:
-    """What the tests under Wine are given: the session, the 64-bit
-    executable and the folder the screenshots go to."""
+    """What the tests under Wine are given: the session, the executable
+    (of the session's architecture) and the folder the screenshots go to."""
 
     def __init__(self, session, exe, out):
         self.session = session
@@ -175,15 +209,22 @@ class Wine:
 
 
 class Menu:
-    """The menu program running in `folder` under Wine; stopped at the end
-    of a with block."""
+    """The menu program (`exe`, by default the folder's discmenu.exe)
+    running in `folder` under the session's Wine; stopped at the end of a
+    with block. Its output goes to files beside the folder, or in `logs`.
 
-    def __init__(self, session, folder, env=None):
+        session = Session(work, arch=32); session.start()
+        with Menu(session, "/media/stick") as menu:
+            menu.wait_window("Aurora Studio 5 Setup")
+    """
+
+    def __init__(self, session, folder, env=None, exe="discmenu.exe", logs=None):
         self.session = session
         self.folder = Path(folder)
-        self.stdout = open(self.folder.parent / f"{self.folder.name}.out", "w+")
-        self.stderr = open(self.folder.parent / f"{self.folder.name}.err", "w+")
-        self.process = subprocess.Popen([session.wine, "discmenu.exe"], cwd=folder,
+        logs = Path(logs or self.folder.parent)
+        self.stdout = open(logs / f"{self.folder.name}.out", "w+")
+        self.stderr = open(logs / f"{self.folder.name}.err", "w+")
+        self.process = subprocess.Popen([session.wine, str(exe)], cwd=folder,
                                         env=dict(session.env, **(env or {})),
                                         stdout=self.stdout, stderr=self.stderr)
         self.status = None
@@ -248,9 +289,11 @@ def lay_out_demo(work, name, exe):
     return folder
 
 
-def build_helpers(work):
-    cc = shutil.which("x86_64-w64-mingw32-gcc")
-    check(cc, "x86_64-w64-mingw32-gcc is missing")
+def build_helpers(work, arch=64):
+    """The marker program, the planted DLL and the window probe, built for
+    `arch` into `work`."""
+    cc = shutil.which(ARCHES[arch]["cc"])
+    check(cc, f"{ARCHES[arch]['cc']} is missing")
     flags = ["-Wall", "-Wextra", "-Werror", "-municode", "-O2", "-s", "-static"]
     subprocess.run([cc] + flags + ["-mwindows", str(HERE / "marker.c"), "-o",
                                    str(work / "marker.exe")], check=True, timeout=120)

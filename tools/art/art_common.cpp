@@ -110,6 +110,7 @@ QByteArray pngBytes(const QImage& img) {
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
+  writer.setQuality(0);  // zlib's strongest compression: the icon is inside every executable
   writer.write(forPng(img));
   return data;
 }

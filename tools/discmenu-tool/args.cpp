@@ -14,7 +14,8 @@ struct CommandName {
 constexpr CommandName kCommands[] = {{"check", Command::kCheck},
                                      {"preview", Command::kPreview},
                                      {"init", Command::kInit},
-                                     {"autorun", Command::kAutorun}};
+                                     {"autorun", Command::kAutorun},
+                                     {"image", Command::kImage}};
 
 // The options each command takes; those with a value end in '='.
 std::vector<std::string> OptionsOf(Command command) {
@@ -27,6 +28,8 @@ std::vector<std::string> OptionsOf(Command command) {
       return {"--programs=", "--force"};
     case Command::kAutorun:
       return {"--label=", "--programs=", "--force"};
+    case Command::kImage:
+      return {"--disc=", "--stick=", "--label=", "--force"};
     default:
       return {};
   }
@@ -62,6 +65,9 @@ std::string Apply(const std::string& option, const std::string& value, Options* 
   } else if (option == "--programs") {
     if (value.empty()) return "--programs needs a folder";
     o->programs = value;
+  } else if (option == "--disc" || option == "--stick") {
+    if (value.empty()) return option + " needs a file name";
+    (option == "--disc" ? o->disc : o->stick) = value;
   } else if (option == "--force") {
     o->force = true;
   }
@@ -129,8 +135,12 @@ std::string ParseArgs(const std::vector<std::string>& args, Options* options) {
     }
     if (std::string error = Apply(name, value, &o); !error.empty()) return error;
   }
-  if ((o.command == Command::kInit || o.command == Command::kAutorun) && !dir_given)
+  if ((o.command == Command::kInit || o.command == Command::kAutorun ||
+       o.command == Command::kImage) &&
+      !dir_given)
     return command + " needs the menu folder";
+  if (o.command == Command::kImage && o.disc.empty() && o.stick.empty())
+    return "image needs --disc FILE.iso or --stick FILE.img";
   if (o.command == Command::kPreview && o.output.empty()) return "preview needs -o FILE.png";
   *options = o;
   return "";
@@ -163,6 +173,14 @@ Commands:
       inserted, README.txt on how to start it, and the menu's programs.
       The programs come from the folder installed with this tool, or from
       --programs FOLDER.
+  image DIR [--disc FILE.iso] [--stick FILE.img] [--label TEXT] [--force]
+      Writes the medium DIR as a disc image (ISO 9660 with Rock Ridge and
+      Joliet, by xorriso) and as a USB stick image (FAT32, by mkfs.fat and
+      mtools), labelled with the menu's title as far as each file system
+      allows. Refuses files an image cannot hold (symbolic links, names
+      Windows or FAT cannot hold, files over 4 GiB on FAT) and warns about
+      what FAT changes. With SOURCE_DATE_EPOCH set, all dates are that time
+      and the same folder gives the same bytes.
 
 Options:
   -h, --help     show this text

@@ -7,7 +7,7 @@
 
 namespace discmenu::tool {
 
-enum class Command { kHelp, kVersion, kCheck, kPreview, kInit, kAutorun };
+enum class Command { kHelp, kVersion, kCheck, kPreview, kInit, kAutorun, kImage };
 enum class Format { kText, kJson };
 
 struct Options {
@@ -16,9 +16,11 @@ struct Options {
   Format format = Format::kText;
   std::string output;                // preview: the PNG file
   double scale = 1.0;                // preview: the display scale
-  bool force = false;                // init, autorun: overwrite existing files
-  std::optional<std::string> label;  // autorun: the medium's label
+  bool force = false;                // init, autorun, image: overwrite existing files
+  std::optional<std::string> label;  // autorun, image: the medium's label
   std::string programs;              // init, autorun: the menu's programs, if not the installed
+  std::string disc;                  // image: the disc image to write
+  std::string stick;                 // image: the stick image to write
 
   bool operator==(const Options&) const = default;
 };

@@ -70,6 +70,14 @@ TEST(ArgsTest, GoodCommandLines) {
               o.label = "";
               o.force = true;
             })},
+      {{"image", "m", "--stick=s.img", "--disc", "d.iso", "--label", "L"},
+       With(Command::kImage,
+            [](Options& o) {
+              o.dir = "m";
+              o.stick = "s.img";
+              o.disc = "d.iso";
+              o.label = "L";
+            })},
   };
   for (const Case& c : cases) {
     Options got;
@@ -102,6 +110,11 @@ TEST(ArgsTest, UsageErrors) {
       {{"autorun"}, "autorun needs the menu folder"},
       {{"autorun", "d", "--label", "two\nlines"}, "--label must be one line"},
       {{"init", "d", "--programs="}, "--programs needs a folder"},
+      {{"image", "--disc", "d.iso"}, "image needs the menu folder"},
+      {{"image", "m"}, "image needs --disc FILE.iso or --stick FILE.img"},
+      {{"image", "m", "--stick="}, "--stick needs a file name"},
+      {{"image", "m", "--disc", "d.iso", "--programs", "p"},
+       "unknown option '--programs' for image"},
   };
   for (const Case& c : cases) {
     Options got;
@@ -111,8 +124,8 @@ TEST(ArgsTest, UsageErrors) {
 
 TEST(ArgsTest, UsageNamesEveryCommand) {
   const std::string usage = UsageText();
-  for (const char* command : {"check", "preview", "init", "autorun", "--format", "--scale",
-                              "--label", "--force", "--version"})
+  for (const char* command : {"check", "preview", "init", "autorun", "image", "--disc", "--stick",
+                              "--format", "--scale", "--label", "--force", "--version"})
     EXPECT_NE(usage.find(command), std::string::npos) << command;
 }
 

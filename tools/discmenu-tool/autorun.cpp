@@ -24,23 +24,6 @@ bool IsAscii(const std::string& s) {
   return true;
 }
 
-std::string Utf16LeWithBom(const std::string& utf8) {
-  std::string bytes = "\xFF\xFE";
-  auto unit = [&bytes](char32_t u) {
-    bytes += static_cast<char>(u & 0xFF);
-    bytes += static_cast<char>((u >> 8) & 0xFF);
-  };
-  for (char32_t cp : CodePoints(utf8)) {
-    if (cp < 0x10000) {
-      unit(cp);
-    } else {
-      unit(0xD800 + ((cp - 0x10000) >> 10));
-      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 std::string AutorunInf(const std::optional<std::string>& label) {
@@ -49,14 +32,21 @@ std::string AutorunInf(const std::optional<std::string>& label) {
       "open=discmenu.exe\r\n"
       "icon=discmenu.exe,0\r\n";
   if (label) text += "label=" + *label + "\r\n";
-  return IsAscii(text) ? text : Utf16LeWithBom(text);
+  if (IsAscii(text)) return text;
+  std::string utf16 = "\xFF\xFE";  // UTF-16 holds any label: this cannot fail
+  EncodeAs(text, {Encoding::kUtf16Le, "UTF-16LE"}, Windows1252Decoder(), &utf16);
+  return utf16;
 }
 
 std::string AutorunScript() {
   return "#!/bin/sh\n"
          "# Starts the menu on this medium. Linux desktops run this file when the medium\n"
          "# is inserted, after they ask; `sh autorun` in this folder does the same.\n"
-         "cd \"$(dirname \"$0\")\" || exit 1\n"
+         "# The folder comes from $0 as it is: its name may end in a newline, which a\n"
+         "# command substitution would drop.\n"
+         "case \"$0\" in\n"
+         "  */*) cd -- \"${0%/*}/\" || exit 1 ;;\n"
+         "esac\n"
          "case \"$(uname -m)\" in\n"
          "  x86_64 | amd64) ;;\n"
          "  *)\n"
@@ -67,7 +57,17 @@ std::string AutorunScript() {
          "if [ -x ./discmenu ]; then exec ./discmenu; fi\n"
          "# A medium without execute permissions (FAT, a disc without Unix permissions):\n"
          "# the system's loader starts the menu's starter, which needs nothing else.\n"
-         "exec /lib64/ld-linux-x86-64.so.2 ./discmenu\n";
+         "# Mounted noexec, not even the loader may map it: say so in plain words.\n"
+         "loader=/lib64/ld-linux-x86-64.so.2\n"
+         "case \"$(\"$loader\" --list ./discmenu 2>&1 >/dev/null)\" in\n"
+         "  *\"failed to map segment\"*)\n"
+         "    echo \"autorun: this system does not allow programs to run from this medium\" \\\n"
+         "      \"(it is mounted with the option noexec). Copy the medium's files into a\" \\\n"
+         "      \"folder on this computer and run 'sh autorun' there, or mount the medium\" \\\n"
+         "      \"again with the option exec.\" >&2\n"
+         "    exit 1 ;;\n"
+         "esac\n"
+         "exec \"$loader\" ./discmenu\n";
 }
 
 std::string MediumReadme(const std::optional<std::string>& label,
@@ -108,15 +108,8 @@ namespace {
 // the menu reads them; none when the menu could not read it.
 bool ShownEntries(const std::string& dir, std::vector<std::pair<std::string, std::string>>* out,
                   std::string* why) {
-  const std::string path = MenuFolderPath(dir) + "/install.ini";
-  std::unique_ptr<ByteSource> file;
   MenuSettings settings;
-  Error e = posix::OpenForInput(path, path, &file);
-  if (e.ok()) e = ReadMenuSettings(*file, path, posix::DetectingDecoder(), &settings);
-  if (!e.ok()) {
-    *why = e.ToString();
-    return false;
-  }
+  if (!ReadMenuFolderSettings(dir, &settings, why)) return false;
   for (int n = 1; n <= kEntryCount; ++n) {
     const std::optional<bool> shown = EqualsOne(settings.ShowFlag[n - 1]);
     if (!shown || !*shown) continue;
@@ -142,8 +135,12 @@ int RunAutorun(const std::string& dir, const std::optional<std::string>& label, 
   std::string why;
   if (!ShownEntries(dir, &entries, &why))
     err << "discmenu-tool: warning: README.txt names no files for Mac users: " << why << "\n";
+  // Desktops run `autorun` only where it may be executed; `autorun.sh` they
+  // hand to /bin/sh, so the same script is there twice: on a FAT stick or a
+  // disc without Unix permissions it is `autorun.sh` that starts the menu.
   std::vector<NewFile> files = {{"autorun.inf", AutorunInf(label)},
                                 {"autorun", AutorunScript(), true},
+                                {"autorun.sh", AutorunScript(), true},
                                 {"README.txt", MediumReadme(label, entries)}};
   if (!AddMediumProgramsOrWarn(programs, dir, &files, err)) return 1;
   if (!WriteNewFiles(dir, files, force, out, err)) return 1;

@@ -148,17 +148,23 @@ void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
   }
 }
 
+std::vector<Finding> CheckMenu(Runtime& runtime) {
+  std::vector<Finding> findings;
+  MenuConfig config;
+  if (CheckText(runtime, &config, &findings)) {
+    const qt::Form1Window window;
+    CheckPictures(config, runtime, window, &findings);
+    CheckCaptions(config, window, &findings);
+  }
+  SortFindings(&findings);
+  return findings;
+}
+
 CheckResult CheckMenuFolder(const std::string& dir) {
   CheckResult result;
   result.file = ShownConfigName(dir);
   FolderRuntime runtime(MenuFolderPath(dir));
-  MenuConfig config;
-  if (CheckText(runtime, &config, &result.findings)) {
-    const qt::Form1Window window;
-    CheckPictures(config, runtime, window, &result.findings);
-    CheckCaptions(config, window, &result.findings);
-  }
-  SortFindings(&result.findings);
+  result.findings = CheckMenu(runtime);
   return result;
 }
 

@@ -23,6 +23,11 @@ void CheckPictures(const MenuConfig& config, Runtime& runtime, const qt::Form1Wi
 void CheckCaptions(const MenuConfig& config, const qt::Form1Window& window,
                    std::vector<Finding>* findings);
 
+// Every check for the menu read through `runtime` (install.ini and the
+// pictures as `runtime` gives them), in file order. Needs the application
+// object.
+std::vector<Finding> CheckMenu(Runtime& runtime);
+
 // Every check for the menu folder `dir`, with findings in file order.
 // Needs the application object.
 CheckResult CheckMenuFolder(const std::string& dir);

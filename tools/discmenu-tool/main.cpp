@@ -10,6 +10,7 @@
 #include "platform/posix/executable.h"
 #include "tools/discmenu-tool/args.h"
 #include "tools/discmenu-tool/check_render.h"
+#include "tools/discmenu-tool/image.h"
 #include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/preview.h"
 #include "tools/discmenu-tool/scaffold.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
     case Command::kAutorun:
       return discmenu::tool::RunAutorun(options.dir, options.label, options.force,
                                         MediumPrograms(options), std::cout, std::cerr);
+    case Command::kImage:
+      return discmenu::tool::RunImage(options.dir, options.disc, options.stick, options.label,
+                                      options.force, std::cout, std::cerr);
     case Command::kInit:
       return discmenu::tool::RunInit(options.dir, options.force, MediumPrograms(options), std::cout,
                                      std::cerr);

@@ -22,7 +22,8 @@ int RunInit(const std::string& dir, bool force, const std::string& programs, std
 std::string AutorunInf(const std::optional<std::string>& label);
 
 // The freedesktop autostart script that starts the menu from the medium,
-// whether the medium keeps execute permissions or not.
+// whether the medium keeps execute permissions or not; the medium carries it
+// as `autorun` and as `autorun.sh`.
 std::string AutorunScript();
 
 // README.txt at the medium's root: how to start the menu on Windows and
@@ -31,8 +32,8 @@ std::string AutorunScript();
 std::string MediumReadme(const std::optional<std::string>& label,
                          const std::vector<std::pair<std::string, std::string>>& entries);
 
-// Makes the existing menu folder `dir` a medium: autorun.inf, autorun and
-// README.txt, and the menu's programs from the folder `programs` (a warning
+// Makes the existing menu folder `dir` a medium: autorun.inf, autorun,
+// autorun.sh and README.txt, and the menu's programs from the folder `programs` (a warning
 // when it is ""). Returns the exit status.
 int RunAutorun(const std::string& dir, const std::optional<std::string>& label, bool force,
                const std::string& programs, std::ostream& out, std::ostream& err);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -154,6 +155,7 @@ TEST(AutorunTest, MakesTheFolderAMedium) {
             "[autorun]\r\nopen=discmenu.exe\r\nicon=discmenu.exe,0\r\nlabel=Aurora 5\r\n");
   EXPECT_EQ(ReadText(scratch / "autorun"), AutorunScript());
   EXPECT_EQ(Mode(scratch / "autorun"), 0755);
+  EXPECT_EQ(ReadText(scratch / "autorun.sh"), AutorunScript());
   EXPECT_EQ(Mode(scratch / "autorun.inf"), 0644);
   // The README names the shown entries of the starter menu for Mac users.
   const std::string readme = ReadText(scratch / "README.txt");
@@ -303,6 +305,49 @@ TEST(ScaffoldTest, NothingIsWrittenThroughALink) {
     } else {
       EXPECT_FALSE(std::filesystem::exists(dir / "install.ini")) << name << ": written in part";
     }
+  }
+}
+
+// The script starts the menu beside it, however it is started and whatever
+// its folder is called; "m\n" has a sibling "m" whose menu must not run.
+TEST(AutorunTest, ScriptStartsTheMenuOfItsOwnFolderWhateverItsName) {
+  struct Case {
+    std::string folder;
+    QString program;
+    std::function<QStringList(const std::string&)> args;  // from the medium's path
+    bool in_medium;                                       // started in the medium's folder
+  };
+  const auto whole = [](const char* script) {
+    return
+        [script](const std::string& m) { return QStringList{QString::fromStdString(m + script)}; };
+  };
+  const Case cases[] = {
+      {"m\n", "/bin/sh", whole("/autorun"), false},
+      {"m\n", "/bin/sh", whole("/autorun.sh"), false},
+      {"m\n\n", "/bin/sh", whole("/autorun"), false},
+      {"m\n", "/bin/sh", [](const std::string&) { return QStringList{"autorun"}; }, true},
+      {"-m", "/bin/sh", whole("/autorun"), false},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder scratch;
+    const std::string medium = scratch / c.folder;
+    for (const std::string& folder : {scratch / "m", medium}) {
+      std::filesystem::create_directories(folder);
+      // A stand-in menu that records which folder's menu it is.
+      testing::WriteText(folder + "/discmenu",
+                         "#!/bin/sh\necho " + std::string(folder == medium ? "own" : "sibling") +
+                             " > " + scratch / "started.txt\n");
+      std::filesystem::permissions(folder + "/discmenu", std::filesystem::perms(0755));
+    }
+    std::ostringstream out, err;
+    ASSERT_EQ(RunAutorun(medium, std::nullopt, false, "", out, err), 0) << err.str();
+    QProcess desktop;
+    desktop.setWorkingDirectory(QString::fromStdString(c.in_medium ? medium : scratch.path()));
+    desktop.start(c.program, c.args(medium));
+    ASSERT_TRUE(desktop.waitForFinished(-1));
+    EXPECT_EQ(ReadText(scratch / "started.txt"), "own\n")
+        << c.folder << " " << c.args(medium).join(' ').toStdString() << ": "
+        << desktop.readAllStandardError().toStdString();
   }
 }
 

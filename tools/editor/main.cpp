@@ -1,0 +1,31 @@
+// discmenu-editor: makes and changes a menu folder on the menu's own window.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "tools/editor/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("discmenu-editor");
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Makes and changes a start-up menu folder.");
+  parser.addHelpOption();
+  QCommandLineOption zoom("zoom", "Shows the menu window at PERCENT (100, 125, 150, 200).",
+                          "PERCENT", "100");
+  parser.addOption(zoom);
+  parser.addPositionalArgument("DIR", "The menu folder to open.");
+  parser.process(app);
+
+  const int percent = parser.value(zoom).toInt();
+  if (percent != 100 && percent != 125 && percent != 150 && percent != 200) {
+    std::fprintf(stderr, "discmenu-editor: --zoom takes 100, 125, 150 or 200\n");
+    return 2;
+  }
+  discmenu::editor::MainWindow window;
+  const QStringList folders = parser.positionalArguments();
+  if (!folders.isEmpty() && !window.OpenFolder(folders.first())) return 1;
+  window.SetZoom(percent / 100.0);
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,257 @@
+#include "tools/editor/main_window.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
+
+#include "tools/discmenu-tool/check_render.h"
+#include "tools/discmenu-tool/medium_programs.h"
+#include "tools/discmenu-tool/scaffold.h"
+#include "tools/editor/document_runtime.h"
+#include "tools/editor/editor_document.h"
+#include "tools/editor/file_changed_bar.h"
+#include "tools/editor/findings_dock.h"
+#include "tools/editor/menu_canvas.h"
+#include "tools/editor/properties_dock.h"
+
+namespace discmenu::editor {
+
+namespace {
+
+// Long enough to take a burst of keystrokes as one change.
+constexpr int kCheckDelayMs = 150;
+constexpr int kDiskDelayMs = 200;
+
+}  // namespace
+
+MainWindow::MainWindow() : document_(new EditorDocument(this)) {
+  canvas_ = new MenuCanvas(document_, this);
+  changed_bar_ = new FileChangedBar(this);
+  changed_bar_->hide();
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(canvas_);
+  scroll->setWidgetResizable(false);
+  scroll->setAlignment(Qt::AlignCenter);
+  scroll->setFocusPolicy(Qt::NoFocus);
+  auto* centre = new QWidget(this);
+  auto* column = new QVBoxLayout(centre);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(changed_bar_);
+  column->addWidget(scroll, 1);
+  setCentralWidget(centre);
+
+  properties_ = new PropertiesDock(document_, this);
+  addDockWidget(Qt::RightDockWidgetArea, properties_);
+  findings_ = new FindingsDock(this);
+  addDockWidget(Qt::BottomDockWidgetArea, findings_);
+
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  file->addAction(tr("&New..."), QKeySequence::New, this, &MainWindow::NewFolder);
+  file->addAction(tr("&Open..."), QKeySequence::Open, this, &MainWindow::OpenDialog);
+  file->addAction(tr("&Save"), QKeySequence::Save, this, &MainWindow::Save);
+  file->addSeparator();
+  file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  QAction* undo = document_->undo_stack()->createUndoAction(this, tr("&Undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = document_->undo_stack()->createRedoAction(this, tr("&Redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  edit->addAction(undo);
+  edit->addAction(redo);
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  zooms_ = new QActionGroup(this);
+  QActionGroup* zooms = zooms_;
+  for (int percent : {100, 125, 150, 200}) {
+    QAction* action = view->addAction(tr("%1 %").arg(percent));
+    action->setCheckable(true);
+    action->setChecked(percent == 100);
+    action->setData(percent);
+    zooms->addAction(action);
+  }
+  connect(zooms, &QActionGroup::triggered, this,
+          [this](QAction* action) { SetZoom(action->data().toInt() / 100.0); });
+  view->addSeparator();
+  view->addAction(properties_->toggleViewAction());
+  view->addAction(findings_->toggleViewAction());
+
+  connect(canvas_, &MenuCanvas::selected, this, &MainWindow::Select);
+  connect(canvas_, &MenuCanvas::textTyped, this, &MainWindow::ApplyText);
+  connect(properties_, &PropertiesDock::selected, this, &MainWindow::Select);
+  connect(properties_, &PropertiesDock::textEdited, this, &MainWindow::ApplyText);
+  connect(findings_, &FindingsDock::chosen, properties_, &PropertiesDock::FocusItem);
+  connect(document_, &EditorDocument::changed, this, &MainWindow::OnChanged);
+  connect(document_->undo_stack(), &QUndoStack::cleanChanged, this,
+          [this](bool clean) { setWindowModified(!clean); });
+
+  check_timer_.setSingleShot(true);
+  check_timer_.setInterval(kCheckDelayMs);
+  connect(&check_timer_, &QTimer::timeout, this, &MainWindow::RunChecks);
+  disk_timer_.setSingleShot(true);
+  disk_timer_.setInterval(kDiskDelayMs);
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, &disk_timer_, qOverload<>(&QTimer::start));
+  connect(&disk_timer_, &QTimer::timeout, this, [this] {
+    WatchFile();  // a file renamed into place is a new file to watch
+    if (document_->is_open() && document_->ChangedOnDisk()) changed_bar_->show();
+  });
+  connect(changed_bar_, &FileChangedBar::reload, this, [this] {
+    if (std::string problem = document_->Reload(); !problem.empty())
+      QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+    else
+      changed_bar_->hide();
+  });
+  connect(changed_bar_, &FileChangedBar::keep, this, [this] {
+    document_->KeepOwnVersion();
+    changed_bar_->hide();
+  });
+
+  setWindowTitle(tr("discmenu-editor"));
+  resize(1100, 760);
+  resizeDocks({properties_}, {360}, Qt::Horizontal);
+  resizeDocks({findings_}, {120}, Qt::Vertical);
+}
+
+bool MainWindow::OpenFolder(const QString& folder) {
+  if (std::string problem = document_->Open(folder.toStdString()); !problem.empty()) {
+    QMessageBox::warning(this, tr("discmenu-editor"), QString::fromStdString(problem));
+    return false;
+  }
+  changed_bar_->hide();
+  setWindowTitle(tr("%1[*] - discmenu-editor").arg(QString::fromStdString(document_->file())));
+  setWindowModified(false);
+  WatchFile();
+  Select({});
+  canvas_->setFocus();
+  return true;
+}
+
+void MainWindow::SetZoom(double zoom) {
+  for (QAction* action : zooms_->actions())
+    action->setChecked(action->data().toInt() == qRound(zoom * 100));
+  canvas_->SetZoom(zoom);
+  canvas_->adjustSize();
+  // Room for the whole window beside the panels, as far as the screen has.
+  const QSize wanted = canvas_->sizeHint() + QSize(420, 240);
+  const QSize room = screen()->availableGeometry().size();
+  resize(std::max(width(), std::min(wanted.width(), room.width())),
+         std::max(height(), std::min(wanted.height(), room.height())));
+}
+
+void MainWindow::WatchFile() {
+  if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+  if (document_->is_open()) watcher_.addPath(QString::fromStdString(document_->file()));
+}
+
+bool MainWindow::ApplyText(int item, const QString& text) {
+  const std::string utf8 = text.toStdString();
+  switch (document_->SetText(item, utf8)) {
+    case EditOutcome::kDone:
+    case EditOutcome::kUnchanged:
+      return true;
+    case EditOutcome::kNotWritable:
+      statusBar()->showMessage(
+          tr("No item of install.ini can hold this text: a double quote may not stand here."));
+      break;
+    case EditOutcome::kNotEncodable:
+    case EditOutcome::kNeedsUtf8: {
+      const QString encoding = QString::fromStdString(document_->ini().encoding().name);
+      const auto answer = QMessageBox::question(
+          this, tr("Convert install.ini to UTF-8?"),
+          tr("install.ini is written in %1, which cannot hold this text.\n\n"
+             "Convert the whole file to UTF-8 with a byte-order mark? The menu reads it "
+             "the same; every other text stays as it is.")
+              .arg(encoding));
+      if (answer != QMessageBox::Yes) {
+        statusBar()->showMessage(tr("Not changed: %1 cannot hold this text.").arg(encoding));
+        break;
+      }
+      QUndoStack* stack = document_->undo_stack();
+      stack->beginMacro(tr("Convert to UTF-8 and edit %1").arg(item));
+      document_->ConvertToUtf8();
+      const EditOutcome outcome = document_->SetText(item, utf8);
+      stack->endMacro();
+      if (outcome == EditOutcome::kDone || outcome == EditOutcome::kUnchanged) return true;
+      break;
+    }
+  }
+  properties_->Refresh();  // the field shows what the file holds
+  return false;
+}
+
+void MainWindow::Select(Selection selection) {
+  canvas_->Select(selection);
+  properties_->Select(selection);
+}
+
+void MainWindow::OnChanged() {
+  canvas_->Refresh();
+  canvas_->adjustSize();
+  properties_->Refresh();
+  check_timer_.start();
+}
+
+void MainWindow::RunChecks() {
+  if (!document_->is_open()) return;
+  DocumentRuntime runtime(document_->folder(), document_->bytes());
+  findings_->SetFindings("install.ini", tool::CheckMenu(runtime));
+}
+
+bool MainWindow::Save() {
+  if (!document_->is_open()) return false;
+  if (std::string problem = document_->Save(); !problem.empty()) {
+    QMessageBox::critical(this, tr("Not saved"), QString::fromStdString(problem));
+    return false;
+  }
+  changed_bar_->hide();
+  statusBar()->showMessage(tr("Saved %1").arg(QString::fromStdString(document_->file())), 3000);
+  return true;
+}
+
+bool MainWindow::MayDropEdits() {
+  if (!document_->modified()) return true;
+  const auto answer = QMessageBox::question(
+      this, tr("Unsaved changes"), tr("install.ini has changes that are not saved. Save them?"),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return Save();
+  return answer == QMessageBox::Discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (MayDropEdits())
+    event->accept();
+  else
+    event->ignore();
+}
+
+void MainWindow::OpenDialog() {
+  if (!MayDropEdits()) return;
+  const QString folder = QFileDialog::getExistingDirectory(this, tr("Open a menu folder"));
+  if (!folder.isEmpty()) OpenFolder(folder);
+}
+
+void MainWindow::NewFolder() {
+  if (!MayDropEdits()) return;
+  const QString folder =
+      QFileDialog::getExistingDirectory(this, tr("Choose or create an empty folder for the menu"));
+  if (folder.isEmpty()) return;
+  std::ostringstream out, err;
+  const std::string programs =
+      tool::FindMediumPrograms(QCoreApplication::applicationDirPath().toStdString());
+  if (tool::RunInit(folder.toStdString(), false, programs, out, err) != 0) {
+    QMessageBox::warning(this, tr("No new menu"), QString::fromStdString(err.str()));
+    return;
+  }
+  OpenFolder(folder);
+}
+
+}  // namespace discmenu::editor

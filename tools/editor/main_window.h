@@ -1,0 +1,66 @@
+// The editor's main window: the canvas in the centre under the bar for a
+// file changed on disk, the properties and findings docks, and the File,
+// Edit and View menus. Every edit goes through the document's undo stack.
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QMainWindow>
+#include <QTimer>
+#include <string>
+
+#include "tools/editor/selection.h"
+
+class QActionGroup;
+
+namespace discmenu::editor {
+
+class EditorDocument;
+class FileChangedBar;
+class FindingsDock;
+class MenuCanvas;
+class PropertiesDock;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow();
+
+  // Opens the menu folder `folder`; false, after telling the user, if not.
+  bool OpenFolder(const QString& folder);
+  void SetZoom(double zoom);
+
+  EditorDocument* document() const { return document_; }
+  MenuCanvas* canvas() const { return canvas_; }
+  FindingsDock* findings() const { return findings_; }
+
+  // Makes item `item` read `text`; where the file's encoding cannot hold it,
+  // asks whether to convert the file to UTF-8 first. False if nothing changed.
+  bool ApplyText(int item, const QString& text);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void NewFolder();
+  void OpenDialog();
+  bool Save();
+  // True when there are no unsaved edits, or the user saved or dropped them.
+  bool MayDropEdits();
+  void Select(Selection selection);
+  void OnChanged();
+  void RunChecks();
+  void WatchFile();
+
+  EditorDocument* document_;
+  MenuCanvas* canvas_;
+  FileChangedBar* changed_bar_;
+  PropertiesDock* properties_;
+  FindingsDock* findings_;
+  QActionGroup* zooms_;
+  QFileSystemWatcher watcher_;
+  QTimer check_timer_;  // findings, a moment after the last change
+  QTimer disk_timer_;   // the file on disk, once a burst of writes is over
+};
+
+}  // namespace discmenu::editor

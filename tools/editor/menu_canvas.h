@@ -1,0 +1,68 @@
+// The centre of the editor: the menu's own window (platform/qt's
+// Form1Window, loaded by Form1 from the document) drawn at a chosen scale,
+// with the selection marked. A click selects the control under it, the
+// arrow keys walk the window and the entries; typing with an entry selected
+// edits its caption.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "tools/editor/selection.h"
+
+namespace discmenu::qt {
+class Form1Window;
+}
+
+namespace discmenu::editor {
+
+class EditorDocument;
+
+class MenuCanvas : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MenuCanvas(EditorDocument* document, QWidget* parent = nullptr);
+  ~MenuCanvas() override;
+
+  // 1.0, 1.25, 1.5 or 2.0: the scale of the screen the window is shown as on.
+  void SetZoom(double zoom);
+  double zoom() const { return zoom_; }
+  void Select(Selection selection);
+  Selection selection() const { return selection_; }
+
+  // Loads the menu anew from the document and draws it.
+  void Refresh();
+  // What a click at `point` (in the canvas's coordinates) selects.
+  Selection SelectionAt(QPoint point) const;
+  // The window as drawn, in device pixels; the menu's error if it stopped.
+  const QImage& image() const { return image_; }
+  const QString& load_error() const { return load_error_; }
+
+  QSize sizeHint() const override;
+
+ signals:
+  void selected(Selection selection);
+  // The author typed on the canvas: item `item` should read `text`.
+  void textTyped(int item, const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // The rectangle of a control of the window in the canvas's coordinates.
+  QRectF OnCanvas(const QWidget* control) const;
+  const QWidget* Selected() const;
+
+  EditorDocument* document_;
+  std::unique_ptr<qt::Form1Window> window_;
+  QImage image_;
+  QString load_error_;
+  double zoom_ = 1.0;
+  Selection selection_;
+};
+
+}  // namespace discmenu::editor
