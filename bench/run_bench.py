@@ -264,16 +264,18 @@ def copy_demo(demo, dest):
 
 
 def big_background(data, source):
-    """A 6000 x 4000 JPEG whose top-left 640 x 480 is the demo's background
-    and whose rest is the same picture scaled up with some grain, so that the
-    file is as heavy as a camera's. Made once and kept."""
-    path = os.path.join(data, "background-6000x4000.jpg")
+    """A 6000 x 4000 JPEG like a camera's photo: a fractal texture with
+    grain, which compresses as a photo does (about 2 bits a pixel), with the
+    demo's background in its top-left 640 x 480 so that the probes find it.
+    Made once and kept."""
+    path = os.path.join(data, "background-6000x4000-photo.jpg")
     if os.path.exists(path):
         return path
     log("  making the 6000 x 4000 background (once)")
     tmp = path + ".tmp.jpg"
-    subprocess.run(["convert", source, "-resize", "6000x4000!", "-attenuate", "0.4",
-                    "+noise", "Gaussian", source, "-geometry", "+0+0", "-composite",
+    subprocess.run(["convert", "-seed", "4", "-size", "1500x1000", "plasma:fractal",
+                    "-resize", "6000x4000!", "-attenuate", "0.7", "+noise", "Gaussian",
+                    source, "-geometry", "+0+0", "-composite",
                     "-quality", "90", "-sampling-factor", "2x2", "-interlace", "none", tmp],
                    check=True)
     os.replace(tmp, path)
@@ -447,7 +449,7 @@ def main():
                               f"A {rss_a:.1f} MiB, B {rss_b:.1f} MiB; **A - B = {diff:.1f} MiB**",
                               "A - B <= 8 MiB", "yes" if diff <= 8 else "**no**"))
         for row, key, what, goal in (
-                ("C", ("A", "C"), "the demo with a 6000 x 4000 background JPEG", 1.3),
+                ("C", ("A", "C"), "the demo with a photo-like 6000 x 4000 background JPEG", 1.1),
                 ("D", ("A", "D"), "the demo with a 1 GiB install.ini (34 items, then zeros)",
                  1.05)):
             if key in results:

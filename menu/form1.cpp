@@ -4,27 +4,45 @@
 #include <string>
 
 #include "config/diagnostics.h"
+#include "menu/presentation.h"
 
 namespace discmenu {
 
+namespace {
+
+std::string FileNameIn(Runtime& runtime, const std::string& value) {
+  return runtime.AppPath() + value.substr(0, value.find('\0'));
+}
+
+Error ReadSettings(Runtime& runtime, MenuSettings* settings) {
+  std::unique_ptr<ByteSource> file;
+  const std::string path = FileNameIn(runtime, kConfigFileName);
+  if (Error e = runtime.OpenForInput(path, &file); !e.ok()) return e;
+  return ReadMenuSettings(*file, runtime.ShownName(path), runtime.legacy_decoder(), settings);
+}
+
+}  // namespace
+
 std::string Form1::FileName(const std::string& value) {
-  return runtime_.AppPath() + value.substr(0, value.find('\0'));
+  return FileNameIn(runtime_, value);
 }
 
 Error Form1::ReadConfiguration() {
-  std::unique_ptr<ByteSource> file;
-  {
-    const std::string path = FileName(kConfigFileName);
-    if (Error e = runtime_.OpenForInput(path, &file); !e.ok()) return e;
-    MenuSettings read;
-    if (Error e =
-            ReadMenuSettings(*file, runtime_.ShownName(path), runtime_.legacy_decoder(), &read);
-        !e.ok())
-      return e;
-    settings_ = std::move(read);
-  }
-  file.reset();  // close before anything is applied
+  // The file is closed before anything is applied.
+  MenuSettings read;
+  if (Error e = ReadSettings(runtime_, &read); !e.ok()) return e;
+  settings_ = std::move(read);
   return Error();
+}
+
+std::vector<PictureToLoad> PicturesToLoad(Runtime& runtime) {
+  MenuSettings settings;
+  if (!ReadSettings(runtime, &settings).ok()) return {};
+  std::vector<PictureToLoad> pictures = {
+      {FileNameIn(runtime, settings.BackgroundPicture.AsText()), Area::kPicture1}};
+  for (int n = 1; n <= kEntryCount; ++n)
+    pictures.push_back({FileNameIn(runtime, settings.ButtonPictureText(n)), Area::kButton});
+  return pictures;
 }
 
 Error Form1::Form_Load() {
@@ -46,9 +64,13 @@ Error Form1::Form_Load() {
 
   window_.SetCaption(settings_.WindowCaption.AsText());
 
+  // A window at 150 % or more shows @2x twins: they are loaded with their
+  // pictures.
+  const bool twins = presentation::WantsTwin(window_.scale());
   {
     PictureRef picture;
-    if (Error e = runtime_.LoadPicture(FileName(settings_.BackgroundPicture.AsText()), &picture);
+    if (Error e = runtime_.LoadPicture(FileName(settings_.BackgroundPicture.AsText()),
+                                       Area::kPicture1, twins, &picture);
         !e.ok())
       return e;
     window_.SetPicture1Picture(std::move(picture));
@@ -56,7 +78,9 @@ Error Form1::Form_Load() {
 
   for (int n = 1; n <= kEntryCount; ++n) {
     PictureRef picture;
-    if (Error e = runtime_.LoadPicture(FileName(settings_.ButtonPictureText(n)), &picture); !e.ok())
+    if (Error e = runtime_.LoadPicture(FileName(settings_.ButtonPictureText(n)), Area::kButton,
+                                       twins, &picture);
+        !e.ok())
       return e;
     window_.SetCommandPicture(n, std::move(picture));
   }

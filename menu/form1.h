@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "config/error.h"
 #include "config/menu_settings.h"
@@ -43,5 +44,18 @@ class Form1 {
 
 // The name of install.ini as joined to the application directory.
 inline constexpr const char* kConfigFileName = "\\install.ini";
+
+// A picture file that Form_Load loads, for a control of `area`.
+struct PictureToLoad {
+  std::string path;
+  Area area;
+  bool operator==(const PictureToLoad&) const = default;
+};
+
+// The picture files Form_Load loads, in its order, as install.ini names them
+// now; none when it cannot be read. For a platform that starts decoding them
+// early, on another core while its toolkit starts: Form_Load still loads and
+// checks each one in turn.
+std::vector<PictureToLoad> PicturesToLoad(Runtime& runtime);
 
 }  // namespace discmenu

@@ -75,10 +75,22 @@ TEST(Form1Test, LoadSetsEverythingInOrder) {
     // Hidden entry 2 gets its picture too.
     std::string path = "D:\\Menu\\b" + std::to_string(n) + ".jpg";
     expected.push_back("AppPath");
-    expected.push_back("LoadPicture " + path);
+    expected.push_back("LoadPicture " + path + " (button)");
     expected.push_back("Picture Command" + std::to_string(n) + " " + path);
   }
   EXPECT_EQ(f.log, expected);
+}
+
+TEST(Form1Test, TwinsAreLoadedWithThePicturesWhereTheWindowShowsThem) {
+  for (const auto& [scale, twins] : {std::pair{1.0, 0}, {1.25, 0}, {1.5, 9}, {2.0, 9}}) {
+    Fixture f(Items());
+    f.window.scale_factor = scale;
+    ASSERT_TRUE(f.form.Form_Load().ok());
+    EXPECT_EQ(std::count_if(f.log.begin(), f.log.end(),
+                            [](const std::string& l) { return l.ends_with(" and twin"); }),
+              twins)
+        << scale;
+  }
 }
 
 TEST(Form1Test, ShowFlags) {
@@ -144,7 +156,7 @@ TEST(Form1Test, FailuresStopWhereTheyHappen) {
        Error::kFileNotFound, "LoadPicture D:\\Menu\\bg.jpg", 16 + 8 + 1},
       {"button 4 picture invalid", Items(),
        [](Fixture& f) { f.runtime.bad_pictures.insert("D:\\Menu\\b4.jpg"); },
-       Error::kInvalidPicture, "LoadPicture D:\\Menu\\b4.jpg", 16 + 8 + 1 + 1 + 3},
+       Error::kInvalidPicture, "LoadPicture D:\\Menu\\b4.jpg (button)", 16 + 8 + 1 + 1 + 3},
   };
   for (const Case& c : cases) {
     Fixture f(c.items);
@@ -245,6 +257,24 @@ TEST(FrameTest, ErrorsGoToTheReportAndEndTheProgram) {
   EXPECT_EQ(report.reported,
             (std::vector<std::string>{"error 75: Path/File access error: shell",
                                       "error 53: File not found: D:\\Menu\\install.ini"}));
+}
+
+TEST(Form1Test, PicturesToLoadAreFormLoadsInItsOrder) {
+  Fixture f(With(25, std::string("\\bg.jpg\0junk", 12)));
+  std::vector<PictureToLoad> want = {{"D:\\Menu\\bg.jpg", Area::kPicture1}};
+  for (int n = 1; n <= 8; ++n)
+    want.push_back({"D:\\Menu\\b" + std::to_string(n) + ".jpg", Area::kButton});
+  EXPECT_EQ(PicturesToLoad(f.runtime), want);
+  ASSERT_TRUE(f.form.Form_Load().ok());
+  std::vector<std::string> loaded;
+  for (const std::string& line : f.log)
+    if (line.starts_with("LoadPicture ")) loaded.push_back(line);
+  ASSERT_EQ(loaded.size(), want.size());
+  for (size_t k = 0; k < want.size(); ++k)
+    EXPECT_TRUE(loaded[k].starts_with("LoadPicture " + want[k].path)) << loaded[k];
+  // Without install.ini there is nothing to load early.
+  f.runtime.files.erase(kIni);
+  EXPECT_TRUE(PicturesToLoad(f.runtime).empty());
 }
 
 }  // namespace

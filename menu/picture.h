@@ -1,7 +1,7 @@
 // Pictures as the menu holds them: decoded in the load step into plain
 // pixels that every backend draws, so that nothing is read from the medium
-// afterwards. Of a picture larger than a control, only the parts that some
-// control can show are kept (menu/picture_loading.h says which).
+// afterwards. Of a picture larger than its control, only the part that the
+// control can show is kept (menu/picture_loading.h says which).
 #pragma once
 
 #include <cstdint>
@@ -65,27 +65,41 @@ struct Image {
   std::vector<PicturePart> parts;
 };
 
-// A loaded picture; controls share it by reference.
+// Where a picture shows: Picture1 shows its top-left, a button its middle.
+enum class Area { kPicture1, kButton };
+
+class Picture;
+using PictureRef = std::shared_ptr<const Picture>;
+
+// A loaded picture, with the @2x twin that lies beside its file if one is
+// used; controls share it by reference.
 class Picture {
  public:
   // `source` is the file it was read from, as the platform names it ("" for
-  // a picture carried in the program). `complete`: `image` holds every part
-  // that a control may show; otherwise a control decodes its part from
-  // `source` when it is given the picture.
-  Picture(std::string source, Image image, bool complete = true)
-      : source_(std::move(source)), image_(std::move(image)), complete_(complete) {}
+  // a picture carried in the program). `image` holds what a control of the
+  // area it was loaded for can show.
+  Picture(std::string source, Image image, PictureRef twin = nullptr,
+          std::string twin_refused = std::string())
+      : source_(std::move(source)),
+        image_(std::move(image)),
+        twin_(std::move(twin)),
+        twin_refused_(std::move(twin_refused)) {}
 
   int width() const { return image_.width; }  // in pixels, as stored in the file
   int height() const { return image_.height; }
   const std::string& source() const { return source_; }
   const Image& image() const { return image_; }
-  bool complete() const { return complete_; }
+  // The twin, or null.
+  const PictureRef& twin() const { return twin_; }
+  // Why a twin file that lies beside it is not used; "" when there is none
+  // or it is used.
+  const std::string& twin_refused() const { return twin_refused_; }
 
  private:
   std::string source_;
   Image image_;
-  bool complete_;
+  PictureRef twin_;
+  std::string twin_refused_;
 };
-using PictureRef = std::shared_ptr<const Picture>;
 
 }  // namespace discmenu

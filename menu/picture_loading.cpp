@@ -13,16 +13,16 @@ namespace {
 
 // Reads a file forwards in steps, for the checks of its structure: one
 // buffer, reused, so that a large file costs no more memory than a small.
+// What is skipped beyond the buffer is not read.
 class Cursor {
  public:
-  explicit Cursor(ByteSource& in) : in_(in) {}
+  explicit Cursor(PictureReader& in) : in_(in), size_(in.file_size()) {}
 
   // The next byte; false at the end (or on a read error, which the decoder
   // then meets as well).
   bool Next(uint32_t* byte) {
     if (!Fill()) return false;
     *byte = static_cast<uint8_t>(buffer_[pos_++]);
-    ++offset_;
     return true;
   }
   // Reads `n` bytes big-endian (or little-endian) into `*value`.
@@ -45,12 +45,14 @@ class Cursor {
     return true;
   }
   bool Skip(uint64_t n) {
-    while (n > 0) {
-      if (!Fill()) return false;
-      const uint64_t step = std::min<uint64_t>(n, buffer_.size() - pos_);
-      pos_ += step;
-      offset_ += step;
-      n -= step;
+    const uint64_t to = offset() + n;
+    if (to > size_) return false;
+    if (to <= start_ + buffer_.size()) {
+      pos_ = static_cast<size_t>(to - start_);
+    } else {
+      start_ = to;
+      buffer_.clear();
+      pos_ = 0;
     }
     return true;
   }
@@ -58,34 +60,36 @@ class Cursor {
   bool FindFF() {
     while (Fill()) {
       const void* ff = std::memchr(buffer_.data() + pos_, 0xFF, buffer_.size() - pos_);
-      const size_t to = ff ? static_cast<const char*>(ff) - buffer_.data() : buffer_.size();
-      offset_ += to - pos_;
-      pos_ = to;
+      pos_ = ff ? static_cast<const char*>(ff) - buffer_.data() : buffer_.size();
       if (ff) return true;
     }
     return false;
   }
-  // Reads on to the end; the number of bytes the file holds.
-  uint64_t Size() {
-    while (Fill()) Skip(buffer_.size() - pos_);
-    return offset_;
+  // Whether the file's last bytes are `tail`.
+  bool EndsWith(std::string_view tail) {
+    std::string last;
+    return size_ >= tail.size() && in_.ReadAt(size_ - tail.size(), tail.size(), &last) &&
+           last == tail;
   }
+  uint64_t size() const { return size_; }
 
  private:
+  uint64_t offset() const { return start_ + pos_; }
   bool Fill() {
     if (pos_ < buffer_.size()) return true;
-    if (eof_ || failed_) return false;
+    if (failed_ || offset() >= size_) return false;
+    start_ = offset();
     buffer_.clear();
     pos_ = 0;
-    failed_ = !in_.Read(64 * 1024, &buffer_, &eof_).ok();
+    failed_ = !in_.ReadAt(start_, 64 * 1024, &buffer_);
     return !buffer_.empty();
   }
 
-  ByteSource& in_;
+  PictureReader& in_;
+  const uint64_t size_;
   std::string buffer_;
+  uint64_t start_ = 0;  // the file offset of buffer_[0]
   size_t pos_ = 0;
-  uint64_t offset_ = 0;
-  bool eof_ = false;
   bool failed_ = false;
 };
 
@@ -103,17 +107,32 @@ bool NextMarker(Cursor& c, uint32_t* code) {
 // A JPEG is whole when its markers, read from the start, reach the end of
 // image: every segment within the file, and the coded data after each
 // start of scan ending in a marker. The cursor is past the start of image.
+// The frame's components are counted: a sequential frame coded in one scan
+// of all of them holds nothing but coded data up to its end of image, so
+// that a file ending in one is whole without reading the data.
 bool JpegIsWhole(Cursor& c) {
-  uint32_t code;
+  uint32_t code, components = 0;
+  bool sequential = false;
   if (!NextMarker(c, &code)) return false;
   for (;;) {
     if (code == 0xD9) return true;  // the end of image
     const bool has_length = code != 0x01 && code != 0xD8 && !(code >= 0xD0 && code <= 0xD7);
     if (has_length) {
-      uint32_t length;
+      uint32_t length, count = 0;
       if (!c.BigEndian(2, &length)) return false;
       if (length < 2) return true;  // a broken segment: the decoder says so
-      if (!c.Skip(length - 2)) return false;
+      const bool frame =
+          code >= 0xC0 && code <= 0xCF && code != 0xC4 && code != 0xC8 && code != 0xCC;
+      // The number of components: after precision, height and width in a
+      // frame header, first in a scan header.
+      const uint32_t at = frame ? 5 : 0;
+      if ((frame || code == 0xDA) && length >= at + 3) {
+        if (!c.Skip(at) || !c.Next(&count) || !c.Skip(length - 3 - at)) return false;
+      } else if (!c.Skip(length - 2)) {
+        return false;
+      }
+      if (frame) sequential = code == 0xC0 || code == 0xC1, components = count;
+      if (code == 0xDA && sequential && count == components && c.EndsWith("\xFF\xD9")) return true;
     }
     if (code == 0xDA) {
       // Coded data: 0xFF is followed by 0x00 (a data byte) or a restart
@@ -171,7 +190,7 @@ std::optional<Text> BmpCutOff(Cursor& c) {
     const int64_t w = core ? width : static_cast<int32_t>(width);
     const int64_t h = core ? height : static_cast<int32_t>(height);
     const int64_t row = (std::abs(w) * bits + 31) / 32 * 4;
-    if (static_cast<int64_t>(c.Size()) < int64_t(offset) + row * std::abs(h))
+    if (static_cast<int64_t>(c.size()) < int64_t(offset) + row * std::abs(h))
       return Text::kBmpDataCutOff;
   }
   return std::nullopt;
@@ -232,7 +251,7 @@ Error CutOff(const std::string& shown, Cursor& c, uint32_t magic) {
 
 }  // namespace
 
-Error CheckPictureData(const std::string& shown, ByteSource& file) {
+Error CheckPictureData(const std::string& shown, PictureReader& file) {
   Cursor c(file);
   uint32_t magic = 0;
   c.BigEndian(2, &magic);
@@ -271,88 +290,93 @@ Box PartFor(Area area, int width, int height, int ratio) {
   return Box{(width - w) / 2, (height - h) / 2, w, h};
 }
 
-std::vector<Box> PartsToDecode(int width, int height, int ratio) {
-  const Box top_left = PartFor(Area::kPicture1, width, height, ratio);
-  const Box middle = PartFor(Area::kButton, width, height, ratio);
-  if (top_left.Contains(middle)) return {top_left};
-  return {top_left, middle};
+std::string TwinPath(std::string_view path) {
+  const size_t slash = path.find_last_of("\\/");
+  size_t dot = path.find_last_of('.');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    dot = path.size();
+  return std::string(path.substr(0, dot)) + "@2x" + std::string(path.substr(dot));
 }
 
-Error DecodePicture(const std::string& shown, const std::string& path, int ratio,
-                    PictureDecoder& decoder, PictureRef* picture) {
-  // Whatever the decoder keeps open between its calls is closed at the end.
-  struct Closer {
-    PictureDecoder& decoder;
-    ~Closer() { decoder.Close(); }
-  } closer{decoder};
-  std::unique_ptr<ByteSource> file;
-  if (Error e = decoder.Open(shown, path, &file); !e.ok()) return e;
-  Cursor c(*file);
-  uint32_t magic = 0;
-  c.BigEndian(2, &magic);
+bool TwinFits(int width, int height, int twin_width, int twin_height) {
+  return std::abs(twin_width - 2 * width) <= 1 && std::abs(twin_height - 2 * height) <= 1;
+}
+
+namespace {
+
+// Loads one picture file for `area` (ratio 2 for a twin).
+Error LoadOne(const std::string& shown, const std::string& path, Area area, int ratio,
+              PictureFiles& files, Image* image) {
+  std::unique_ptr<PictureReader> reader;
+  if (Error e = files.Open(shown, path, &reader); !e.ok()) return e;
+  std::string head;
+  const bool jpeg = reader->ReadAt(0, 2, &head) && head == "\xFF\xD8";
   int width = 0, height = 0;
-  if (!decoder.ReadSize(path, &width, &height)) {
+  if (!reader->Size(&width, &height)) {
     // A header cut off is cut off, not a stranger to every reader.
-    Error cut = CutOff(shown, c, magic);
+    Error cut = CheckPictureData(shown, *reader);
     return cut.ok() ? NotAPicture(shown) : cut;
   }
   // Even a decoder that reads only a part may hold the whole picture's
   // data (a progressive JPEG does): refuse absurd sizes before anything
   // else is looked at.
   if (Error e = CheckPictureSize(shown, width, height); !e.ok()) return e;
-  if (Error e = CutOff(shown, c, magic); !e.ok()) return e;
-  file.reset();
+  if (Error e = CheckPictureData(shown, *reader); !e.ok()) return e;
 
-  Image image;
-  image.ratio = ratio;
+  image->ratio = ratio;
   std::string why;
-  const std::vector<Box> parts = PartsToDecode(width, height, ratio);
+  const Box want = PartFor(area, width, height, ratio);
   // A JPEG decodes in parts.
-  const bool in_parts = parts[0] != Box{0, 0, width, height} && magic == 0xFFD8;
-  if (in_parts) {
+  if (jpeg && want != Box{0, 0, width, height}) {
     PicturePart part;
-    if (!decoder.Decode(path, &parts[0], &part, &why)) return UndecodablePicture(shown, why);
-    if (part.box != parts[0]) return UndecodablePicture(shown, "the decoder gave another part");
-    image.width = width;
-    image.height = height;
-    image.parts.push_back(std::move(part));
+    if (!reader->Decode(&want, &part, &why)) return UndecodablePicture(shown, why);
+    if (part.box != want) return UndecodablePicture(shown, "the decoder gave another part");
+    image->width = width;
+    image->height = height;
+    image->parts.push_back(std::move(part));
   } else {
     PicturePart whole;
-    if (!decoder.Decode(path, nullptr, &whole, &why)) return UndecodablePicture(shown, why);
+    if (!reader->Decode(nullptr, &whole, &why)) return UndecodablePicture(shown, why);
     // A decoder may give another size than announced (for a GIF, its
     // screen's instead of its first frame's): the picture is what was
     // decoded, so that it is placed and cut off by what is drawn.
-    image.width = whole.box.width;
-    image.height = whole.box.height;
-    if (Error e = CheckPictureSize(shown, image.width, image.height); !e.ok()) return e;
-    for (const Box& box : PartsToDecode(image.width, image.height, ratio))
-      image.parts.push_back(box == whole.box ? whole : Cut(whole, box));
+    image->width = whole.box.width;
+    image->height = whole.box.height;
+    if (Error e = CheckPictureSize(shown, image->width, image->height); !e.ok()) return e;
+    const Box box = PartFor(area, image->width, image->height, ratio);
+    image->parts.push_back(box == whole.box ? std::move(whole) : Cut(whole, box));
   }
-  image.opaque = Opaque(image.parts);
-  const bool complete = image.parts.size() == parts.size();
-  *picture = std::make_shared<Picture>(path, std::move(image), complete);
+  image->opaque = Opaque(image->parts);
   return Error();
 }
 
-std::shared_ptr<const Image> ImageForArea(const PictureRef& picture, Area area,
-                                          PictureDecoder& decoder) {
-  const Image& image = picture->image();
-  const Box want = PartFor(area, image.width, image.height, image.ratio);
-  // A copy of the image shares its pixels, but not the picture.
-  for (const PicturePart& part : image.parts)
-    if (part.box.Contains(want)) return std::make_shared<const Image>(image);
-  auto own = std::make_shared<Image>();
-  own->width = image.width;
-  own->height = image.height;
-  own->ratio = image.ratio;
-  PicturePart part;
-  std::string why;
-  if (!picture->complete() && decoder.Decode(picture->source(), &want, &part, &why) &&
-      part.box == want)
-    own->parts.push_back(std::move(part));
-  decoder.Close();
-  own->opaque = Opaque(own->parts);
-  return own;
+}  // namespace
+
+Error ReadPicture(const std::string& shown, const std::string& path, Area area, bool with_twin,
+                  PictureFiles& files, PictureRef* picture) {
+  Image image;
+  if (Error e = LoadOne(shown, path, area, 1, files, &image); !e.ok()) return e;
+  if (!with_twin) {
+    *picture = std::make_shared<Picture>(path, std::move(image));
+    return Error();
+  }
+  // A twin that is missing, broken or of another size is not used: it only
+  // adds sharpness.
+  PictureRef twin;
+  std::string refused;
+  const std::string twin_path = TwinPath(path);
+  Image two;
+  if (Error e = LoadOne(twin_path, twin_path, area, 2, files, &two); !e.ok()) {
+    if (e.number() != Error::kFileNotFound) refused = e.ToString();
+  } else if (!TwinFits(image.width, image.height, two.width, two.height)) {
+    refused = "it is " + std::to_string(two.width) + " x " + std::to_string(two.height) +
+              " pixels, not twice the picture's " + std::to_string(image.width) + " x " +
+              std::to_string(image.height);
+  } else {
+    twin = std::make_shared<Picture>(twin_path, std::move(two));
+  }
+  *picture = std::make_shared<Picture>(path, std::move(image), std::move(twin), refused);
+  return Error();
 }
 
 }  // namespace discmenu

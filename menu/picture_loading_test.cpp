@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,18 +15,15 @@
 namespace discmenu {
 namespace {
 
-TEST(PartsToDecode, OnePartForPicturesThatFitPicture1) {
+TEST(PartFor, Picture1TakesThePicturesThatFitItWhole) {
   const struct {
     int w, h, ratio;
   } cases[] = {{64, 64, 1}, {640, 480, 1}, {1280, 960, 2}, {128, 128, 2}, {1, 1, 1}};
-  for (const auto& c : cases) {
-    std::vector<Box> parts = PartsToDecode(c.w, c.h, c.ratio);
-    ASSERT_EQ(parts.size(), 1u) << c.w << "x" << c.h;
-    EXPECT_EQ(parts[0], (Box{0, 0, c.w, c.h}));
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(PartFor(Area::kPicture1, c.w, c.h, c.ratio), (Box{0, 0, c.w, c.h})) << c.w;
 }
 
-TEST(PartsToDecode, LargePicturesDecodeTheVisibleTopLeftAndTheMiddle) {
+TEST(PartFor, LargePicturesDecodeTheVisibleTopLeftAndTheMiddle) {
   const struct {
     int w, h, ratio;
   } cases[] = {{8000, 6000, 1}, {8000, 300, 1}, {300, 8000, 1}, {16000, 4000, 2}};
@@ -32,18 +31,17 @@ TEST(PartsToDecode, LargePicturesDecodeTheVisibleTopLeftAndTheMiddle) {
   constexpr layout::PixelRect button = layout::ToPixels(layout::CommandN(1), 96);
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
-    std::vector<Box> parts = PartsToDecode(c.w, c.h, c.ratio);
-    ASSERT_EQ(parts.size(), 2u);
+    const std::vector<Box> parts = {PartFor(Area::kPicture1, c.w, c.h, c.ratio),
+                                    PartFor(Area::kButton, c.w, c.h, c.ratio)};
     const Box whole{0, 0, c.w, c.h};
     // Picture1 shows the top-left, as large as Picture1 itself.
-    EXPECT_EQ(parts[0], PartFor(Area::kPicture1, c.w, c.h, c.ratio));
+    EXPECT_FALSE(parts[0].Contains(parts[1]));
     EXPECT_EQ(parts[0].x + parts[0].y, 0);
     EXPECT_GE(parts[0].width, std::min(c.w, picture1.width * c.ratio));
     EXPECT_GE(parts[0].height, std::min(c.h, picture1.height * c.ratio));
     // A button shows the middle, as large as the button.
     const Box face{c.w / 2 - button.width * c.ratio / 2, c.h / 2 - button.height * c.ratio / 2,
                    button.width * c.ratio, button.height * c.ratio};
-    EXPECT_EQ(parts[1], PartFor(Area::kButton, c.w, c.h, c.ratio));
     EXPECT_TRUE(parts[1].Contains(Intersect(face, whole)));
     for (const Box& b : parts) EXPECT_TRUE(whole.Contains(b));
     // Never much more than what can be seen.
@@ -96,6 +94,14 @@ std::string Jpeg(int scans = 1) {
   return jpeg + "\xFF\xD9";
 }
 
+// A JPEG coded in one sequential scan of its one component, with `coded`
+// bytes of coded data.
+std::string SequentialJpeg(size_t coded) {
+  return std::string("\xFF\xD8\xFF\xC0\x00\x0B\x08\x00\x10\x00\x10\x01\x01\x11\x00", 15) +
+         std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10) + std::string(coded, '\x12') +
+         "\xFF\xD9";
+}
+
 // A GIF of one 1 x 1 frame with a colour table, a control extension and
 // one block of image data, then the trailer.
 std::string Gif() {
@@ -112,12 +118,64 @@ std::string Bmp(size_t keep = 70) {
   return bmp.substr(0, keep);
 }
 
+// A made-up picture file: its bytes, and the size written after a JPEG's or
+// another format's first bytes ("<jpeg>3000x2000"). What is asked of it is
+// recorded.
+class FakeReader : public PictureReader {
+ public:
+  FakeReader(std::string data, std::vector<std::string>* asked, int decoded_width = 0)
+      : data_(std::move(data)), asked_(asked), decoded_width_(decoded_width) {}
+  ~FakeReader() override {
+    if (asked_) asked_->push_back("closed");
+  }
+  size_t bytes_read = 0;
+
+  bool ReadAt(uint64_t offset, size_t n, std::string* out) override {
+    const std::string bytes = data_.substr(std::min<size_t>(offset, data_.size()), n);
+    bytes_read += bytes.size();
+    *out += bytes;
+    return true;
+  }
+  uint64_t file_size() const override { return data_.size(); }
+  bool Size(int* width, int* height) override {
+    const size_t x = data_.rfind('x');
+    if (x == std::string::npos || x == 0) return false;
+    const size_t at = data_.find_last_not_of("0123456789", x - 1) + 1;
+    *width = std::stoi(data_.substr(at, x - at));
+    *height = std::stoi(data_.substr(x + 1));
+    return true;
+  }
+  bool Decode(const Box* part, PicturePart* out, std::string* why) override {
+    if (data_.find("broken") != std::string::npos) {
+      *why = "broken data";
+      return false;
+    }
+    int width = 0, height = 0;
+    Size(&width, &height);
+    if (!part && decoded_width_) width = decoded_width_;
+    out->box = part ? *part : Box{0, 0, width, height};
+    asked_->push_back(part ? "part " + std::to_string(part->x) + "," + std::to_string(part->y) +
+                                 " " + std::to_string(part->width) + "x" +
+                                 std::to_string(part->height)
+                           : "whole");
+    out->pixels = OwnPixels(std::vector<uint32_t>(out->size(), 0xFF000000u));
+    return true;
+  }
+
+ private:
+  std::string data_;
+  std::vector<std::string>* asked_;
+  int decoded_width_;
+};
+
 TEST(CheckPictureData, CutOffIsWhatEndsBeforeThePictureDoes) {
   const std::string junk(100 * 1024, 'j');  // appended data, with no marker in it
+  const std::string sequential = SequentialJpeg(1 << 20);
   const struct {
     const char* name;
     std::string data;
-    const char* cut;  // "" when whole
+    const char* cut;         // "" when whole
+    bool read_whole = true;  // false: the judgement reads a small part only
   } cases[] = {
       {"jpeg", Jpeg(), ""},
       {"progressive jpeg", Jpeg(3), ""},
@@ -127,6 +185,10 @@ TEST(CheckPictureData, CutOffIsWhatEndsBeforeThePictureDoes) {
       {"jpeg cut after a stuffed byte", Jpeg().substr(0, 20), "JPEG data ends too early"},
       {"jpeg cut in a segment", Jpeg().substr(0, 8), "JPEG data ends too early"},
       {"jpeg without its end", Jpeg().substr(0, Jpeg().size() - 2), "JPEG data ends too early"},
+      {"sequential jpeg", sequential, "", false},
+      {"sequential jpeg with appended data", sequential + junk, ""},
+      {"sequential jpeg cut in its coded data", sequential.substr(0, 600000),
+       "JPEG data ends too early"},
       {"gif", Gif(), ""},
       {"gif with junk after the trailer", Gif() + junk, ""},
       {"gif whose frame ends without a trailer", Gif().substr(0, Gif().size() - 1), ""},
@@ -139,7 +201,7 @@ TEST(CheckPictureData, CutOffIsWhatEndsBeforeThePictureDoes) {
       {"png (its decoder judges)", std::string("\x89PNG\r\n\x1a\n", 8), ""},
   };
   for (const auto& c : cases) {
-    StringSource file(c.data);
+    FakeReader file(c.data, nullptr);
     const Error e = CheckPictureData("p", file);
     if (*c.cut == '\0') {
       EXPECT_TRUE(e.ok()) << c.name << ": " << e.ToString();
@@ -147,54 +209,26 @@ TEST(CheckPictureData, CutOffIsWhatEndsBeforeThePictureDoes) {
       EXPECT_EQ(e.number(), Error::kInvalidPicture) << c.name;
       EXPECT_NE(e.detail().find(c.cut), std::string::npos) << c.name << ": " << e.ToString();
     }
+    if (!c.read_whole) {
+      EXPECT_LT(file.bytes_read, c.data.size() / 8) << c.name;
+    }
   }
 }
 
-// A decoder of made-up files: the size is written after a JPEG's or another
-// format's first bytes ("<jpeg>3000x2000"); what is asked is recorded.
-class FakeDecoder : public PictureDecoder {
+// Made-up picture files by path.
+class FakeFiles : public PictureFiles {
  public:
   std::map<std::string, std::string> files;
-  int decoded_width = 0;  // when set, the size a whole decode gives
+  int decoded_width = 0;  // when set, the width a whole decode gives
   std::vector<std::string> asked;
 
   Error Open(const std::string& shown, const std::string& path,
-             std::unique_ptr<ByteSource>* file) override {
+             std::unique_ptr<PictureReader>* reader) override {
     auto it = files.find(path);
     if (it == files.end()) return Error::FileNotFound(shown);
-    *file = std::make_unique<StringSource>(it->second);
+    asked.push_back("open " + path);
+    *reader = std::make_unique<FakeReader>(it->second, &asked, decoded_width);
     return Error();
-  }
-  bool ReadSize(const std::string& path, int* width, int* height) override {
-    asked.push_back("size " + path);
-    return Size(files[path], width, height);
-  }
-  bool Decode(const std::string& path, const Box* part, PicturePart* out,
-              std::string* why) override {
-    const std::string& data = files[path];
-    if (data.find("broken") != std::string::npos) {
-      *why = "broken data";
-      return false;
-    }
-    int width = 0, height = 0;
-    Size(data, &width, &height);
-    if (!part && decoded_width) width = decoded_width;
-    out->box = part ? *part : Box{0, 0, width, height};
-    asked.push_back(part ? "part " + std::to_string(part->x) + "," + std::to_string(part->y) + " " +
-                               std::to_string(part->width) + "x" + std::to_string(part->height)
-                         : "whole");
-    out->pixels = OwnPixels(std::vector<uint32_t>(out->size(), 0xFF000000u));
-    return true;
-  }
-
- private:
-  static bool Size(const std::string& data, int* width, int* height) {
-    const size_t x = data.rfind('x');
-    if (x == std::string::npos || x == 0) return false;
-    const size_t at = data.find_last_not_of("0123456789", x - 1) + 1;
-    *width = std::stoi(data.substr(at, x - at));
-    *height = std::stoi(data.substr(x + 1));
-    return true;
   }
 };
 
@@ -202,58 +236,57 @@ std::string JpegOf(const std::string& size) {
   return Jpeg() + size;
 }
 
-Error Load(FakeDecoder& decoder, const std::string& data, PictureRef* picture) {
-  decoder.files["/m/p"] = data;
-  return DecodePicture("p", "/m/p", 1, decoder, picture);
+Error Load(FakeFiles& files, const std::string& data, PictureRef* picture,
+           Area area = Area::kPicture1, bool with_twin = false) {
+  files.files["/m/p"] = data;
+  files.asked.clear();
+  return ReadPicture("p", "/m/p", area, with_twin, files, picture);
 }
 
-TEST(DecodePicture, AJpegIsDecodedAsFarAsEachControlShowsIt) {
-  FakeDecoder decoder;
-  PictureRef picture;
-  ASSERT_TRUE(Load(decoder, JpegOf("3000x2000"), &picture).ok());
-  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"size /m/p", "part 0,0 645x485"}));
-  EXPECT_EQ(picture->width(), 3000);
-  EXPECT_FALSE(picture->complete());  // a button decodes its middle
-
-  decoder.asked.clear();
-  EXPECT_EQ(ImageForArea(picture, Area::kPicture1, decoder)->parts.size(), 1u);
-  EXPECT_TRUE(decoder.asked.empty());
-  std::shared_ptr<const Image> button = ImageForArea(picture, Area::kButton, decoder);
-  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"part 1464,965 71x69"}));
-  ASSERT_EQ(button->parts.size(), 1u);
-  EXPECT_EQ(button->parts[0].box, PartFor(Area::kButton, 3000, 2000, 1));
-  EXPECT_EQ(button->width, 3000);
+TEST(ReadPicture, AJpegIsDecodedAsFarAsItsControlShowsItAndClosedAfter) {
+  const struct {
+    Area area;
+    std::vector<std::string> asked;
+  } cases[] = {
+      {Area::kPicture1, {"open /m/p", "part 0,0 645x485", "closed"}},
+      {Area::kButton, {"open /m/p", "part 1464,965 71x69", "closed"}},
+  };
+  for (const auto& c : cases) {
+    FakeFiles files;
+    PictureRef picture;
+    ASSERT_TRUE(Load(files, JpegOf("3000x2000"), &picture, c.area).ok());
+    EXPECT_EQ(files.asked, c.asked);
+    EXPECT_EQ(picture->width(), 3000);
+    ASSERT_EQ(picture->image().parts.size(), 1u);
+    EXPECT_EQ(picture->image().parts[0].box, PartFor(c.area, 3000, 2000, 1));
+  }
 }
 
-TEST(DecodePicture, OtherFormatsAreDecodedWholeOnceAndKeepEveryPart) {
-  FakeDecoder decoder;
+TEST(ReadPicture, OtherFormatsAreDecodedWholeAndKeepTheirControlsPart) {
+  FakeFiles files;
   PictureRef picture;
-  ASSERT_TRUE(Load(decoder, "PICT3000x2000", &picture).ok());
-  EXPECT_EQ(decoder.asked, (std::vector<std::string>{"size /m/p", "whole"}));
-  EXPECT_EQ(picture->image().parts.size(), 2u);
-  EXPECT_TRUE(picture->complete());
-  decoder.asked.clear();
-  EXPECT_EQ(ImageForArea(picture, Area::kButton, decoder)->parts.size(), 2u);
-  EXPECT_TRUE(decoder.asked.empty());
+  ASSERT_TRUE(Load(files, "PICT3000x2000", &picture, Area::kButton).ok());
+  EXPECT_EQ(files.asked, (std::vector<std::string>{"open /m/p", "whole", "closed"}));
+  ASSERT_EQ(picture->image().parts.size(), 1u);
+  EXPECT_EQ(picture->image().parts[0].box, PartFor(Area::kButton, 3000, 2000, 1));
 
   // A small JPEG is decoded whole as well.
-  ASSERT_TRUE(Load(decoder, JpegOf("64x64"), &picture).ok());
-  EXPECT_EQ(decoder.asked.back(), "whole");
-  EXPECT_TRUE(picture->complete());
+  ASSERT_TRUE(Load(files, JpegOf("64x64"), &picture).ok());
+  EXPECT_EQ(files.asked[1], "whole");
 }
 
-TEST(DecodePicture, ThePictureIsWhatWasDecoded) {
+TEST(ReadPicture, ThePictureIsWhatWasDecoded) {
   // Found by fuzzing: a GIF announces its first frame's size and decodes
   // its screen's.
-  FakeDecoder decoder;
-  decoder.decoded_width = 3000;
+  FakeFiles files;
+  files.decoded_width = 3000;
   PictureRef picture;
-  ASSERT_TRUE(Load(decoder, "SCREEN4x4", &picture).ok());
+  ASSERT_TRUE(Load(files, "SCREEN4x4", &picture).ok());
   EXPECT_EQ(picture->width(), 3000);
   EXPECT_EQ(picture->image().parts[0].box, (Box{0, 0, 645, 4}));
 }
 
-TEST(DecodePicture, ErrorsNameThePicture) {
+TEST(ReadPicture, ErrorsNameThePicture) {
   const struct {
     std::string data;
     const char* error;
@@ -268,45 +301,46 @@ TEST(DecodePicture, ErrorsNameThePicture) {
        "error 481: Invalid picture: p: the JPEG data ends too early (the file is cut off)"},
   };
   for (const auto& c : cases) {
-    FakeDecoder decoder;
+    FakeFiles files;
     PictureRef picture;
-    EXPECT_EQ(Load(decoder, c.data, &picture).ToString(), c.error);
+    EXPECT_EQ(Load(files, c.data, &picture).ToString(), c.error);
     EXPECT_FALSE(picture);
   }
 }
 
-TEST(ShownPicture, TakesTheTwinOnlyWhenTheScaleWantsItAndOnlyWhenSet) {
+TEST(ReadPicture, TakesTheTwinThatFitsAndShowsItOnlyWhereTheScaleWantsIt) {
   const struct {
-    double scale;
     std::string twin;  // the twin's bytes; no twin when empty
-    int drawn_at_scale;
-    std::vector<std::string> asked;
+    int drawn_at_2;
+    const char* refused;  // the start of why the twin is not used
+    bool with_twin = true;
   } cases[] = {
-      {1.0, "PICT128x128", 64, {}},
-      {1.25, "PICT128x128", 64, {}},
-      {1.5, "PICT128x128", 128, {"size /m/p@2x", "whole"}},
-      {2.0, "PICT128x128", 128, {"size /m/p@2x", "whole"}},
-      {2.0, "", 64, {}},
-      {2.0, "broken 128x128", 64, {"size /m/p@2x"}},
+      {"PICT128x128", 128, ""},
+      {"PICT128x128", 64, "", false},  // not asked for: not even opened
+      {"", 64, ""},
+      {"broken 128x128", 64, "error 481: Invalid picture: /m/p@2x: the picture cannot be"},
       // Only a twin of twice the size, within a pixel, stands for it.
-      {2.0, "PICT129x127", 129, {"size /m/p@2x", "whole"}},
-      {2.0, "PICT1x1", 64, {"size /m/p@2x", "whole"}},
-      {2.0, "PICT130x128", 64, {"size /m/p@2x", "whole"}},
-      {2.0, "PICT128x64", 64, {"size /m/p@2x", "whole"}},
+      {"PICT129x127", 129, ""},
+      {"PICT1x1", 64, "it is 1 x 1 pixels, not twice the picture's 64 x 64"},
+      {"PICT130x128", 64, "it is 130 x 128"},
+      {"PICT128x64", 64, "it is 128 x 64"},
   };
   for (const auto& c : cases) {
-    FakeDecoder decoder;
+    FakeFiles files;
+    if (!c.twin.empty()) files.files["/m/p@2x"] = c.twin;
     PictureRef picture;
-    ASSERT_TRUE(Load(decoder, "PICT64x64", &picture).ok());
-    decoder.asked.clear();
-    if (!c.twin.empty()) decoder.files["/m/p@2x"] = c.twin;
+    ASSERT_TRUE(Load(files, "PICT64x64", &picture, Area::kButton, c.with_twin).ok());
+    // Every file opened is closed once the picture is loaded.
+    EXPECT_EQ(std::count(files.asked.begin(), files.asked.end(), "closed"),
+              c.twin.empty() || !c.with_twin ? 1 : 2)
+        << c.twin;
+    EXPECT_EQ(picture->twin_refused().substr(0, std::strlen(c.refused)), c.refused) << c.twin;
     presentation::ShownPicture shown;
-    shown.Set(picture, Area::kButton, c.scale, decoder);
-    EXPECT_EQ(shown.ImageFor(c.scale).width, c.drawn_at_scale) << c.scale;
-    EXPECT_EQ(shown.ImageFor(1.0).width, 64) << c.scale;
-    // Drawing at another scale later decodes nothing.
-    EXPECT_EQ(shown.ImageFor(2.0).width, c.drawn_at_scale) << c.scale;
-    EXPECT_EQ(decoder.asked, c.asked) << c.scale << " " << c.twin;
+    shown.Set(picture);
+    for (const double scale : {1.0, 1.25})
+      EXPECT_EQ(shown.ImageFor(scale).width, 64) << c.twin << " at " << scale;
+    for (const double scale : {1.5, 2.0})
+      EXPECT_EQ(shown.ImageFor(scale).width, c.drawn_at_2) << c.twin << " at " << scale;
   }
 }
 

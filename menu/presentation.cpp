@@ -8,39 +8,6 @@
 
 namespace discmenu::presentation {
 
-std::string TwinPath(std::string_view path) {
-  const size_t slash = path.find_last_of("\\/");
-  size_t dot = path.find_last_of('.');
-  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
-    dot = path.size();
-  return std::string(path.substr(0, dot)) + "@2x" + std::string(path.substr(dot));
-}
-
-bool TwinFits(int width, int height, int twin_width, int twin_height) {
-  return std::abs(twin_width - 2 * width) <= 1 && std::abs(twin_height - 2 * height) <= 1;
-}
-
-PictureRef LoadTwin(const Picture& picture, PictureDecoder& decoder, std::string* why_not) {
-  why_not->clear();
-  if (picture.source().empty()) return nullptr;
-  const std::string path = TwinPath(picture.source());
-  PictureRef twin;
-  const Error e = DecodePicture(path, path, 2, decoder, &twin);
-  if (e.number() == Error::kFileNotFound) return nullptr;
-  if (!e.ok()) {
-    *why_not = e.ToString();
-    return nullptr;
-  }
-  const Image &one = picture.image(), &two = twin->image();
-  if (!TwinFits(one.width, one.height, two.width, two.height)) {
-    *why_not = "it is " + std::to_string(two.width) + " x " + std::to_string(two.height) +
-               " pixels, not twice the picture's " + std::to_string(one.width) + " x " +
-               std::to_string(one.height);
-    return nullptr;
-  }
-  return twin;
-}
-
 int ChooseIconImage(const std::vector<int>& widths) {
   constexpr int kIconWidth = 32;
   int best = -1, widest = -1;
@@ -86,19 +53,8 @@ std::array<const layout::Control*, 9> TabOrder() {
   return order;
 }
 
-void ShownPicture::Set(PictureRef picture, Area area, double scale, PictureDecoder& decoder) {
-  image_ = picture ? ImageForArea(picture, area, decoder) : nullptr;
-  twin_.reset();
-  if (!picture || !WantsTwin(scale)) return;
-  // A twin that is missing, broken or of another size is not used: it
-  // only adds sharpness.
-  std::string why_not;
-  if (PictureRef twin = LoadTwin(*picture, decoder, &why_not))
-    twin_ = ImageForArea(twin, area, decoder);
-}
-
 const Image& ShownPicture::ImageFor(double scale) const {
-  return twin_ && WantsTwin(scale) ? *twin_ : *image_;
+  return picture_->twin() && WantsTwin(scale) ? picture_->twin()->image() : picture_->image();
 }
 
 Color DecodeOleColor(uint32_t ole) {

@@ -29,19 +29,6 @@ inline bool WantsTwin(double scale) {
   return scale >= kTwinScale;
 }
 
-// The twin of a picture file: "back@2x.jpg" for "back.jpg".
-std::string TwinPath(std::string_view path);
-
-// Whether a twin of `twin_width` x `twin_height` pixels stands for a
-// picture of `width` x `height`: twice its size, within a pixel each way.
-bool TwinFits(int width, int height, int twin_width, int twin_height);
-
-// The @2x twin of `picture`, or null. A twin gets every check a picture
-// gets (and the same non-blocking open), and is used only when it fits
-// (TwinFits); otherwise the picture is drawn, scaled. `*why_not` says why
-// a file that lies there is not used; "" when there is none, or it is used.
-PictureRef LoadTwin(const Picture& picture, PictureDecoder& decoder, std::string* why_not);
-
 // Of an icon file's images (their `widths`, in file order), the one a
 // picture shows: the smallest at least 32 pixels wide (the later one of
 // equal widths, since files list deeper colours later), or else the widest.
@@ -57,25 +44,21 @@ Box PictureOnButton(int button_width, int button_height, int width, int height, 
 // 100 %: its inner area.
 Box VisibleBackground();
 
-// A picture as one control shows it: the pixels of its part of the picture
-// and, on a window scaled to 150 % or more, of its @2x twin when one lies
-// beside the file.
+// A picture as one control shows it: the picture and, on a window scaled to
+// 150 % or more, its @2x twin. Both are decoded in the load step; a later
+// change of scale reads nothing.
 class ShownPicture {
  public:
-  // Takes `picture` for a control of `area` on a window at `scale` (1.0 is
-  // 96 dpi). What the control shows, the twin's included, is decoded now,
-  // while the menu loads; a later change of scale reads nothing.
-  void Set(PictureRef picture, Area area, double scale, PictureDecoder& decoder);
+  void Set(PictureRef picture) { picture_ = std::move(picture); }
 
-  explicit operator bool() const { return image_ != nullptr; }
+  explicit operator bool() const { return picture_ != nullptr; }
 
   // What to draw at `scale`: the twin from 150 % on when there is one, else
   // the picture itself. REQUIRES: a picture is set.
   const Image& ImageFor(double scale) const;
 
  private:
-  std::shared_ptr<const Image> image_;
-  std::shared_ptr<const Image> twin_;
+  PictureRef picture_;
 };
 
 // --- Controls ---------------------------------------------------------------

@@ -32,8 +32,10 @@ Error FakeRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSou
   return Error();
 }
 
-Error FakeRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  log_->push_back("LoadPicture " + path);
+Error FakeRuntime::LoadPicture(const std::string& path, Area area, bool with_twin,
+                               PictureRef* picture) {
+  log_->push_back("LoadPicture " + path + (area == Area::kButton ? " (button)" : "") +
+                  (with_twin ? " and twin" : ""));
   if (!files.count(path)) return Error::FileNotFound(path);
   if (bad_pictures.count(path)) return Error::InvalidPicture(path);
   Image image;

@@ -28,7 +28,8 @@ class FakeRuntime : public Runtime {
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
   // A picture of 64 x 64 pixels whose source is `path`.
-  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+  Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                    PictureRef* picture) override;
 
  private:
   Log* log_;
@@ -45,6 +46,8 @@ class RecordingWindow : public FormWindow {
   void SetPicture1Picture(PictureRef picture) override;
   void SetCommandPicture(int n, PictureRef picture) override;
   WindowHandle hWnd() override;
+  double scale() const override { return scale_factor; }
+  double scale_factor = 1.0;
 
  private:
   Log* log_;

@@ -43,15 +43,18 @@ class Runtime {
   // Decodes install.ini text that is neither UTF-8 nor UTF-16.
   virtual const LegacyDecoder& legacy_decoder() = 0;
 
-  // Loads the picture file `path`: decodes, now, what any control can show
-  // of it (menu/picture.h). A missing file is FileNotFound; anything that is
-  // not a readable picture of sane size is InvalidPicture.
-  virtual Error LoadPicture(const std::string& path, PictureRef* picture) = 0;
+  // Loads the picture file `path` for a control of `area`, and with
+  // `with_twin` its @2x twin if one lies beside it: decodes, now, what that
+  // control can show of them (menu/picture.h). A missing file is FileNotFound; anything that is
+  // not a readable picture of sane size is InvalidPicture. A twin that
+  // cannot be used is passed over.
+  virtual Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                            PictureRef* picture) = 0;
 };
 
 // The window Form1 and its controls as the menu sets them. `n` is an entry
-// number, 1-8. A window shows a picture at its own scale: it takes the @2x
-// twin of a picture when it is set, if the window's scale wants one.
+// number, 1-8. A window shows a picture at its own scale: the @2x twin the
+// picture carries where the window's scale wants one.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -62,6 +65,8 @@ class FormWindow {
   virtual void SetPicture1Picture(PictureRef picture) = 0;
   virtual void SetCommandPicture(int n, PictureRef picture) = 0;
   virtual WindowHandle hWnd() = 0;
+  // The window's scale: 1.0 at 96 dpi.
+  virtual double scale() const = 0;
 };
 
 // What the shell did with a request to open a file.

@@ -33,12 +33,6 @@ QColor OleColor(uint32_t ole, const QPalette& palette) {
                                                                          : QPalette::Button);
 }
 
-// The picture decoder: stateless, shared by every control.
-QtPictureDecoder& Decoder() {
-  static QtPictureDecoder decoder;
-  return decoder;
-}
-
 // Sets the window's icon right after the window's first paint, then goes.
 class IconAfterFirstPaint : public QObject {
  public:
@@ -70,17 +64,18 @@ class IconAfterFirstPaint : public QObject {
 }  // namespace
 
 PictureRef PlaceholderButtonPicture() {
-  static PictureRef picture = ResourcePicture(":/discmenu/placeholder/button.jpg");
+  static PictureRef picture = ResourcePicture(":/discmenu/placeholder/button.jpg", Area::kButton);
   return picture;
 }
 
 PictureRef PlaceholderBackgroundPicture() {
-  static PictureRef picture = ResourcePicture(":/discmenu/placeholder/background.jpg");
+  static PictureRef picture =
+      ResourcePicture(":/discmenu/placeholder/background.jpg", Area::kPicture1);
   return picture;
 }
 
 void PictureButton::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), Area::kButton, Scale(), Decoder());
+  picture_.Set(std::move(picture));
   update();
 }
 
@@ -133,7 +128,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::SetPicture(PictureRef picture) {
-  picture_.Set(std::move(picture), Area::kPicture1, Scale(), Decoder());
+  picture_.Set(std::move(picture));
   update();
 }
 
@@ -271,6 +266,7 @@ void Form1Window::OnCommandClick(std::function<void(int)> on_click) {
 }
 
 void Form1Window::SetPictureScale(double scale) {
+  picture_scale_ = scale;
   controls_.picture1->SetPictureScale(scale);
   for (PictureButton* button : controls_.commands) button->SetPictureScale(scale);
 }

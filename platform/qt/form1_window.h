@@ -74,6 +74,10 @@ class Form1Window : public QWidget, public FormWindow {
   void SetPicture1Picture(PictureRef picture) override;
   void SetCommandPicture(int n, PictureRef picture) override;
   WindowHandle hWnd() override;
+  // The scale pictures are chosen for: the screen's, or SetPictureScale's.
+  double scale() const override {
+    return picture_scale_ > 0 ? picture_scale_ : devicePixelRatioF();
+  }
 
   // Calls `on_click(n)` when button n (1-8) is clicked or pressed.
   void OnCommandClick(std::function<void(int)> on_click);
@@ -81,7 +85,7 @@ class Form1Window : public QWidget, public FormWindow {
   void FocusFirst();
   // Picks pictures and their twins for a window drawn at `scale` rather than
   // at its screen's: one rendered into an image (an editor's canvas). Call
-  // before the load step.
+  // before the load step, which loads the twins that scale wants.
   void SetPictureScale(double scale);
 
   PictureButton* command(int n) const { return controls_.commands[n - 1]; }
@@ -91,6 +95,7 @@ class Form1Window : public QWidget, public FormWindow {
  private:
   presentation::Controls<QWidget*, PictureBox*, PictureButton*, QLabel*> controls_;
   std::function<void(int)> on_click_;
+  double picture_scale_ = 0;
 };
 
 // Placeholder pictures carried in the program, shown until the load step.

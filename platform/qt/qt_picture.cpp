@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -16,6 +17,7 @@
 
 #include "menu/presentation.h"
 #include "platform/posix/native_path.h"
+#include "platform/qt/jpeg_reader.h"
 
 namespace discmenu::qt {
 
@@ -101,47 +103,106 @@ std::unique_ptr<QFile> OpenFile(const std::string& path, FileKind* kind = nullpt
   return file;
 }
 
-// A file's bytes through Qt.
-class FileSource : public ChunkedSource {
- public:
-  explicit FileSource(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
+}  // namespace
 
- protected:
-  Error ReadSome(char* buffer, size_t max, size_t* got) override {
-    const qint64 n = file_->read(buffer, qint64(max));
-    if (n < 0) return Error::PathFileAccess(file_->errorString().toStdString());
-    *got = static_cast<size_t>(n);
-    return Error();
+// Qt's image reader on an open picture file, or on a resource's bytes.
+class QtPictureFiles::Reader : public PictureReader {
+ public:
+  Reader(std::unique_ptr<QFile> file, uint64_t size, bool toolkit)
+      : file_(std::move(file)), size_(size), toolkit_(toolkit) {
+    if (file_->handle() >= 0) {
+      device_ = file_.get();
+      std::string head;
+      jpeg_ = ReadAt(0, 3, &head) && head == "\xFF\xD8\xFF";
+    } else {  // a resource: its bytes are in memory already
+      memory_ = file_->readAll();
+      buffer_.setData(memory_);
+      buffer_.open(QIODevice::ReadOnly);
+      device_ = &buffer_;
+    }
+  }
+
+  bool ReadAt(uint64_t offset, size_t n, std::string* out) override {
+    if (offset >= size_) return true;
+    n = static_cast<size_t>(std::min<uint64_t>(n, size_ - offset));
+    if (device_ == &buffer_) {
+      out->append(memory_.constData() + offset, n);
+      return true;
+    }
+    const size_t at = out->size();
+    out->resize(at + n);
+    size_t got = 0;
+    while (got < n) {
+      const ssize_t r =
+          pread(file_->handle(), out->data() + at + got, n - got, static_cast<off_t>(offset + got));
+      if (r < 0 && errno == EINTR) continue;
+      if (r <= 0) break;
+      got += static_cast<size_t>(r);
+    }
+    out->resize(at + got);
+    return got == n;
+  }
+  uint64_t file_size() const override { return size_; }
+
+  bool Size(int* width, int* height) override {
+    if (jpeg_) return JpegSize(file_->handle(), width, height);
+    if (!toolkit_ || !Open()) return false;
+    QuietStderr quiet;
+    const QSize size = reader_.size();
+    *width = size.width();
+    *height = size.height();
+    return true;
+  }
+
+  bool Decode(const Box* part, PicturePart* out, std::string* why) override {
+    if (jpeg_) {
+      const JpegOutcome outcome = DecodeJpeg(file_->handle(), part, out, why);
+      if (outcome != JpegOutcome::kNotMine) return outcome == JpegOutcome::kDone;
+    }
+    if (!toolkit_) return false;
+    QuietStderr quiet;
+    if (part) reader_.setClipRect(QRect(part->x, part->y, part->width, part->height));
+    QImage image;
+    if (!Open() || !reader_.read(&image) || image.isNull()) {
+      *why = reader_.errorString().toStdString();
+      return false;
+    }
+    // Pixels without alpha are 0xFFRRGGBB already, which is what the menu
+    // keeps; others are premultiplied.
+    out->opaque = !image.hasAlphaChannel();
+    if (image.format() != QImage::Format_RGB32)
+      image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    out->box = part ? Box{part->x, part->y, image.width(), image.height()}
+                    : Box{0, 0, image.width(), image.height()};
+    // The image's own buffer becomes the part's: 32-bit rows have no padding.
+    auto holder = std::make_shared<const QImage>(std::move(image));
+    out->pixels = std::shared_ptr<const uint32_t>(
+        holder, reinterpret_cast<const uint32_t*>(holder->constBits()));
+    return true;
   }
 
  private:
-  std::unique_ptr<QFile> file_;
-};
-
-}  // namespace
-
-// A reader of the picture file `path`.
-class QtPictureDecoder::Reader {
- public:
-  explicit Reader(const std::string& path) : file_(OpenFile(path)) {
-    if (!file_) {
-      ok_ = false;
-      return;
-    }
+  // Sets the image reader up on the first call; whether it takes the file
+  // for a picture.
+  bool Open() {
+    if (opened_) return ok_;
+    opened_ = true;
+    QuietStderr quiet;
     // The toolkit's own allocation cap (128 MB) would refuse pictures below
     // the menu's limit: allow what 64 megapixels of 32-bit colour take.
     QImageReader::setAllocationLimit(int((kMaxPicturePixels * 4) >> 20) + 1);
     reader_.setAutoTransform(false);
     // A reader that is told the format loads only that format's plugin; one
     // that has to find out loads every image plugin there is.
-    const QByteArray format = SniffFormat(*file_);
-    reader_.setDevice(file_.get());
+    const QByteArray format = SniffFormat(*device_);
+    reader_.setDevice(device_);
     if (!format.isEmpty()) {
       reader_.setFormat(format);
       reader_.setAutoDetectImageFormat(false);
     }
-    if (!reader_.canRead()) {
-      file_->seek(0);
+    ok_ = reader_.canRead();
+    if (!ok_) {
+      device_->seek(0);
       reader_.setFormat(QByteArray());
       reader_.setAutoDetectImageFormat(true);
       ok_ = reader_.canRead();
@@ -153,30 +214,22 @@ class QtPictureDecoder::Reader {
         widths.push_back(reader_.jumpToImage(i) ? reader_.size().width() : 0);
       reader_.jumpToImage(std::max(0, presentation::ChooseIconImage(widths)));
     }
+    return ok_;
   }
-  Reader(const Reader&) = delete;
-  Reader& operator=(const Reader&) = delete;
 
-  bool ok() const { return ok_; }
-  QImageReader& get() { return reader_; }
-
- private:
-  QuietStderr quiet_;
   std::unique_ptr<QFile> file_;
+  uint64_t size_;
+  QByteArray memory_;
+  QBuffer buffer_;
+  QIODevice* device_ = nullptr;
   QImageReader reader_;
-  bool ok_ = true;
+  bool toolkit_;
+  bool jpeg_ = false;  // decoded by libjpeg-turbo, in parts
+  bool opened_ = false, ok_ = false;
 };
 
-QtPictureDecoder::QtPictureDecoder() = default;
-QtPictureDecoder::~QtPictureDecoder() = default;
-
-void QtPictureDecoder::Close() {
-  reader_.reset();
-  reader_path_.clear();
-}
-
-Error QtPictureDecoder::Open(const std::string& shown, const std::string& path,
-                             std::unique_ptr<ByteSource>* source) {
+Error QtPictureFiles::Open(const std::string& shown, const std::string& path,
+                           std::unique_ptr<PictureReader>* reader) {
   FileKind kind = FileKind::kMissing;
   uint64_t size = 0;
   int error = 0;
@@ -185,55 +238,19 @@ Error QtPictureDecoder::Open(const std::string& shown, const std::string& path,
     return Error::PathFileAccess(Message(Text::kSystemSays, {shown, std::strerror(error)}));
   if (Error e = CheckPictureFile(shown, kind, size); !e.ok()) return e;
   if (!file) return NotAPicture(shown);
-  *source = std::make_unique<FileSource>(std::move(file));
+  *reader = std::make_unique<Reader>(std::move(file), size, toolkit_);
   return Error();
 }
 
-bool QtPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
-  reader_ = std::make_unique<Reader>(path);
-  reader_path_ = path;
-  if (!reader_->ok()) return false;
-  const QSize size = reader_->get().size();
-  *width = size.width();
-  *height = size.height();
-  return true;
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, Area area,
+                    bool with_twin, PictureRef* picture, bool toolkit) {
+  QtPictureFiles files(toolkit);
+  return ReadPicture(shown_path, native_path, area, with_twin, files, picture);
 }
 
-bool QtPictureDecoder::Decode(const std::string& path, const Box* part, PicturePart* out,
-                              std::string* why) {
-  // The reader that read the size, or a new one; either reads once.
-  std::unique_ptr<Reader> reader =
-      reader_ && reader_path_ == path ? std::move(reader_) : std::make_unique<Reader>(path);
-  Close();
-  if (part) reader->get().setClipRect(QRect(part->x, part->y, part->width, part->height));
-  QImage image;
-  if (!reader->ok() || !reader->get().read(&image) || image.isNull()) {
-    *why = reader->get().errorString().toStdString();
-    return false;
-  }
-  // Pixels without alpha are 0xFFRRGGBB already, which is what the menu
-  // keeps; others are premultiplied.
-  out->opaque = !image.hasAlphaChannel();
-  if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_ARGB32_Premultiplied);
-  out->box = part ? Box{part->x, part->y, image.width(), image.height()}
-                  : Box{0, 0, image.width(), image.height()};
-  // The image's own buffer becomes the part's: 32-bit rows have no padding.
-  auto holder = std::make_shared<const QImage>(std::move(image));
-  out->pixels = std::shared_ptr<const uint32_t>(
-      holder, reinterpret_cast<const uint32_t*>(holder->constBits()));
-  return true;
-}
-
-Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
-                    PictureRef* picture) {
-  QtPictureDecoder decoder;
-  return DecodePicture(shown_path, native_path, 1, decoder, picture);
-}
-
-PictureRef ResourcePicture(const char* resource) {
-  QtPictureDecoder decoder;
+PictureRef ResourcePicture(const char* resource, Area area) {
   PictureRef picture;
-  if (!DecodePicture(resource, resource, 1, decoder, &picture).ok()) return nullptr;
+  if (!LoadQtPicture(resource, resource, area, false, &picture).ok()) return nullptr;
   // A picture carried in the program has no file beside it.
   return std::make_shared<Picture>("", picture->image());
 }

@@ -1,4 +1,4 @@
-// Pictures on Qt: Qt's image readers as the menu's picture decoder
+// Pictures on Qt: picture files read by Qt's image readers
 // (menu/picture_loading.h), and the menu's pixels drawn with QPainter at the
 // widget's scale.
 #pragma once
@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <memory>
 #include <string>
 
 #include "config/error.h"
@@ -15,33 +16,29 @@
 
 namespace discmenu::qt {
 
-// Qt's image readers as the menu's picture decoder. Paths are the file
-// system's bytes, or ":/..." for a resource carried in the program.
-class QtPictureDecoder : public PictureDecoder {
+// Picture files read by Qt's image readers. Paths are the file system's
+// bytes, or ":/..." for a resource carried in the program.
+class QtPictureFiles : public PictureFiles {
  public:
-  QtPictureDecoder();
-  ~QtPictureDecoder() override;
+  // Without `toolkit` only what libjpeg-turbo decodes is read (JPEG but
+  // CMYK): anything else is not a picture. That needs no application object.
+  explicit QtPictureFiles(bool toolkit = true) : toolkit_(toolkit) {}
   Error Open(const std::string& shown, const std::string& path,
-             std::unique_ptr<ByteSource>* file) override;
-  bool ReadSize(const std::string& path, int* width, int* height) override;
-  bool Decode(const std::string& path, const Box* part, PicturePart* out,
-              std::string* why) override;
-  void Close() override;
+             std::unique_ptr<PictureReader>* reader) override;
 
  private:
   class Reader;
-  // The reader that ReadSize opened, for Decode of the same file.
-  std::string reader_path_;
-  std::unique_ptr<Reader> reader_;
+  bool toolkit_;
 };
 
-// Loads the picture file `native_path` as Runtime::LoadPicture does;
-// `shown_path` names it in errors.
-Error LoadQtPicture(const std::string& native_path, const std::string& shown_path,
-                    PictureRef* picture);
+// Loads the picture file `native_path` for a control of `area`, and its
+// twin with `with_twin`, as Runtime::LoadPicture does; `shown_path` names it in errors.
+Error LoadQtPicture(const std::string& native_path, const std::string& shown_path, Area area,
+                    bool with_twin, PictureRef* picture, bool toolkit = true);
 
-// A picture carried in the program as the resource `resource` (":/...").
-PictureRef ResourcePicture(const char* resource);
+// A picture carried in the program as the resource `resource` (":/..."),
+// for a control of `area`.
+PictureRef ResourcePicture(const char* resource, Area area);
 
 // Draws `image` with its top-left corner at `origin` (device-independent
 // pixels), cut off at `clip`.

@@ -34,7 +34,7 @@ class PictureTest : public ::testing::Test {
   // Loads `name` from the folder, naming it `name` in errors.
   Error Load(const std::string& name, Image* image = nullptr) {
     PictureRef picture;
-    Error e = LoadQtPicture(Path(name), name, &picture);
+    Error e = LoadQtPicture(Path(name), name, Area::kPicture1, false, &picture);
     if (e.ok() && image) *image = picture->image();
     return e;
   }
@@ -185,16 +185,15 @@ TEST_F(PictureTest, LargeJpegKeepsOnlyWhatControlsCanShow) {
   for (int y = 950; y < 1050; ++y)
     for (int x = 1450; x < 1550; ++x) big.setPixel(x, y, qRgb(0, 0, 255));
   ASSERT_TRUE(big.save(QString::fromStdString(Path("big.jpg")), "jpg", 95));
-  PictureRef picture;
-  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", &picture).ok());
-  // Loading decodes what Picture1 shows; a button decodes its middle when
-  // it is given the picture, in the load step too.
+  // Each control's picture keeps what that control shows.
+  PictureRef picture, for_button;
+  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", Area::kPicture1, false, &picture).ok());
+  ASSERT_TRUE(LoadQtPicture(Path("big.jpg"), "big.jpg", Area::kButton, false, &for_button).ok());
   const Image& image = picture->image();
   EXPECT_EQ(image.width, 3000);
   ASSERT_EQ(image.parts.size(), 1u);
   EXPECT_EQ(image.parts[0].box, PartFor(Area::kPicture1, 3000, 2000, 1));
-  QtPictureDecoder decoder;
-  const std::shared_ptr<const Image> button = ImageForArea(picture, Area::kButton, decoder);
+  const Image* button = &for_button->image();
   ASSERT_EQ(button->parts.size(), 1u);
   auto near = [](uint32_t px, QColor c) {
     return std::abs(qRed(px) - c.red()) < 24 && std::abs(qGreen(px) - c.green()) < 24 &&
@@ -228,9 +227,12 @@ TEST_F(PictureTest, TwinIsUsedOnDenseScreens) {
   Save("back.png", {640, 480}, "png", Qt::red);
   Save("back@2x.png", {1280, 960}, "png", Qt::blue);
   QtRuntime runtime;
-  PictureRef picture;
-  ASSERT_TRUE(runtime.LoadPicture(Path("back.png"), &picture).ok());
   Form1Window window;
+  PictureRef picture;
+  ASSERT_TRUE(runtime
+                  .LoadPicture(Path("back.png"), Area::kPicture1,
+                               presentation::WantsTwin(window.scale()), &picture)
+                  .ok());
   window.SetPicture1Picture(picture);
   const qreal dpr = window.devicePixelRatioF();
   const QImage shot = window.grab().toImage();
@@ -284,19 +286,54 @@ TEST_F(PictureTest, TwinThatFailsTheChecksIsNotUsed) {
       const int fd = open(Path("b@2x.jpg").c_str(), O_WRONLY | O_NONBLOCK);
       if (fd >= 0) close(fd);
     });
-    QtPictureDecoder decoder;
     PictureRef picture;
-    ASSERT_TRUE(LoadQtPicture(Path("b.jpg"), "b.jpg", &picture).ok());
     const long long before = BytesRead();
-    presentation::ShownPicture shown;
-    shown.Set(picture, Area::kButton, 2.0, decoder);
+    ASSERT_TRUE(LoadQtPicture(Path("b.jpg"), "b.jpg", Area::kButton, true, &picture).ok());
     const long long read = BytesRead() - before;
+    presentation::ShownPicture shown;
+    shown.Set(picture);
     done = true;
     rescuer.join();
     EXPECT_FALSE(rescued) << c.name;
     EXPECT_EQ(shown.ImageFor(2.0).ratio, 1) << c.name;
     EXPECT_EQ(shown.ImageFor(2.0).width, 48) << c.name;
     EXPECT_LT(read, 1 << 20) << c.name;
+  }
+}
+
+// What was decoded early is taken only as it would be loaded now: the same
+// control, no twin, the file unchanged; the toolkit's formats wait for it.
+TEST_F(PictureTest, PreloadedPicturesAreTakenOnlyWhenNothingChanged) {
+  const struct {
+    const char* name;
+    const char* file;
+    Area area;
+    bool with_twin;
+    bool replace;
+    bool taken;
+  } cases[] = {
+      {"unchanged", "a.jpg", Area::kButton, false, false, true},
+      {"another control", "a.jpg", Area::kPicture1, false, false, false},
+      {"with its twin", "a.jpg", Area::kButton, true, false, false},
+      {"file replaced", "a.jpg", Area::kButton, false, true, false},
+      {"not a JPEG", "a.png", Area::kButton, false, false, false},
+  };
+  for (const auto& c : cases) {
+    Save(c.file, {1000, 1000}, std::string(c.file).ends_with("jpg") ? "jpg" : "png");
+    QtRuntime runtime;
+    runtime.Preload({{Path(c.file), Area::kButton}});
+    if (c.replace) {
+      std::filesystem::remove(Path(c.file));
+      Save(c.file, {1000, 1000}, "jpg", Qt::blue);
+    }
+    // A preloaded picture is taken without reading the file.
+    PictureRef picture;
+    const long long before = BytesRead();
+    ASSERT_TRUE(runtime.LoadPicture(Path(c.file), c.area, c.with_twin, &picture).ok()) << c.name;
+    const auto size = static_cast<long long>(std::filesystem::file_size(Path(c.file)));
+    EXPECT_EQ(BytesRead() - before < size / 4, c.taken) << c.name;
+    const uint32_t pixel = picture->image().parts[0].data()[0];
+    EXPECT_EQ(qBlue(pixel) > 200, c.replace) << c.name;
   }
 }
 

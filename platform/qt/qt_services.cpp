@@ -1,5 +1,6 @@
 #include "platform/qt/qt_services.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,8 +42,42 @@ Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSourc
   return posix::OpenForInput(posix::ResolvePath(path), ShownName(path), file);
 }
 
-Error QtRuntime::LoadPicture(const std::string& path, PictureRef* picture) {
-  return LoadQtPicture(posix::ResolvePath(path), ShownName(path), picture);
+namespace {
+
+// What tells one file from another, and from itself changed: "" for none.
+std::string Identity(const std::string& native) {
+  struct stat st;
+  if (stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::string();
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+         std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+         std::to_string(st.st_mtim.tv_nsec) + ":" + std::to_string(st.st_ctim.tv_nsec);
+}
+
+}  // namespace
+
+Error QtRuntime::LoadPicture(const std::string& path, Area area, bool with_twin,
+                             PictureRef* picture) {
+  const std::string native = posix::ResolvePath(path);
+  if (auto it = preloaded_.find(path); it != preloaded_.end()) {
+    const Preloaded found = std::move(it->second);
+    preloaded_.erase(it);
+    if (!with_twin && found.area == area && found.identity == Identity(native)) {
+      *picture = found.picture;
+      return Error();
+    }
+  }
+  return LoadQtPicture(native, ShownName(path), area, with_twin, picture);
+}
+
+void QtRuntime::Preload(const std::vector<PictureToLoad>& pictures) {
+  for (const PictureToLoad& p : pictures) {
+    const std::string native = posix::ResolvePath(p.path);
+    Preloaded loaded{p.area, Identity(native), nullptr};
+    if (loaded.identity.empty() || preloaded_.count(p.path)) continue;
+    if (LoadQtPicture(native, ShownName(p.path), p.area, false, &loaded.picture, false).ok() &&
+        loaded.identity == Identity(native))
+      preloaded_.emplace(p.path, std::move(loaded));
+  }
 }
 
 void EventLoopReaper::Watch(pid_t pid) {

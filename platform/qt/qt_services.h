@@ -5,6 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <map>
+#include <string>
+#include <vector>
+
+#include "menu/form1.h"
 #include "menu/services.h"
 #include "platform/posix/launcher.h"
 #include "platform/posix/legacy_text.h"
@@ -23,9 +28,23 @@ class QtRuntime : public Runtime {
   std::string ShownName(const std::string& path) override;
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
-  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+  // Takes a picture that Preload decoded when it is asked for again, for
+  // the same control, without a twin, and its file is unchanged.
+  Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                    PictureRef* picture) override;
+
+  // Decodes the JPEG pictures of `pictures` that need no toolkit, for
+  // LoadPicture to take: run on another core while the toolkit starts.
+  // Nothing else is done with them; errors are left for the load step.
+  void Preload(const std::vector<PictureToLoad>& pictures);
 
  private:
+  struct Preloaded {
+    Area area;
+    std::string identity;  // the file's device, inode, size and times
+    PictureRef picture;
+  };
+  std::map<std::string, Preloaded> preloaded_;
   posix::DetectingDecoder decoder_;
   std::string first_app_path_;
 };

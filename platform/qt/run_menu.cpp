@@ -1,12 +1,15 @@
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "menu/form1.h"
 #include "menu/frame.h"
@@ -87,6 +90,11 @@ bool WaylandOnly() {
   return IsSet("WAYLAND_DISPLAY") && !IsSet("DISPLAY") && !IsSet("QT_QPA_PLATFORM");
 }
 
+int UsableCores() {
+  cpu_set_t set;
+  return sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 1;
+}
+
 }  // namespace
 
 int RunMenu() {
@@ -117,13 +125,23 @@ int RunMenu() {
   // (a resource), never a file beside it.
   std::optional<posix::WorkingDirectory> code_folder(
       std::in_place, bundled.empty() ? posix::DirectoryOf(program.image) : bundled);
+  // Where the machine has a second core, it decodes the JPEG pictures while
+  // the toolkit starts; the load step takes them (and still checks and
+  // loads everything in its order, errors included).
+  // The toolkit takes the first thread that asks it for its thread as its
+  // main thread: this one asks before the other can.
+  QThread::currentThread();
+  qt::QtRuntime runtime;
+  std::optional<std::jthread> preload;
+  if (runtime.app_path_known() && UsableCores() > 1)
+    preload.emplace([&runtime] { runtime.Preload(PicturesToLoad(runtime)); });
   QApplication app(argc, argv);
   code_folder.reset();
   if (!bundled.empty()) QCoreApplication::setLibraryPaths({});
   QGuiApplication::setDesktopFileName("discmenu");
   if (!bundled.empty()) qt::AddBundledFonts(bundled);
 
-  qt::QtRuntime runtime;
+  preload.reset();  // joins
   qt::QtErrorReport report(&translator);
   if (!runtime.app_path_known()) {
     // Looking elsewhere would read another menu's install.ini.

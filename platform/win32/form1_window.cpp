@@ -275,9 +275,9 @@ void Form1Window::SetLabelCaption(int n, const std::string& text) {
   SetWindowTextW(controls_.commands[n - 1], Widen(ButtonText(text)).c_str());
 }
 
-void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd) {
+void Form1Window::SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd) {
   control.bitmaps.Reset();
-  control.shown.Set(std::move(picture), area, scale(), decoder_);
+  control.shown.Set(std::move(picture));
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 
@@ -286,12 +286,11 @@ const Image* Form1Window::ImageToDraw(const ControlPicture& control, Area area) 
 }
 
 void Form1Window::SetPicture1Picture(PictureRef picture) {
-  SetPicture(picture1_picture_, std::move(picture), Area::kPicture1, controls_.picture1);
+  SetPicture(picture1_picture_, std::move(picture), controls_.picture1);
 }
 
 void Form1Window::SetCommandPicture(int n, PictureRef picture) {
-  SetPicture(command_pictures_[n - 1], std::move(picture), Area::kButton,
-             controls_.commands[n - 1]);
+  SetPicture(command_pictures_[n - 1], std::move(picture), controls_.commands[n - 1]);
 }
 
 WindowHandle Form1Window::hWnd() {

@@ -38,6 +38,7 @@ class Form1Window : public FormWindow {
   void SetPicture1Picture(PictureRef picture) override;
   void SetCommandPicture(int n, PictureRef picture) override;
   WindowHandle hWnd() override;
+  double scale() const override { return dpi_ / 96.0; }
 
   // Calls `on_click(n)` when button n (1-8) is clicked or pressed.
   void OnCommandClick(std::function<void(int)> on_click) { on_click_ = std::move(on_click); }
@@ -70,7 +71,7 @@ class Form1Window : public FormWindow {
   };
 
   void CreateControls(const Translator* translator);
-  void SetPicture(ControlPicture& control, PictureRef picture, Area area, HWND hwnd);
+  void SetPicture(ControlPicture& control, PictureRef picture, HWND hwnd);
   // What a control of `area` draws: its picture, or the built-in one.
   const Image* ImageToDraw(const ControlPicture& control, Area area) const;
   void ApplyDpi(int dpi);
@@ -79,7 +80,6 @@ class Form1Window : public FormWindow {
   void DrawButton(const DRAWITEMSTRUCT& item);
   void MoveFocus(bool forward);
   HWND FirstFocusable() const;
-  double scale() const { return dpi_ / 96.0; }
   // Where the focus goes back to when the window is activated again.
   HWND FocusToRestore() const;
   bool IsOurControl(HWND hwnd) const;
@@ -88,7 +88,6 @@ class Form1Window : public FormWindow {
   presentation::Controls<HWND> controls_;
   ControlPicture picture1_picture_;
   std::array<ControlPicture, 8> command_pictures_;
-  WicPictureDecoder decoder_;
   GdiObject<HFONT> label_font_;
   GdiObject<HBRUSH> label_brush_;
   Icon icon_large_, icon_small_;

@@ -10,8 +10,8 @@
 #include <new>
 
 #include "menu/presentation.h"
+#include "platform/win32/win32_file.h"
 #include "platform/win32/win32_logic.h"
-#include "platform/win32/win32_services.h"
 #include "platform/win32/win32_text.h"
 
 namespace discmenu::win32 {
@@ -67,7 +67,7 @@ bool IsShownFormat(const GUID& format) {
 // A WIC decoder of a picture file or of bytes in memory (which stay put
 // while it is used), and the frame the menu shows: the first, or of an
 // icon's images the one the rule picks.
-class WicPictureDecoder::Frame {
+class WicPictureFiles::Frame {
  public:
   explicit Frame(const std::string& path) {
     if (Factory() && path.find('\0') == std::string::npos) {
@@ -211,8 +211,41 @@ HBITMAP PartBitmap(const PicturePart& part, int width, int height) {
 
 }  // namespace
 
-Error WicPictureDecoder::Open(const std::string& shown, const std::string& path,
-                              std::unique_ptr<ByteSource>* file) {
+// A picture file open for its bytes, with WIC's decoder of it.
+class WicPictureFiles::Reader : public PictureReader {
+ public:
+  Reader(std::string path, FileHandle file, uint64_t size)
+      : path_(std::move(path)), file_(std::move(file)), size_(size) {}
+
+  bool ReadAt(uint64_t offset, size_t n, std::string* out) override {
+    return win32::ReadAt(file_.get(), offset, n, out);
+  }
+  uint64_t file_size() const override { return size_; }
+
+  bool Size(int* width, int* height) override {
+    // Making a decoder looks through every registered codec: once a file.
+    if (!frame_) frame_ = std::make_unique<Frame>(path_);
+    UINT w = 0, h = 0;
+    if (!frame_->ok() || FAILED(frame_->get()->GetSize(&w, &h))) return false;
+    *width = static_cast<int>(w);
+    *height = static_cast<int>(h);
+    return true;
+  }
+  // WIC's JPEG decoder decodes the blocks of a part it is asked for.
+  bool Decode(const Box* part, PicturePart* out, std::string* why) override {
+    if (!frame_) frame_ = std::make_unique<Frame>(path_);
+    return frame_->Decode(part, out, why);
+  }
+
+ private:
+  std::string path_;
+  FileHandle file_;
+  uint64_t size_;
+  std::unique_ptr<Frame> frame_;
+};
+
+Error WicPictureFiles::Open(const std::string& shown, const std::string& path,
+                            std::unique_ptr<PictureReader>* reader) {
   if (path.find('\0') != std::string::npos)  // no Windows name holds one
     return Error::FileNotFound(shown);
   WIN32_FILE_ATTRIBUTE_DATA info{};
@@ -230,39 +263,10 @@ Error WicPictureDecoder::Open(const std::string& shown, const std::string& path,
   const uint64_t size = static_cast<uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
   if (Error e = CheckPictureFile(shown, kind, size); !e.ok()) return e;
   // Only a disk file is opened: a pipe or device is refused.
-  if (Error e = Win32Runtime().OpenForInput(path, file); !e.ok()) return e;
+  FileHandle file;
+  if (Error e = OpenDiskFile(path, shown, &file); !e.ok()) return e;
+  *reader = std::make_unique<Reader>(path, std::move(file), size);
   return Error();
-}
-
-WicPictureDecoder::WicPictureDecoder() = default;
-WicPictureDecoder::~WicPictureDecoder() = default;
-
-void WicPictureDecoder::Close() {
-  frame_.reset();
-  frame_path_.clear();
-}
-
-bool WicPictureDecoder::ReadSize(const std::string& path, int* width, int* height) {
-  frame_ = std::make_unique<Frame>(path);
-  frame_path_ = path;
-  UINT w = 0, h = 0;
-  if (!frame_->ok() || FAILED(frame_->get()->GetSize(&w, &h))) return false;
-  *width = static_cast<int>(w);
-  *height = static_cast<int>(h);
-  return true;
-}
-
-bool WicPictureDecoder::Decode(const std::string& path, const Box* part, PicturePart* out,
-                               std::string* why) {
-  std::unique_ptr<Frame> frame =
-      frame_ && frame_path_ == path ? std::move(frame_) : std::make_unique<Frame>(path);
-  Close();
-  return frame->Decode(part, out, why);
-}
-
-Error LoadPictureFile(const std::string& path, PictureRef* picture) {
-  WicPictureDecoder decoder;
-  return DecodePicture(path, path, 1, decoder, picture);
 }
 
 void ScaledPicture::Reset() {
@@ -320,7 +324,7 @@ PictureRef LoadResourcePicture(int id) {
   Image image;
   PicturePart whole;
   std::string why;
-  if (!WicPictureDecoder::Frame(bytes, size).Decode(nullptr, &whole, &why)) return nullptr;
+  if (!WicPictureFiles::Frame(bytes, size).Decode(nullptr, &whole, &why)) return nullptr;
   image.width = whole.box.width;
   image.height = whole.box.height;
   image.parts.push_back(std::move(whole));

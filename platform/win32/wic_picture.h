@@ -1,5 +1,5 @@
-// Pictures on Windows: the Windows Imaging Component as the menu's picture
-// decoder (menu/picture_loading.h), and the menu's pixels drawn with GDI at
+// Pictures on Windows: picture files read by the Windows Imaging Component
+// (menu/picture_loading.h), and the menu's pixels drawn with GDI at
 // the window's DPI.
 #pragma once
 
@@ -16,31 +16,19 @@
 
 namespace discmenu::win32 {
 
-// The Windows Imaging Component as the menu's picture decoder: JPEG, PNG,
-// BMP, GIF, ICO and TIFF.
-class WicPictureDecoder : public PictureDecoder {
+// Picture files read by the Windows Imaging Component: JPEG, PNG, BMP, GIF,
+// ICO and TIFF.
+class WicPictureFiles : public PictureFiles {
  public:
-  WicPictureDecoder();
-  ~WicPictureDecoder() override;
   Error Open(const std::string& shown, const std::string& path,
-             std::unique_ptr<ByteSource>* file) override;
-  bool ReadSize(const std::string& path, int* width, int* height) override;
-  bool Decode(const std::string& path, const Box* part, PicturePart* out,
-              std::string* why) override;
-  void Close() override;
+             std::unique_ptr<PictureReader>* reader) override;
 
   // A decoder of one file, or of bytes in memory.
   class Frame;
 
  private:
-  // The frame that ReadSize opened, for Decode of the same file: making a
-  // decoder looks through every registered codec.
-  std::string frame_path_;
-  std::unique_ptr<Frame> frame_;
+  class Reader;
 };
-
-// Loads the picture file `path` (UTF-8) as Runtime::LoadPicture does.
-Error LoadPictureFile(const std::string& path, PictureRef* picture);
 
 // A picture carried in the program as RCDATA resource `id`.
 PictureRef LoadResourcePicture(int id);

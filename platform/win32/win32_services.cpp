@@ -8,42 +8,11 @@
 #include "menu/presentation.h"
 #include "platform/win32/system_dlls.h"
 #include "platform/win32/wic_picture.h"
+#include "platform/win32/win32_file.h"
 #include "platform/win32/win32_logic.h"
 #include "platform/win32/win32_text.h"
 
 namespace discmenu::win32 {
-
-namespace {
-
-class HandleSource : public ChunkedSource {
- public:
-  HandleSource(HANDLE handle, std::string shown_path)
-      : handle_(handle), shown_path_(std::move(shown_path)) {}
-  ~HandleSource() override { CloseHandle(handle_); }
-  HandleSource(const HandleSource&) = delete;
-  HandleSource& operator=(const HandleSource&) = delete;
-
- protected:
-  Error ReadSome(char* buffer, size_t max, size_t* got) override {
-    DWORD n = 0;
-    if (!ReadFile(handle_, buffer, static_cast<DWORD>(std::min<size_t>(max, 1u << 20)), &n,
-                  nullptr)) {
-      const DWORD code = GetLastError();
-      if (code != ERROR_HANDLE_EOF)
-        return Error::PathFileAccess(
-            Message(Text::kSystemSays, {shown_path_, SystemMessage(code)}));
-      n = 0;
-    }
-    *got = n;
-    return Error();
-  }
-
- private:
-  HANDLE handle_;
-  std::string shown_path_;
-};
-
-}  // namespace
 
 std::string AnsiCodePageDecoder::CodePageOf(std::string_view) const {
   return CodePageName(GetACP());
@@ -86,35 +55,16 @@ std::string Win32Runtime::AppPath() {
 }
 
 Error Win32Runtime::OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) {
-  if (path.find('\0') != std::string::npos) return Error::FileNotFound(path);
-  const std::wstring native = NativePath(path);
-  const DWORD attributes = GetFileAttributesW(native.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const DWORD code = GetLastError();
-    if (IsNotFound(code)) return Error::FileNotFound(path);
-    return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
-  }
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-    return Error::PathFileAccess(Message(Text::kIsADirectory, {path}));
-  HANDLE handle = CreateFileW(native.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD code = GetLastError();
-    if (IsNotFound(code)) return Error::FileNotFound(path);
-    return Error::PathFileAccess(Message(Text::kSystemSays, {path, SystemMessage(code)}));
-  }
-  // A pipe or a device could block forever or never end: only disk files.
-  if (GetFileType(handle) != FILE_TYPE_DISK) {
-    CloseHandle(handle);
-    return Error::PathFileAccess(Message(Text::kNotARegularFile, {path}));
-  }
-  *file = std::make_unique<HandleSource>(handle, path);
+  FileHandle handle;
+  if (Error e = OpenDiskFile(path, path, &handle); !e.ok()) return e;
+  *file = SequentialSource(std::move(handle), path);
   return Error();
 }
 
-Error Win32Runtime::LoadPicture(const std::string& path, PictureRef* picture) {
-  return LoadPictureFile(path, picture);
+Error Win32Runtime::LoadPicture(const std::string& path, Area area, bool with_twin,
+                                PictureRef* picture) {
+  WicPictureFiles files;
+  return ReadPicture(path, path, area, with_twin, files, picture);
 }
 
 ShellOutcome Win32Shell::Open(WindowHandle owner, std::string_view file) {

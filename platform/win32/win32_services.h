@@ -21,7 +21,8 @@ class Win32Runtime : public Runtime {
   std::string AppPath() override;
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override;
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
-  Error LoadPicture(const std::string& path, PictureRef* picture) override;
+  Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                    PictureRef* picture) override;
 
  private:
   AnsiCodePageDecoder decoder_;

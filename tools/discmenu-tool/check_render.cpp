@@ -56,7 +56,10 @@ PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
                 std::vector<Finding>* findings) {
   const std::string& text = config.Value(item).AsText();
   PictureRef picture;
-  const Error e = runtime.LoadPicture(config.app_path + text, &picture);
+  // Twins are checked where the menu would show them.
+  const Error e =
+      runtime.LoadPicture(config.app_path + text, entry == 0 ? Area::kPicture1 : Area::kButton,
+                          entry == 0 || config.Shown(entry), &picture);
   if (e.ok() && !EveryMenuReads(posix::ResolvePath(config.app_path + text))) {
     findings->push_back(
         ItemFinding(config, item, Severity::kError,
@@ -68,13 +71,11 @@ PictureRef Load(const MenuConfig& config, Runtime& runtime, int item, int entry,
   if (e.ok()) {
     // A twin the menu would pass over costs sharpness on dense screens,
     // and nothing else shows it: say so.
-    qt::QtPictureDecoder decoder;
-    std::string why_not;
-    if (entry == 0 || config.Shown(entry)) presentation::LoadTwin(*picture, decoder, &why_not);
+    const std::string& why_not = picture->twin_refused();
     if (!why_not.empty()) {
       findings->push_back(ItemFinding(
           config, item, Severity::kWarning,
-          ItemName(item) + ": the @2x twin " + presentation::TwinPath(text) +
+          ItemName(item) + ": the @2x twin " + TwinPath(text) +
               " is not used; windows at 150 % and more draw the picture scaled instead: " +
               why_not));
     }

@@ -31,7 +31,7 @@ class TextRuntime : public Runtime {
     return posix::OpenForInput(posix::ResolvePath(path), ShownName(path), file);
   }
   const LegacyDecoder& legacy_decoder() override { return decoder_; }
-  Error LoadPicture(const std::string& path, PictureRef*) override {
+  Error LoadPicture(const std::string& path, Area, bool, PictureRef*) override {
     return Error::InvalidPicture(ShownName(path));
   }
 
