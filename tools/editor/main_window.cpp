@@ -12,11 +12,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "tools/discmenu-tool/check_render.h"
 #include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/scaffold.h"
 #include "tools/editor/document_runtime.h"
+#include "tools/editor/dropped_file.h"
 #include "tools/editor/editor_document.h"
 #include "tools/editor/file_changed_bar.h"
 #include "tools/editor/findings_dock.h"
@@ -87,6 +90,7 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
 
   connect(canvas_, &MenuCanvas::selected, this, &MainWindow::Select);
   connect(canvas_, &MenuCanvas::textTyped, this, &MainWindow::ApplyText);
+  connect(canvas_, &MenuCanvas::filesDropped, this, &MainWindow::DropFiles);
   connect(properties_, &PropertiesDock::selected, this, &MainWindow::Select);
   connect(properties_, &PropertiesDock::textEdited, this, &MainWindow::ApplyText);
   connect(findings_, &FindingsDock::chosen, properties_, &PropertiesDock::FocusItem);
@@ -186,6 +190,57 @@ bool MainWindow::ApplyText(int item, const QString& text) {
   }
   properties_->Refresh();  // the field shows what the file holds
   return false;
+}
+
+bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
+  if (!document_->is_open()) return false;
+  std::vector<std::pair<int, std::string>> edits;
+  std::vector<std::pair<QString, DroppedFile>> copies;
+  QStringList said;
+  const auto refuse = [&](const QString& why) {
+    statusBar()->showMessage(why);
+    return false;
+  };
+  for (const QString& path : paths) {
+    const bool picture = IsPicture(path.toStdString());
+    const int item = picture
+                         ? (on.entry == 0 ? kBackground.first_item : kButtonPictures.Item(on.entry))
+                     : on.entry != 0 ? kTargets.Item(on.entry)
+                                     : 0;
+    if (item == 0) return refuse(tr("Not set: the background takes a picture, not %1.").arg(path));
+    if (std::any_of(edits.begin(), edits.end(), [item](const auto& e) { return e.first == item; }))
+      return refuse(tr("Not set: drop one picture and one other file at most."));
+    DroppedFile placed = PlaceDroppedFile(document_->folder(), path.toStdString(),
+                                          picture ? kPicturesFolder : kTargetsFolder);
+    if (placed.kind == DroppedFile::kRefused)
+      return refuse(tr("Not set: %1").arg(QString::fromStdString(placed.reason)));
+    if (placed.kind == DroppedFile::kCopy) {
+      copies.emplace_back(path, placed);
+      said << tr("%1 as %2").arg(path, QString::fromStdString(placed.value).mid(1));
+    }
+    edits.emplace_back(item, placed.value);
+  }
+  // One question for all the files from outside, copied only on yes.
+  if (!copies.empty()) {
+    const auto answer = QMessageBox::question(
+        this, tr("Copy into the menu folder?"),
+        tr("The menu finds only files inside its folder. Copy into it:\n\n%1?")
+            .arg(said.join("\n")));
+    if (answer != QMessageBox::Yes)
+      return refuse(tr("Not set: %1 is outside the menu folder and was not copied in.")
+                        .arg(copies.front().first));
+    for (const auto& [path, placed] : copies)
+      if (std::string problem = CopyDroppedFile(path.toStdString(), placed); !problem.empty())
+        return refuse(tr("Not set: %1").arg(QString::fromStdString(problem)));
+  }
+  const EditOutcome outcome = document_->SetTexts(
+      edits, on.entry == 0 ? tr("Drop on the background") : tr("Drop on entry %1").arg(on.entry));
+  if (outcome != EditOutcome::kDone)
+    return refuse(outcome == EditOutcome::kUnchanged
+                      ? tr("Unchanged: the entry names these files already.")
+                      : tr("Not set: install.ini cannot hold these names in its encoding."));
+  if (!said.isEmpty()) statusBar()->showMessage(tr("Copied in: %1").arg(said.join("; ")));
+  return true;
 }
 
 void MainWindow::Select(Selection selection) {

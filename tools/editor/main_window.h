@@ -37,6 +37,11 @@ class MainWindow : public QMainWindow {
   // Makes item `item` read `text`; where the file's encoding cannot hold it,
   // asks whether to convert the file to UTF-8 first. False if nothing changed.
   bool ApplyText(int item, const QString& text);
+  // Sets what files dropped on `on` stand for: a picture its face (or the
+  // background), another file an entry's target, all as one step. A file
+  // from outside the folder is copied in when the author agrees. False if
+  // nothing changed; the status bar says why.
+  bool DropFiles(Selection on, const QStringList& paths);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
