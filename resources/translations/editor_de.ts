@@ -189,6 +189,50 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
         <source>No new menu</source>
         <translation>Kein neues Menü</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>&amp;Probelauf</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>Probelauf unter &amp;Wine</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>&amp;Abbilder erstellen...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>Kein Probelauf: %1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>Der Probelauf ist beendet (Status %1).</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>Probelauf von %1 gestartet.</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>Zuerst install.ini speichern: Die Abbilder enthalten den gespeicherten Ordner.</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>Wohin die Disc- und Stick-Abbilder schreiben</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>Abbilder in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>Keine Abbilder</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
     <message>
         <source>Edit %1</source>
         <translation>%1 bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
     </message>
 </context>
 </TS>

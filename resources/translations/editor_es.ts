@@ -189,6 +189,50 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No new menu</source>
         <translation>No hay menú nuevo</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>E&amp;jecutar</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>&amp;Prueba</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>Prueba con &amp;Wine</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>&amp;Crear imágenes...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>Sin prueba: %1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>La prueba terminó (estado %1).</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>Prueba de %1 iniciada.</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>Guarde primero install.ini: las imágenes contienen la carpeta guardada.</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>Dónde escribir las imágenes del disco y de la memoria USB</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>Imágenes escritas en %1</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>Sin imágenes</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Edit %1</source>
         <translation>Editar %1</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
     </message>
 </context>
 </TS>

@@ -189,6 +189,50 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
         <source>No new menu</source>
         <translation>Pas de nouveau menu</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Exécuter</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>&amp;Essai</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>Essai sous &amp;Wine</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>&amp;Créer les images...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>Pas d'essai : %1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>L'essai est terminé (état %1).</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>Essai de %1 lancé.</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>Enregistrez d'abord install.ini : les images contiennent le dossier enregistré.</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>Où écrire les images du disque et de la clé</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>Images écrites dans %1</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>Aucune image</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     <message>
         <source>Edit %1</source>
         <translation>Modifier %1</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
     </message>
 </context>
 </TS>

@@ -189,6 +189,50 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No new menu</source>
         <translation>新しいメニューは作成されませんでした</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>実行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>テスト実行(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>Wine でテスト実行(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>イメージを作成(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>テスト実行できません: %1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>テスト実行が終了しました (状態 %1)。</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>%1 のテスト実行を開始しました。</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>先に install.ini を保存してください: イメージには保存済みのフォルダーが入ります。</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>ディスクと USB メモリのイメージの保存先</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>イメージを %1 に書き込みました</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>イメージは作成されませんでした</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Edit %1</source>
         <translation>%1 を編集</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>プロパティ</translation>
     </message>
 </context>
 </TS>

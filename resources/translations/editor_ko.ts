@@ -189,6 +189,50 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No new menu</source>
         <translation>새 메뉴를 만들지 못했습니다</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>실행(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>시험 실행(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>Wine에서 시험 실행(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>이미지 만들기(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>시험 실행 안 됨: %1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>시험 실행이 끝났습니다 (상태 %1).</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>%1 시험 실행을 시작했습니다.</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>먼저 install.ini를 저장하세요: 이미지에는 저장된 폴더가 들어갑니다.</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>디스크와 USB 메모리 이미지를 쓸 위치</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>이미지를 %1에 썼습니다</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>이미지 없음</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Edit %1</source>
         <translation>%1 편집</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>속성</translation>
     </message>
 </context>
 </TS>

@@ -189,6 +189,50 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No new menu</source>
         <translation>未创建新菜单</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>运行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>试运行(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>在 Wine 下试运行(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>生成映像(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>无法试运行：%1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>试运行已结束（状态 %1）。</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>已开始试运行 %1。</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>请先保存 install.ini：映像包含已保存的文件夹。</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>光盘和 U 盘映像的保存位置</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>映像已写入 %1</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>未生成映像</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Edit %1</source>
         <translation>编辑 %1</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>属性</translation>
     </message>
 </context>
 </TS>

@@ -189,6 +189,50 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No new menu</source>
         <translation>未建立新選單</translation>
     </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>執行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Test run</source>
+        <translation>試執行(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Test run under &amp;Wine</source>
+        <translation>在 Wine 下試執行(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Build images...</source>
+        <translation>建立映像檔(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>No test run: %1</source>
+        <translation>無法試執行：%1</translation>
+    </message>
+    <message>
+        <source>The test run ended (status %1).</source>
+        <translation>試執行已結束（狀態 %1）。</translation>
+    </message>
+    <message>
+        <source>Test run of %1 started.</source>
+        <translation>已開始試執行 %1。</translation>
+    </message>
+    <message>
+        <source>Save install.ini first: the images hold the saved folder.</source>
+        <translation>請先儲存 install.ini：映像檔包含已儲存的資料夾。</translation>
+    </message>
+    <message>
+        <source>Where to write the disc and stick images</source>
+        <translation>光碟和隨身碟映像檔的儲存位置</translation>
+    </message>
+    <message>
+        <source>Images written to %1</source>
+        <translation>映像檔已寫入 %1</translation>
+    </message>
+    <message>
+        <source>No images</source>
+        <translation>未建立映像檔</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -285,6 +329,13 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Edit %1</source>
         <translation>編輯 %1</translation>
+    </message>
+</context>
+<context>
+    <name>discmenu::editor::PropertiesDock</name>
+    <message>
+        <source>Properties</source>
+        <translation>屬性</translation>
     </message>
 </context>
 </TS>

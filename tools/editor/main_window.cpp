@@ -1,21 +1,26 @@
 #include "tools/editor/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "tools/discmenu-tool/check_render.h"
+#include "tools/discmenu-tool/image.h"
 #include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/scaffold.h"
 #include "tools/editor/document_runtime.h"
@@ -25,6 +30,7 @@
 #include "tools/editor/findings_dock.h"
 #include "tools/editor/menu_canvas.h"
 #include "tools/editor/properties_dock.h"
+#include "tools/editor/test_run.h"
 
 namespace discmenu::editor {
 
@@ -33,6 +39,18 @@ namespace {
 // Long enough to take a burst of keystrokes as one change.
 constexpr int kCheckDelayMs = 150;
 constexpr int kDiskDelayMs = 200;
+
+// The menus built beside the editor: the Linux one, and the Windows one
+// among the programs every medium carries.
+QString LinuxMenu() {
+  return QCoreApplication::applicationDirPath() + "/discmenu";
+}
+
+QString WindowsMenu() {
+  const std::string programs =
+      tool::FindMediumPrograms(QCoreApplication::applicationDirPath().toStdString());
+  return programs.empty() ? QString() : QString::fromStdString(programs) + "/discmenu.exe";
+}
 
 }  // namespace
 
@@ -84,6 +102,14 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   }
   connect(zooms, &QActionGroup::triggered, this,
           [this](QAction* action) { SetZoom(action->data().toInt() / 100.0); });
+  QMenu* run = menuBar()->addMenu(tr("&Run"));
+  run->addAction(tr("&Test run"), QKeySequence(Qt::Key_F5), this, [this] { StartTestRun(false); });
+  QAction* under_wine =
+      run->addAction(tr("Test run under &Wine"), this, [this] { StartTestRun(true); });
+  under_wine->setEnabled(!QStandardPaths::findExecutable("wine").isEmpty() &&
+                         QFileInfo::exists(WindowsMenu()));
+  run->addAction(tr("&Build images..."), this, &MainWindow::BuildDialog);
+
   view->addSeparator();
   view->addAction(properties_->toggleViewAction());
   view->addAction(findings_->toggleViewAction());
@@ -241,6 +267,48 @@ bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
                       : tr("Not set: install.ini cannot hold these names in its encoding."));
   if (!said.isEmpty()) statusBar()->showMessage(tr("Copied in: %1").arg(said.join("; ")));
   return true;
+}
+
+bool MainWindow::StartTestRun(bool windows) {
+  if (!document_->is_open()) return false;
+  const QString program = windows ? WindowsMenu() : LinuxMenu();
+  auto* run = new TestRun(document_->folder(), document_->bytes(), program.toStdString(),
+                          windows ? QStandardPaths::findExecutable("wine") : QString(), this);
+  if (!run->problem().isEmpty()) {
+    statusBar()->showMessage(tr("No test run: %1").arg(run->problem()));
+    delete run;
+    return false;
+  }
+  connect(run, &TestRun::finished, this, [this, run](int status) {
+    statusBar()->showMessage(tr("The test run ended (status %1).").arg(status), 5000);
+    run->deleteLater();
+  });
+  statusBar()->showMessage(tr("Test run of %1 started.").arg(program), 5000);
+  return true;
+}
+
+QString MainWindow::BuildImages(const QString& out_dir) {
+  if (document_->modified()) return tr("Save install.ini first: the images hold the saved folder.");
+  const QString name = QFileInfo(QString::fromStdString(document_->folder())).fileName();
+  std::ostringstream out, err;
+  const int status =
+      tool::RunImage(document_->folder(), (out_dir + "/" + name + ".iso").toStdString(),
+                     (out_dir + "/" + name + ".img").toStdString(), std::nullopt, false, out, err);
+  return status == 0 ? QString() : QString::fromStdString(err.str());
+}
+
+void MainWindow::BuildDialog() {
+  if (!document_->is_open()) return;
+  const QString out_dir =
+      QFileDialog::getExistingDirectory(this, tr("Where to write the disc and stick images"));
+  if (out_dir.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const QString problem = BuildImages(out_dir);
+  QApplication::restoreOverrideCursor();
+  if (problem.isEmpty())
+    statusBar()->showMessage(tr("Images written to %1").arg(out_dir));
+  else
+    QMessageBox::warning(this, tr("No images"), problem);
 }
 
 void MainWindow::Select(Selection selection) {

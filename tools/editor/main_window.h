@@ -42,6 +42,12 @@ class MainWindow : public QMainWindow {
   // from outside the folder is copied in when the author agrees. False if
   // nothing changed; the status bar says why.
   bool DropFiles(Selection on, const QStringList& paths);
+  // Starts the menu on the folder as it stands, the Linux one or (`windows`)
+  // the Windows one under Wine; false, saying why, if it cannot start.
+  bool StartTestRun(bool windows);
+  // Writes the folder's disc and stick images into `out_dir` (the folder
+  // must be saved); "" on success, else what went wrong.
+  QString BuildImages(const QString& out_dir);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,6 +62,7 @@ class MainWindow : public QMainWindow {
   void OnChanged();
   void RunChecks();
   void WatchFile();
+  void BuildDialog();
 
   EditorDocument* document_;
   MenuCanvas* canvas_;

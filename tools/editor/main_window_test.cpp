@@ -1,8 +1,10 @@
 #include "tools/editor/main_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -149,6 +151,22 @@ TEST(MainWindowTest, DroppedFilesSetTargetAndPictureInOneStepCopiedInOnlyWhenThe
   EXPECT_EQ(window.document()->Text(kTargets.Item(2)), "\\extras\\theme.txt");
   window.document()->undo_stack()->undo();
   EXPECT_EQ(window.document()->bytes(), ini);
+}
+
+TEST(MainWindowTest, BuildWritesBothImagesOfTheSavedFolderOnly) {
+  QTemporaryDir dir, out;
+  std::filesystem::copy(DISCMENU_DEMO_DIR, dir.path().toStdString(),
+                        std::filesystem::copy_options::recursive);
+  MainWindow window;
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  ASSERT_TRUE(window.ApplyText(kCaptions.Item(1), "Unsaved"));
+  EXPECT_NE(window.BuildImages(out.path()), "");
+  EXPECT_TRUE(QDir(out.path()).isEmpty());
+  window.document()->undo_stack()->undo();
+  EXPECT_EQ(window.BuildImages(out.path()), "");
+  const QString name = QFileInfo(dir.path()).fileName();
+  for (const QString& image : {name + ".iso", name + ".img"})
+    EXPECT_GT(QFileInfo(out.path() + "/" + image).size(), 0) << image.toStdString();
 }
 
 }  // namespace
