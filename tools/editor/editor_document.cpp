@@ -13,6 +13,7 @@
 #include "tools/discmenu-tool/menu_folder.h"
 #include "tools/editor/convert_to_utf8.h"
 #include "tools/editor/set_item_text.h"
+#include "tools/editor/set_items.h"
 
 namespace discmenu::editor {
 
@@ -58,6 +59,18 @@ EditOutcome EditorDocument::SetText(int n, const std::string& text) {
   if (outcome != EditOutcome::kDone && outcome != EditOutcome::kUnchanged) return outcome;
   if (edited.bytes() == ini_.bytes()) return EditOutcome::kUnchanged;
   undo_.push(new SetItemText(this, n, ini_.bytes(), edited.bytes()));
+  return EditOutcome::kDone;
+}
+
+EditOutcome EditorDocument::SetTexts(const std::vector<std::pair<int, std::string>>& edits,
+                                     const QString& what) {
+  IniDocument edited = ini_;
+  for (const auto& [n, text] : edits)
+    if (EditOutcome outcome = edited.SetText(n, text);
+        outcome != EditOutcome::kDone && outcome != EditOutcome::kUnchanged)
+      return outcome;
+  if (edited.bytes() == ini_.bytes()) return EditOutcome::kUnchanged;
+  undo_.push(new SetItems(this, what, ini_.bytes(), edited.bytes()));
   return EditOutcome::kDone;
 }
 

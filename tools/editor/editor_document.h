@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QUndoStack>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "config/ini_document.h"
 #include "platform/posix/legacy_text.h"
@@ -38,6 +40,9 @@ class EditorDocument : public QObject {
   // item merges into one step. Anything but kDone leaves the document and
   // the stack as they were.
   EditOutcome SetText(int n, const std::string& text);
+  // Sets each item of `edits` to its text, all as one step named `what`;
+  // the first that cannot be written leaves everything as it was.
+  EditOutcome SetTexts(const std::vector<std::pair<int, std::string>>& edits, const QString& what);
   // Rewrites the whole file as UTF-8 with a byte-order mark, as one step.
   EditOutcome ConvertToUtf8();
 

@@ -3,11 +3,18 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "config/texts.h"
+#include "platform/posix/locale.h"
+#include "tools/editor/editor_translator.h"
 #include "tools/editor/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("discmenu-editor");
+  // The user's language, found as the menu finds it.
+  discmenu::editor::EditorTranslator translator(
+      discmenu::LanguageOfTag(discmenu::posix::MessagesLocale()));
+  QApplication::installTranslator(&translator);
   QCommandLineParser parser;
   parser.setApplicationDescription("Makes and changes a start-up menu folder.");
   parser.addHelpOption();

@@ -1,27 +1,36 @@
 #include "tools/editor/main_window.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "tools/discmenu-tool/check_render.h"
+#include "tools/discmenu-tool/image.h"
 #include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/scaffold.h"
 #include "tools/editor/document_runtime.h"
+#include "tools/editor/dropped_file.h"
 #include "tools/editor/editor_document.h"
 #include "tools/editor/file_changed_bar.h"
 #include "tools/editor/findings_dock.h"
 #include "tools/editor/menu_canvas.h"
 #include "tools/editor/properties_dock.h"
+#include "tools/editor/test_run.h"
 
 namespace discmenu::editor {
 
@@ -30,6 +39,18 @@ namespace {
 // Long enough to take a burst of keystrokes as one change.
 constexpr int kCheckDelayMs = 150;
 constexpr int kDiskDelayMs = 200;
+
+// The menus built beside the editor: the Linux one, and the Windows one
+// among the programs every medium carries.
+QString LinuxMenu() {
+  return QCoreApplication::applicationDirPath() + "/discmenu";
+}
+
+QString WindowsMenu() {
+  const std::string programs =
+      tool::FindMediumPrograms(QCoreApplication::applicationDirPath().toStdString());
+  return programs.empty() ? QString() : QString::fromStdString(programs) + "/discmenu.exe";
+}
 
 }  // namespace
 
@@ -81,12 +102,21 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   }
   connect(zooms, &QActionGroup::triggered, this,
           [this](QAction* action) { SetZoom(action->data().toInt() / 100.0); });
+  QMenu* run = menuBar()->addMenu(tr("&Run"));
+  run->addAction(tr("&Test run"), QKeySequence(Qt::Key_F5), this, [this] { StartTestRun(false); });
+  QAction* under_wine =
+      run->addAction(tr("Test run under &Wine"), this, [this] { StartTestRun(true); });
+  under_wine->setEnabled(!QStandardPaths::findExecutable("wine").isEmpty() &&
+                         QFileInfo::exists(WindowsMenu()));
+  run->addAction(tr("&Build images..."), this, &MainWindow::BuildDialog);
+
   view->addSeparator();
   view->addAction(properties_->toggleViewAction());
   view->addAction(findings_->toggleViewAction());
 
   connect(canvas_, &MenuCanvas::selected, this, &MainWindow::Select);
   connect(canvas_, &MenuCanvas::textTyped, this, &MainWindow::ApplyText);
+  connect(canvas_, &MenuCanvas::filesDropped, this, &MainWindow::DropFiles);
   connect(properties_, &PropertiesDock::selected, this, &MainWindow::Select);
   connect(properties_, &PropertiesDock::textEdited, this, &MainWindow::ApplyText);
   connect(findings_, &FindingsDock::chosen, properties_, &PropertiesDock::FocusItem);
@@ -186,6 +216,99 @@ bool MainWindow::ApplyText(int item, const QString& text) {
   }
   properties_->Refresh();  // the field shows what the file holds
   return false;
+}
+
+bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
+  if (!document_->is_open()) return false;
+  std::vector<std::pair<int, std::string>> edits;
+  std::vector<std::pair<QString, DroppedFile>> copies;
+  QStringList said;
+  const auto refuse = [&](const QString& why) {
+    statusBar()->showMessage(why);
+    return false;
+  };
+  for (const QString& path : paths) {
+    const bool picture = IsPicture(path.toStdString());
+    const int item = picture
+                         ? (on.entry == 0 ? kBackground.first_item : kButtonPictures.Item(on.entry))
+                     : on.entry != 0 ? kTargets.Item(on.entry)
+                                     : 0;
+    if (item == 0) return refuse(tr("Not set: the background takes a picture, not %1.").arg(path));
+    if (std::any_of(edits.begin(), edits.end(), [item](const auto& e) { return e.first == item; }))
+      return refuse(tr("Not set: drop one picture and one other file at most."));
+    DroppedFile placed = PlaceDroppedFile(document_->folder(), path.toStdString(),
+                                          picture ? kPicturesFolder : kTargetsFolder);
+    if (placed.kind == DroppedFile::kRefused)
+      return refuse(tr("Not set: %1").arg(QString::fromStdString(placed.reason)));
+    if (placed.kind == DroppedFile::kCopy) {
+      copies.emplace_back(path, placed);
+      said << tr("%1 as %2").arg(path, QString::fromStdString(placed.value).mid(1));
+    }
+    edits.emplace_back(item, placed.value);
+  }
+  // One question for all the files from outside, copied only on yes.
+  if (!copies.empty()) {
+    const auto answer = QMessageBox::question(
+        this, tr("Copy into the menu folder?"),
+        tr("The menu finds only files inside its folder. Copy into it:\n\n%1?")
+            .arg(said.join("\n")));
+    if (answer != QMessageBox::Yes)
+      return refuse(tr("Not set: %1 is outside the menu folder and was not copied in.")
+                        .arg(copies.front().first));
+    for (const auto& [path, placed] : copies)
+      if (std::string problem = CopyDroppedFile(path.toStdString(), placed); !problem.empty())
+        return refuse(tr("Not set: %1").arg(QString::fromStdString(problem)));
+  }
+  const EditOutcome outcome = document_->SetTexts(
+      edits, on.entry == 0 ? tr("Drop on the background") : tr("Drop on entry %1").arg(on.entry));
+  if (outcome != EditOutcome::kDone)
+    return refuse(outcome == EditOutcome::kUnchanged
+                      ? tr("Unchanged: the entry names these files already.")
+                      : tr("Not set: install.ini cannot hold these names in its encoding."));
+  if (!said.isEmpty()) statusBar()->showMessage(tr("Copied in: %1").arg(said.join("; ")));
+  return true;
+}
+
+bool MainWindow::StartTestRun(bool windows) {
+  if (!document_->is_open()) return false;
+  const QString program = windows ? WindowsMenu() : LinuxMenu();
+  auto* run = new TestRun(document_->folder(), document_->bytes(), program.toStdString(),
+                          windows ? QStandardPaths::findExecutable("wine") : QString(), this);
+  if (!run->problem().isEmpty()) {
+    statusBar()->showMessage(tr("No test run: %1").arg(run->problem()));
+    delete run;
+    return false;
+  }
+  connect(run, &TestRun::finished, this, [this, run](int status) {
+    statusBar()->showMessage(tr("The test run ended (status %1).").arg(status), 5000);
+    run->deleteLater();
+  });
+  statusBar()->showMessage(tr("Test run of %1 started.").arg(program), 5000);
+  return true;
+}
+
+QString MainWindow::BuildImages(const QString& out_dir) {
+  if (document_->modified()) return tr("Save install.ini first: the images hold the saved folder.");
+  const QString name = QFileInfo(QString::fromStdString(document_->folder())).fileName();
+  std::ostringstream out, err;
+  const int status =
+      tool::RunImage(document_->folder(), (out_dir + "/" + name + ".iso").toStdString(),
+                     (out_dir + "/" + name + ".img").toStdString(), std::nullopt, false, out, err);
+  return status == 0 ? QString() : QString::fromStdString(err.str());
+}
+
+void MainWindow::BuildDialog() {
+  if (!document_->is_open()) return;
+  const QString out_dir =
+      QFileDialog::getExistingDirectory(this, tr("Where to write the disc and stick images"));
+  if (out_dir.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const QString problem = BuildImages(out_dir);
+  QApplication::restoreOverrideCursor();
+  if (problem.isEmpty())
+    statusBar()->showMessage(tr("Images written to %1").arg(out_dir));
+  else
+    QMessageBox::warning(this, tr("No images"), problem);
 }
 
 void MainWindow::Select(Selection selection) {

@@ -37,6 +37,17 @@ class MainWindow : public QMainWindow {
   // Makes item `item` read `text`; where the file's encoding cannot hold it,
   // asks whether to convert the file to UTF-8 first. False if nothing changed.
   bool ApplyText(int item, const QString& text);
+  // Sets what files dropped on `on` stand for: a picture its face (or the
+  // background), another file an entry's target, all as one step. A file
+  // from outside the folder is copied in when the author agrees. False if
+  // nothing changed; the status bar says why.
+  bool DropFiles(Selection on, const QStringList& paths);
+  // Starts the menu on the folder as it stands, the Linux one or (`windows`)
+  // the Windows one under Wine; false, saying why, if it cannot start.
+  bool StartTestRun(bool windows);
+  // Writes the folder's disc and stick images into `out_dir` (the folder
+  // must be saved); "" on success, else what went wrong.
+  QString BuildImages(const QString& out_dir);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -51,6 +62,7 @@ class MainWindow : public QMainWindow {
   void OnChanged();
   void RunChecks();
   void WatchFile();
+  void BuildDialog();
 
   EditorDocument* document_;
   MenuCanvas* canvas_;

@@ -1,16 +1,23 @@
 #include "tools/editor/main_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QDropEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "menu/layout.h"
 #include "tools/editor/editor_document.h"
 #include "tools/editor/findings_dock.h"
 #include "tools/editor/menu_canvas.h"
@@ -78,6 +85,88 @@ TEST(MainWindowTest, TextTheEncodingCannotHoldIsConvertedOnlyWhenTheAuthorAgrees
   // Converting and the edit are one step.
   window.document()->undo_stack()->undo();
   EXPECT_EQ(window.document()->bytes(), ini);
+}
+
+// Drops `paths` on the canvas at `at` through Qt's own event path.
+void Drop(MenuCanvas* canvas, QPoint at, const QStringList& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+  data.setUrls(urls);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(canvas, &drop);
+}
+
+TEST(MainWindowTest, DroppedFilesSetTargetAndPictureInOneStepCopiedInOnlyWhenTheAuthorAgrees) {
+  QTemporaryDir dir, away;
+  const std::string root = dir.path().toStdString();
+  std::filesystem::copy(DISCMENU_DEMO_DIR, root, std::filesystem::copy_options::recursive);
+  const QString outside_picture = away.path() + "/face.png", outside_file = away.path() + "/go.exe";
+  std::ofstream(outside_picture.toStdString()) << "png";
+  std::ofstream(outside_file.toStdString()) << "exe";
+  MainWindow window;
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  const layout::PixelRect button2 = layout::ToPixels(layout::CommandN(2), 96);
+  const QPoint on_button2(button2.x + 4, button2.y + 4), on_background(3, 3);
+  const std::string ini = window.document()->bytes();
+  struct Case {
+    QPoint at;
+    QStringList paths;
+    QMessageBox::StandardButton answer;              // NoButton: no question is asked
+    std::vector<std::pair<int, std::string>> items;  // what they read after
+  } cases[] = {
+      {on_button2,
+       {dir.path() + "/extras/theme.txt"},
+       QMessageBox::NoButton,
+       {{kTargets.Item(2), "\\extras\\theme.txt"}}},
+      {on_background,
+       {outside_picture},
+       QMessageBox::No,
+       {{kBackground.first_item, "\\menu\\background.jpg"}}},
+      {on_background,
+       {dir.path() + "/docs/manual.html"},
+       QMessageBox::NoButton,
+       {{kBackground.first_item, "\\menu\\background.jpg"}}},
+      {on_background, {away.path()}, QMessageBox::NoButton, {}},
+      {on_button2,
+       {outside_picture, outside_file},
+       QMessageBox::Yes,
+       {{kButtonPictures.Item(2), "\\menu\\face.png"}, {kTargets.Item(2), "\\files\\go.exe"}}},
+  };
+  for (const Case& c : cases) {
+    if (c.answer != QMessageBox::NoButton) AnswerNextBox(c.answer);
+    Drop(window.canvas(), c.at, c.paths);
+    for (const auto& [item, text] : c.items)
+      EXPECT_EQ(window.document()->Text(item), text) << c.paths.join(",").toStdString();
+  }
+  EXPECT_FALSE(std::filesystem::exists(root + "/menu/background-2.png"));
+  EXPECT_TRUE(std::filesystem::exists(root + "/files/go.exe"));
+  EXPECT_EQ(window.canvas()->selection(), (Selection{2, false}));
+  // The picture and the target together undo as one step; then the first drop.
+  window.document()->undo_stack()->undo();
+  EXPECT_EQ(window.document()->Text(kButtonPictures.Item(2)), "\\menu\\button2.png");
+  EXPECT_EQ(window.document()->Text(kTargets.Item(2)), "\\extras\\theme.txt");
+  window.document()->undo_stack()->undo();
+  EXPECT_EQ(window.document()->bytes(), ini);
+}
+
+TEST(MainWindowTest, BuildWritesBothImagesOfTheSavedFolderOnly) {
+  QTemporaryDir dir, out;
+  std::filesystem::copy(DISCMENU_DEMO_DIR, dir.path().toStdString(),
+                        std::filesystem::copy_options::recursive);
+  MainWindow window;
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  ASSERT_TRUE(window.ApplyText(kCaptions.Item(1), "Unsaved"));
+  EXPECT_NE(window.BuildImages(out.path()), "");
+  EXPECT_TRUE(QDir(out.path()).isEmpty());
+  window.document()->undo_stack()->undo();
+  EXPECT_EQ(window.BuildImages(out.path()), "");
+  const QString name = QFileInfo(dir.path()).fileName();
+  for (const QString& image : {name + ".iso", name + ".img"})
+    EXPECT_GT(QFileInfo(out.path() + "/" + image).size(), 0) << image.toStdString();
 }
 
 }  // namespace

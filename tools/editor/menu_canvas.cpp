@@ -1,6 +1,8 @@
 #include "tools/editor/menu_canvas.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,6 +17,7 @@ namespace discmenu::editor {
 MenuCanvas::MenuCanvas(EditorDocument* document, QWidget* parent)
     : QWidget(parent), document_(document) {
   setFocusPolicy(Qt::StrongFocus);
+  setAcceptDrops(true);
   setAccessibleName(tr("Menu window"));
   setAccessibleDescription(
       tr("Click a button, a label or the background to select it; "
@@ -142,6 +145,41 @@ void MenuCanvas::keyPressEvent(QKeyEvent* event) {
     return QWidget::keyPressEvent(event);
   }
   emit textTyped(item, caption);
+}
+
+namespace {
+
+// The local files a drag carries; none when anything else comes along.
+QStringList LocalFiles(const QMimeData* data) {
+  QStringList paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    paths << url.toLocalFile();
+  }
+  return paths;
+}
+
+}  // namespace
+
+void MenuCanvas::dragEnterEvent(QDragEnterEvent* event) {
+  if (document_->is_open() && !LocalFiles(event->mimeData()).isEmpty())
+    event->acceptProposedAction();
+}
+
+void MenuCanvas::dragMoveEvent(QDragMoveEvent* event) {
+  // The control under the pointer is marked as what the drop will change.
+  const Selection under = SelectionAt(event->position().toPoint());
+  if (under != selection_) Select(under);
+  event->acceptProposedAction();
+}
+
+void MenuCanvas::dropEvent(QDropEvent* event) {
+  const QStringList paths = LocalFiles(event->mimeData());
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  Select(SelectionAt(event->position().toPoint()));
+  emit selected(selection_);
+  emit filesDropped(selection_, paths);
 }
 
 }  // namespace discmenu::editor

@@ -2,7 +2,7 @@
 // Form1Window, loaded by Form1 from the document) drawn at a chosen scale,
 // with the selection marked. A click selects the control under it, the
 // arrow keys walk the window and the entries; typing with an entry selected
-// edits its caption.
+// edits its caption. Files dropped on a control are handed on.
 #pragma once
 
 #include <QImage>
@@ -46,11 +46,16 @@ class MenuCanvas : public QWidget {
   void selected(Selection selection);
   // The author typed on the canvas: item `item` should read `text`.
   void textTyped(int item, const QString& text);
+  // Files from the file manager were dropped on `on` (local paths).
+  void filesDropped(Selection on, const QStringList& paths);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // The rectangle of a control of the window in the canvas's coordinates.

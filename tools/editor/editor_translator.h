@@ -1,0 +1,22 @@
+// The editor's texts in the user's language: the Qt Linguist files
+// resources/translations/editor_*.ts, compiled into the program, chosen from
+// the locale as the menu chooses its own.
+#pragma once
+
+#include <QTranslator>
+
+#include "config/texts.h"
+
+namespace discmenu::editor {
+
+class EditorTranslator : public QTranslator {
+ public:
+  // Loads the translations of `language`; English needs none.
+  explicit EditorTranslator(Language language);
+
+  // The files name each class without its namespace, as lupdate reads them.
+  QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                    int n = -1) const override;
+};
+
+}  // namespace discmenu::editor
