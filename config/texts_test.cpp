@@ -70,6 +70,8 @@ TEST(TranslationsTest, EveryLanguageTranslatesEveryText) {
   };
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(DISCMENU_TRANSLATIONS_DIR)) {
+    // The menu's texts; the editor's (editor_*.ts) are its own.
+    if (!entry.path().filename().string().starts_with("discmenu_")) continue;
     std::ifstream in(entry.path());
     const std::string ts((std::istreambuf_iterator<char>(in)), {});
     std::set<std::string> translated;
