@@ -46,8 +46,10 @@ MAX_LINUX_BYTES = 80_000_000
 STARTER_LOADER = "/lib64/ld-linux-x86-64.so.2"
 # Inside the bare systems.
 STICK, NOEXEC, PLAIN, EXTRA = "/media/stick", "/media/noexec", "/media/plain", "/media/extra"
-# Files of the runtime that nothing loads: what the licences require.
-NOT_LOADED = re.compile(r"^(licenses/.*|fonts/LICENSE\.txt)$")
+# Files of the runtime that the runs here do not load: what the licences
+# require, and the toolkit's JPEG reader, which the menu takes only for the
+# JPEGs its own decoder leaves to it (CMYK), of which the demo has none.
+NOT_LOADED = re.compile(r"^(licenses/.*|fonts/LICENSE\.txt|plugins/imageformats/libqjpeg\.so)$")
 
 
 class Failure(Exception):
@@ -240,7 +242,8 @@ class Session:
         """Adds what the run traced in `trace` opened under `inside` (a file
         opened through a folder's descriptor by the path strace shows for it),
         but for the plugins' descriptions, which the menu reads itself
-        (O_NONBLOCK) whether or not the plugin is then loaded."""
+        (O_NONBLOCK, under plugins/) whether or not the plugin is then
+        loaded."""
         prefix = inside + "/" + RUNTIME + "/"
         with open(trace) as f:
             for line in f:
@@ -248,8 +251,11 @@ class Session:
                     r'(?:open|openat|execve)\((?:AT_FDCWD(?:<[^>]*>)?, )?"([^"]+)"', line)
                 # strace names a descriptor's file from outside the chroot.
                 at = m.group(1).find(prefix) if m else -1
-                if at >= 0 and "ENOENT" not in line and "O_NONBLOCK" not in line:
-                    self.opened.add(os.path.normpath(m.group(1)[at:])[len(prefix):])
+                if at < 0 or "ENOENT" in line:
+                    continue
+                name = os.path.normpath(m.group(1)[at:])[len(prefix):]
+                if not (name.startswith("plugins/") and "O_NONBLOCK" in line):
+                    self.opened.add(name)
 
     def finish(self, proc, trace, inside, label):
         """Ends a run, notes what it opened, and fails if it wrote anything."""
