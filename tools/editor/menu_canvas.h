@@ -48,6 +48,8 @@ class MenuCanvas : public QWidget {
   void textTyped(int item, const QString& text);
   // Files from the file manager were dropped on `on` (local paths).
   void filesDropped(Selection on, const QStringList& paths);
+  // The canvas has been drawn on the screen.
+  void drawn();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,6 +60,7 @@ class MenuCanvas : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void Paint();
   // The rectangle of a control of the window in the canvas's coordinates.
   QRectF OnCanvas(const QWidget* control) const;
   const QWidget* Selected() const;
