@@ -115,11 +115,13 @@ void MenuCanvas::Paint() {
   const QWidget* control = Selected();
   if (!control) return;
   QRectF r = OnCanvas(control);
-  // A hidden entry is still marked where it would stand.
+  // A hidden entry is still marked where it would stand. The mark goes
+  // around a button or a label, so that it hides none of its caption; the
+  // window's is inside its edge.
   QPen pen(palette().color(QPalette::Highlight), hasFocus() ? 3 : 2);
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
-  p.drawRect(r.adjusted(1, 1, -1, -1));
+  p.drawRect(selection_.entry == 0 ? r.adjusted(1, 1, -1, -1) : r.adjusted(-2, -2, 2, 2));
 }
 
 void MenuCanvas::mousePressEvent(QMouseEvent* event) {
