@@ -248,6 +248,18 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>Einen Menüordner öffnen (Datei &gt; Öffnen)</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>Im Menü verborgen</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Beschriftung %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Schaltfläche %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>

@@ -248,6 +248,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>Abra una carpeta de menú (Archivo &gt; Abrir)</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>Oculto en el menú</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Botón %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>

@@ -248,6 +248,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>メニューフォルダーを開いてください (ファイル &gt; 開く)</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>メニューでは非表示</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>ラベル %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>ボタン %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>

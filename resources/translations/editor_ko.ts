@@ -248,6 +248,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>메뉴 폴더를 여세요 (파일 &gt; 열기)</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>메뉴에서 숨겨짐</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>레이블 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>버튼 %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>

@@ -248,6 +248,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>打开菜单文件夹（文件 &gt; 打开）</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>在菜单中隐藏</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>标签 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按钮 %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>

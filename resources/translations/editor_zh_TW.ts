@@ -248,6 +248,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>開啟選單資料夾（檔案 &gt; 開啟）</translation>
     </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>在選單中隱藏</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>標籤 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按鈕 %1</translation>
+    </message>
 </context>
 <context>
     <name>PropertiesDock</name>
