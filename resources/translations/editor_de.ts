@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -232,6 +243,18 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
     <message>
         <source>No images</source>
         <translation>Keine Abbilder</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Umwandeln</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
     </message>
 </context>
 <context>

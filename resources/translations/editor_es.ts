@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -232,6 +243,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>No images</source>
         <translation>Sin imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
     </message>
 </context>
 <context>
