@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>Añadir los elementos que faltan</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -255,6 +262,30 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>¿Añadir los elementos que faltan?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 contiene %2 de los 34 elementos que lee el menú; el menú se detiene donde terminan.
+
+¿Añadir los elementos que faltan al final del archivo? Los indicadores de visibilidad añadidos valen 0, lo que oculta sus entradas; una imagen de botón añadida repite la anterior; los demás elementos añadidos quedan vacíos, y los hallazgos indican qué necesita todavía un valor. Nada de lo anterior cambia, y el archivo solo se escribe cuando usted guarda.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>Sin cambios: install.ini termina antes del elemento %1.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>No establecido: install.ini termina antes de los elementos de esta entrada.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>Ajouter les éléments manquants</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -255,6 +262,30 @@ Convertir tout le fichier en UTF-8 avec une marque d&apos;ordre des octets ? Le 
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>Ajouter les éléments manquants ?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 contient %2 des 34 éléments que lit le menu ; le menu s&apos;arrête là où ils s&apos;arrêtent.
+
+Ajouter les éléments manquants à la fin du fichier ? Les indicateurs d&apos;affichage ajoutés valent 0, ce qui masque leurs entrées ; une image de bouton ajoutée reprend la précédente ; les autres éléments ajoutés sont vides, et les constats indiquent ce qui attend encore une valeur. Rien de ce qui précède ne change, et le fichier n&apos;est écrit que lorsque vous enregistrez.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>Non modifié : install.ini se termine avant l&apos;élément %1.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>Non défini : install.ini se termine avant les éléments de cette entrée.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>빠진 항목 추가</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -255,6 +262,30 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>저장 안 함(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>빠진 항목을 추가할까요?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1에는 메뉴가 읽는 34개 항목 중 %2개만 있습니다. 메뉴는 항목이 끝나는 곳에서 멈춥니다.
+
+빠진 항목을 파일 끝에 추가할까요? 추가되는 표시 플래그는 0이라 해당 버튼이 숨겨집니다. 추가되는 버튼 그림은 바로 앞의 그림과 같습니다. 그 밖의 추가 항목은 비어 있으며, 아직 값이 필요한 항목은 발견 사항에 표시됩니다. 그 앞의 내용은 바뀌지 않으며, 파일은 저장할 때에만 기록됩니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>변경 안 됨: install.ini는 항목 %1 앞에서 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>설정 안 됨: install.ini가 이 버튼의 항목들보다 앞에서 끝납니다.</translation>
     </message>
 </context>
 <context>

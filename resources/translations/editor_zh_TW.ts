@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>新增缺少的項目</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -255,6 +262,30 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>不儲存(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>新增缺少的項目？</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 只有選單讀取的 34 個項目中的 %2 個；選單會在項目結束處停止。
+
+要在檔案末尾新增缺少的項目嗎？新增的顯示旗標為 0，對應的按鈕會隱藏；新增的按鈕圖片沿用前一個；其他新增的項目為空白，仍需填寫的值會列在檢查結果中。前面的內容不會改變，檔案只會在您儲存時寫入。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>新增(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>未變更：install.ini 在第 %1 個項目之前就結束了。</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>未設定：install.ini 在此項目的各個值之前就結束了。</translation>
     </message>
 </context>
 <context>

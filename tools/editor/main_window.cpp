@@ -153,13 +153,27 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
 }
 
 bool MainWindow::OpenFolder(const QString& folder) {
-  if (std::string problem = document_->Open(folder.toStdString()); !problem.empty()) {
-    Tell(this, QMessageBox::Warning, tr("discmenu-editor"), QString::fromStdString(problem));
+  bool declined = false;
+  const auto add_missing = [this, &declined](const std::string& file, int held) {
+    declined = Ask(this, tr("Add the missing items?"),
+                   tr("%1 holds %2 of the 34 items the menu reads; the menu stops where they "
+                      "end.\n\nAdd the missing items at the end of the file? Added show flags "
+                      "are 0, which hides their entries; an added button picture repeats the "
+                      "one before it; other added items are empty, and the findings say what "
+                      "still needs a value. Nothing before them changes, and the file is "
+                      "written only when you save.")
+                       .arg(QString::fromStdString(file), QString::number(held)),
+                   {{tr("&Add Items"), QMessageBox::AcceptRole}}) != QMessageBox::AcceptRole;
+    return !declined;
+  };
+  if (std::string problem = document_->Open(folder.toStdString(), add_missing); !problem.empty()) {
+    if (!declined)
+      Tell(this, QMessageBox::Warning, tr("discmenu-editor"), QString::fromStdString(problem));
     return false;
   }
   changed_bar_->hide();
   setWindowTitle(tr("%1[*] - discmenu-editor").arg(QString::fromStdString(document_->file())));
-  setWindowModified(false);
+  setWindowModified(document_->modified());  // items added to a short file are not saved yet
   WatchFile();
   Select({});
   canvas_->setFocus();
@@ -189,6 +203,9 @@ bool MainWindow::ApplyText(int item, const QString& text) {
     case EditOutcome::kDone:
     case EditOutcome::kUnchanged:
       return true;
+    case EditOutcome::kMissing:
+      statusBar()->showMessage(tr("Not changed: install.ini ends before item %1.").arg(item));
+      break;
     case EditOutcome::kNotWritable:
       statusBar()->showMessage(
           tr("No item of install.ini can hold this text: a double quote may not stand here."));
@@ -266,6 +283,8 @@ bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
   if (outcome != EditOutcome::kDone)
     return refuse(outcome == EditOutcome::kUnchanged
                       ? tr("Unchanged: the entry names these files already.")
+                  : outcome == EditOutcome::kMissing
+                      ? tr("Not set: install.ini ends before this entry's items.")
                       : tr("Not set: install.ini cannot hold these names in its encoding."));
   if (!said.isEmpty()) statusBar()->showMessage(tr("Copied in: %1").arg(said.join("; ")));
   return true;

@@ -183,6 +183,16 @@ TEST(MainWindowTest, QuestionsAskInTheEditorsLanguageAndEscapeCancels) {
   EXPECT_TRUE(window.isWindowModified());
 }
 
+TEST(MainWindowTest, AShortFileOpensWithTheMissingItemsAddedAndUnsaved) {
+  QTemporaryDir dir;
+  std::ofstream(dir.path().toStdString() + "/install.ini") << "1\n";
+  MainWindow window;
+  AnswerNextBox(QMessageBox::AcceptRole);
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  EXPECT_TRUE(window.isWindowModified());
+  EXPECT_EQ(window.document()->ini().held(), kItemCount);
+}
+
 TEST(MainWindowTest, BuildWritesBothImagesOfTheSavedFolderOnly) {
   QTemporaryDir dir, out;
   std::filesystem::copy(DISCMENU_DEMO_DIR, dir.path().toStdString(),
