@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <utility>
 
 #include "menu/form1.h"
@@ -35,8 +36,16 @@ void MenuCanvas::SetZoom(double zoom) {
 }
 
 void MenuCanvas::Select(Selection selection) {
-  AnnounceSelection(this, std::exchange(selection_, selection), selection);
+  if (selection != selection_)
+    AnnounceSelection(this, std::exchange(selection_, selection), selection);
   update();
+}
+
+void MenuCanvas::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Once the toolkit has told of the canvas taking the focus, the control
+  // selected on it has the focus within.
+  QTimer::singleShot(0, this, [this] { AnnounceSelection(this, selection_, selection_); });
 }
 
 void MenuCanvas::Refresh() {
