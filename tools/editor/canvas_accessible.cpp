@@ -60,7 +60,8 @@ class ControlAccessible : public QAccessibleInterface {
                                                         : QString();
     }
     if (t != QAccessible::Name) return {};
-    if (n == 0) return menu.windowTitle();
+    if (n == 0)  // the window by its title, or by the background without one
+      return menu.windowTitle().isEmpty() ? menu.picture1()->accessibleName() : menu.windowTitle();
     const QString name =
         selection_.label ? menu.label(n)->text() : menu.command(n)->accessibleName();
     if (!name.isEmpty()) return name;

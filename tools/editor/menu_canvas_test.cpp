@@ -133,6 +133,9 @@ TEST(MenuCanvasTest, AScreenReaderFindsEachControlWhereItIsDrawnAndAsSelected) {
       }
     }
   }
+  ASSERT_EQ(document.SetText(kWindowCaption.first_item, ""), EditOutcome::kDone);
+  canvas.Refresh();
+  EXPECT_EQ(shown->child(0)->text(QAccessible::Name), "Background picture");
 }
 
 TEST(MenuCanvasTest, TwinsShowFrom150PercentAsOnSuchAScreen) {
