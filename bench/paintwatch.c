@@ -24,9 +24,18 @@
  *   -q MS, -a MS    settle quiet time and minimum age (default 800, 1500)
  *   -r              report the program's peak RSS (VmHWM) at the full paint
  *   -c X,Y          after the full paint, click there (window-relative) with
- *                   XTest, then wait for -w FILE to appear
+ *                   XTest, then wait for -w FILE to appear; without -w, wait
+ *                   until the window is quiet (-q ms without damage)
  *   -w FILE         file that the opener writes its CLOCK_MONOTONIC time into
  *                   (nanoseconds, decimal)
+ *   -k KEYSYM       after the full paint (and the click), once the window is
+ *                   quiet, press and release that key with XTest and time it
+ *                   to the first look at the window in which every -P probe
+ *                   has its colour
+ *   -P X,Y,RRGGBB   a probe of the picture the key leads to
+ *   -B FILE.ppm, -S FILE.ppm
+ *                   reference mode with -k: the window's pixels just before
+ *                   the key (after the click) and once it has settled after it
  *
  * It prints one line of key=value pairs on standard output:
  *   map_ms        exec to the window's map
@@ -35,7 +44,8 @@
  *   paint_ns      CLOCK_MONOTONIC at the complete paint
  *   checks        how many probe checks were made
  *   rss_kib       VmHWM at the complete paint (with -r)
- *   click_ms      click sent to the opener's time stamp (with -c)
+ *   click_ms      click sent to the opener's time stamp (with -c -w)
+ *   key_ms        key sent to the picture it leads to (with -k)
  * and ends the program's process group (SIGTERM, then SIGKILL).
  * Exit status: 0 on success, 2 on a timeout, 3 when the program died first,
  * 1 on other errors.
@@ -68,6 +78,11 @@ struct probe {
 
 static struct probe probes[MAX_PROBES];
 static int probe_count;
+static struct probe after_probes[MAX_PROBES];
+static int after_count;
+static const char* key_name;
+static const char* before_path;
+static const char* after_path;
 static int tolerance;
 static int min_w = 32, min_h = 32;
 static long timeout_ms = 30000;
@@ -107,7 +122,8 @@ static int on_x_error(Display* dpy, XErrorEvent* e) {
 static void usage(void) {
   fprintf(stderr,
           "usage: paintwatch [-p X,Y,RRGGBB]... [-d TOL] [-m W,H] [-T MS] [-i MS]\n"
-          "                  [-s FILE.ppm [-q MS] [-a MS]] [-r] [-c X,Y -w FILE] -- program...\n");
+          "                  [-s FILE.ppm [-q MS] [-a MS]] [-r] [-c X,Y [-w FILE]]\n"
+          "                  [-k KEYSYM [-P X,Y,RRGGBB]... [-B FILE.ppm -S FILE.ppm]] -- program...\n");
   exit(1);
 }
 
@@ -165,16 +181,28 @@ static int read_pixel(Display* dpy, Window w, const struct masks* m, int x, int 
   return !x_error_seen;
 }
 
-/* Whether every probe has its colour; stops at the first that has not. */
-static int probes_match(Display* dpy, Window w, const struct masks* m) {
-  for (int i = 0; i < probe_count; ++i) {
+/* Whether every probe of `set` has its colour; stops at the first that has not. */
+static int probes_match(Display* dpy, Window w, const struct masks* m, const struct probe* set,
+                        int count) {
+  for (int i = 0; i < count; ++i) {
     int r, g, b;
-    if (!read_pixel(dpy, w, m, probes[i].x, probes[i].y, &r, &g, &b)) return 0;
-    if (abs(r - probes[i].r) > tolerance || abs(g - probes[i].g) > tolerance ||
-        abs(b - probes[i].b) > tolerance)
+    if (!read_pixel(dpy, w, m, set[i].x, set[i].y, &r, &g, &b)) return 0;
+    if (abs(r - set[i].r) > tolerance || abs(g - set[i].g) > tolerance ||
+        abs(b - set[i].b) > tolerance)
       return 0;
   }
   return 1;
+}
+
+static void parse_probe(const char* text, struct probe* set, int* count) {
+  if (*count == MAX_PROBES) die("too many probes");
+  struct probe* p = &set[*count];
+  unsigned rgb;
+  if (sscanf(text, "%d,%d,%x", &p->x, &p->y, &rgb) != 3) usage();
+  p->r = (rgb >> 16) & 0xFF;
+  p->g = (rgb >> 8) & 0xFF;
+  p->b = rgb & 0xFF;
+  ++*count;
 }
 
 static void write_ppm(Display* dpy, Window w, const struct masks* m, const char* path) {
@@ -226,21 +254,72 @@ static void wait_x(Display* dpy, long ms) {
   poll(&pfd, 1, (int)ms);
 }
 
+/* Moves the pointer to (x, y) of `win` and clicks the first button there. */
+static void click_at(Display* dpy, Window root, Window win, int x, int y) {
+  Window unused;
+  int rx, ry;
+  XTranslateCoordinates(dpy, win, root, x, y, &rx, &ry, &unused);
+  XTestFakeMotionEvent(dpy, -1, rx, ry, CurrentTime);
+  XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
+  XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
+  XFlush(dpy);
+}
+
+/* Drains the Damage reports; whether there was one. */
+static int drain_damage(Display* dpy, Damage damage, int damage_event) {
+  int damaged = 0;
+  while (XPending(dpy)) {
+    XEvent ev;
+    XNextEvent(dpy, &ev);
+    if (damage && ev.type == damage_event + XDamageNotify) damaged = 1;
+  }
+  if (damaged) XDamageSubtract(dpy, damage, None, None);
+  return damaged;
+}
+
+/* Waits until the window has had no damage for the settle quiet time (or,
+ * without Damage, just that long); 0 at the deadline. */
+static int settle(Display* dpy, Damage damage, int damage_event, int64_t deadline) {
+  int64_t last = now_ns();
+  while (now_ns() - last < settle_quiet_ms * 1000000LL) {
+    if (now_ns() > deadline) return 0;
+    wait_x(dpy, 5);
+    if (drain_damage(dpy, damage, damage_event)) last = now_ns();
+  }
+  return 1;
+}
+
+/* The first look at the window, at a Damage report or every fallback
+ * interval, in which every -P probe has its colour; 0 at the deadline. */
+static int64_t wait_for(Display* dpy, Window win, const struct masks* m, Damage damage,
+                        int damage_event, int64_t deadline) {
+  for (;;) {
+    if (probes_match(dpy, win, m, after_probes, after_count)) return now_ns();
+    if (now_ns() > deadline) return 0;
+    wait_x(dpy, fallback_ms);
+    drain_damage(dpy, damage, damage_event);
+  }
+}
+
 int main(int argc, char** argv) {
   int opt;
-  while ((opt = getopt(argc, argv, "+p:d:m:T:i:s:q:a:rc:w:")) != -1) {
+  while ((opt = getopt(argc, argv, "+p:d:m:T:i:s:q:a:rc:w:k:P:B:S:")) != -1) {
     switch (opt) {
-      case 'p': {
-        if (probe_count == MAX_PROBES) die("too many probes");
-        struct probe* p = &probes[probe_count];
-        unsigned rgb;
-        if (sscanf(optarg, "%d,%d,%x", &p->x, &p->y, &rgb) != 3) usage();
-        p->r = (rgb >> 16) & 0xFF;
-        p->g = (rgb >> 8) & 0xFF;
-        p->b = rgb & 0xFF;
-        ++probe_count;
+      case 'p':
+        parse_probe(optarg, probes, &probe_count);
         break;
-      }
+      case 'P':
+        parse_probe(optarg, after_probes, &after_count);
+        break;
+      case 'k':
+        key_name = optarg;
+        break;
+      case 'B':
+        before_path = optarg;
+        break;
+      case 'S':
+        after_path = optarg;
+        break;
       case 'd':
         tolerance = atoi(optarg);
         break;
@@ -277,7 +356,9 @@ int main(int argc, char** argv) {
   }
   if (optind >= argc) usage();
   if (!reference_path && probe_count == 0) die("no probes (-p) and no reference (-s)");
-  if (click_x >= 0 && !stamp_path) die("-c needs -w");
+  if (key_name && stamp_path) die("-k and -w do not go together");
+  if (key_name && !reference_path && after_count == 0) die("-k needs -P probes");
+  if (key_name && reference_path && (!before_path || !after_path)) die("-k -s needs -B and -S");
 
   Display* dpy = XOpenDisplay(NULL);
   if (!dpy) die("cannot open the display");
@@ -288,7 +369,8 @@ int main(int argc, char** argv) {
   int have_damage = XDamageQueryExtension(dpy, &damage_event, &damage_error);
   if (!have_damage) fallback_ms = 1;
   int xtest_ev, xtest_err, xtest_major, xtest_minor;
-  if (click_x >= 0 && !XTestQueryExtension(dpy, &xtest_ev, &xtest_err, &xtest_major, &xtest_minor))
+  if ((click_x >= 0 || key_name) &&
+      !XTestQueryExtension(dpy, &xtest_ev, &xtest_err, &xtest_major, &xtest_minor))
     die("the X server has no XTest extension");
   XSync(dpy, False);
 
@@ -377,7 +459,7 @@ int main(int argc, char** argv) {
     if (damaged || now - t_last_check >= fallback_ms * 1000000LL) {
       t_last_check = now;
       ++checks;
-      if (probes_match(dpy, win, &m)) {
+      if (probes_match(dpy, win, &m, probes, probe_count)) {
         t_paint = now_ns();
         if (!t_first) t_first = t_paint;
       }
@@ -388,7 +470,10 @@ int main(int argc, char** argv) {
   if (t_paint && want_rss) rss = vm_hwm_kib(child);
 
   double click_ms = -1;
-  if (t_paint && click_x >= 0) {
+  if (t_paint && click_x >= 0 && !stamp_path) {
+    click_at(dpy, root, win, click_x, click_y);
+    if (!settle(dpy, damage, damage_event, deadline)) status = 2;
+  } else if (t_paint && click_x >= 0) {
     Window unused;
     int rx, ry;
     XTranslateCoordinates(dpy, win, root, click_x, click_y, &rx, &ry, &unused);
@@ -411,6 +496,30 @@ int main(int argc, char** argv) {
     XSync(dpy, False);
   }
 
+  double key_ms = -1;
+  if (t_paint && key_name && status == 0) {
+    KeyCode code = XKeysymToKeycode(dpy, XStringToKeysym(key_name));
+    if (!code) die("no key for that key name");
+    if (!settle(dpy, damage, damage_event, deadline)) status = 2;
+    if (reference_path && status == 0) write_ppm(dpy, win, &m, before_path);
+    int64_t t_key = now_ns();
+    XTestFakeKeyEvent(dpy, code, True, CurrentTime);
+    XTestFakeKeyEvent(dpy, code, False, CurrentTime);
+    XFlush(dpy);
+    if (reference_path) {
+      if (status == 0 && settle(dpy, damage, damage_event, deadline))
+        write_ppm(dpy, win, &m, after_path);
+      else
+        status = 2;
+    } else {
+      int64_t t_after = wait_for(dpy, win, &m, damage, damage_event, deadline);
+      if (t_after)
+        key_ms = (double)(t_after - t_key) / 1e6;
+      else
+        status = 2;
+    }
+  }
+
   int64_t base = *t0 ? *t0 : start;
   printf("status=%s", status == 0 ? "ok" : status == 2 ? "timeout" : "exited");
   if (t_map) printf(" map_ms=%.3f", (double)(t_map - base) / 1e6);
@@ -420,6 +529,7 @@ int main(int argc, char** argv) {
   printf(" checks=%ld", checks);
   if (rss >= 0) printf(" rss_kib=%ld", rss);
   if (click_ms >= 0) printf(" click_ms=%.3f", click_ms);
+  if (key_ms >= 0) printf(" key_ms=%.3f", key_ms);
   printf("\n");
   fflush(stdout);
 

@@ -120,6 +120,41 @@ def menu_regions(dx=0, dy=0):
     return [((x0 + dx, y0 + dy, x1 + dx, y1 + dy), mode) for (x0, y0, x1, y1), mode in boxes]
 
 
+def find_menu(img, probes):
+    """Where the menu's window lies in a larger picture (the editor's canvas):
+    the offset at which every probe taken from the menu's own window has its
+    colour. Only the pictures' probes count (the first eight): the editor
+    may have changed a caption."""
+    w, h, _ = img
+    probes = probes[:8]
+    x0, y0, r0, g0, b0 = probes[0]
+    near = lambda c, d: all(abs(a - b) <= 4 for a, b in zip(c, d))  # noqa: E731
+    for dy in range(h - MENU_H + 1):
+        for dx in range(w - MENU_W + 1):
+            if near(pixel(img, x0 + dx, y0 + dy), (r0, g0, b0)) and all(
+                    near(pixel(img, x + dx, y + dy), (r, g, b)) for x, y, r, g, b in probes[1:]):
+                return dx, dy
+    raise RuntimeError("the menu's window is not in the editor's picture")
+
+
+def changed_probes(before, after, cell=32, most=48):
+    """Probes of what a key changed: in each cell of `cell` pixels where the
+    two pictures differ clearly, the pixel that differs most, with its colour
+    after. At most `most`, spread over the cells."""
+    w, h, _ = after
+    best = {}
+    for y in range(h):
+        for x in range(w):
+            a, b = pixel(before, x, y), pixel(after, x, y)
+            diff = max(abs(p - q) for p, q in zip(a, b))
+            key = (x // cell, y // cell)
+            if diff > 24 and diff > best.get(key, (0,))[0]:
+                best[key] = (diff, x, y, *b)
+    cells = [best[k][1:] for k in sorted(best)]
+    step = max(1, len(cells) / most)
+    return [cells[int(i * step)] for i in range(min(most, len(cells)))]
+
+
 def bare_regions(dx=0, dy=0):
     """The bare windows' one label: its text and its back colour."""
     return [((96 + dx, 64 + dy, 309 + dx, 80 + dy), "dark"),
@@ -176,6 +211,8 @@ class Program:
         args = ["-d", "4"]
         for x, y, r, g, b in self.probes:
             args += ["-p", f"{x},{y},{r:02x}{g:02x}{b:02x}"]
+        for x, y, r, g, b in getattr(self, "after_probes", ()):
+            args += ["-P", f"{x},{y},{r:02x}{g:02x}{b:02x}"]
         return args
 
     def run(self, tools, extra=()):
@@ -352,7 +389,7 @@ def main():
     ap.add_argument("--runs", type=int, default=int(os.environ.get("BENCH_RUNS", 15)))
     ap.add_argument("--warmup", type=int, default=2)
     ap.add_argument("--out", default=os.path.join(HERE, "RESULTS.md"))
-    ap.add_argument("--rows", default="ABCDEFGHI", help="which rows to measure")
+    ap.add_argument("--rows", default="ABCDEFGHIJK", help="which rows to measure")
     ap.add_argument("--medium", default=os.path.join(ROOT, "build", "medium"),
                     help="the medium as `make medium` lays it out (rows H and I)")
     ap.add_argument("--systems", default=os.path.join(ROOT, "build", "systems"),
@@ -487,6 +524,10 @@ def main():
                           f"{median(clicks):.2f} ms (median of {len(clicks)})", "reported", "-"))
             details.append(("G: click to opener", clicks))
 
+        # --- rows J and K: the editor ---------------------------------------------
+        if rows & set("JK"):
+            table += run_editor(args, tools, data, demo, env, a, rows, details, notes)
+
         # --- row H: the medium's menu in bare systems ---------------------------------
         if "H" in rows:
             table += run_bare_systems(args, tools, data, a, xserver, env, details, notes)
@@ -500,7 +541,7 @@ def main():
         xserver.close()
         shutil.rmtree(runtime_dir, ignore_errors=True)
 
-    order = "ABCDEFGHI"
+    order = "ABCDEFGHIJK"
     table.sort(key=lambda r: order.index(r[0][0]))
     elapsed = time.monotonic() - started
     md = ["| row | what | measured | goal | met |", "|---|---|---|---|---|"]
@@ -595,6 +636,95 @@ def run_row_f(args, tools, data, demo, wine, exe, arch, bare, why, what, details
         log(f"row {row} failed: {e}")
         return (row, what, f"n/a (the Windows build did not show its window under Wine: "
                 f"{str(e).splitlines()[0][:120]})", "F ratio <= 1.2", "-")
+
+
+# --- rows J and K: the editor ----------------------------------------------------
+
+
+def long_caption(tool, folder):
+    """Makes Caption1 of the menu in `folder` just too long for Label1: one
+    character less and check finds nothing to say of it."""
+    ini = os.path.join(folder, "install.ini")
+    with open(ini, "rb") as f:
+        original = f.read()
+    base = b"Install Aurora Studio"
+    filler = b" with every tool and brush and filter and sample project you need" * 4
+
+    def cut(k):
+        with open(ini, "wb") as f:
+            f.write(original.replace(base + b"\n", base + filler[:k] + b"\n", 1))
+        out = subprocess.run([tool, "check", folder], capture_output=True, text=True).stdout
+        return "caption takes" in out or "caption is" in out
+
+    lo, hi = 0, len(filler)  # fits at lo, cut at hi
+    if not cut(hi):
+        raise RuntimeError("no caption long enough to be cut off")
+    while hi - lo > 1:
+        mid = (lo + hi) // 2
+        lo, hi = (lo, mid) if cut(mid) else (mid, hi)
+    cut(hi)
+
+
+def run_editor(args, tools, data, demo, env, a, rows, details, notes):
+    """Row J: the editor's start to its drawn canvas of the demo, against
+    A side by side; row K: a keystroke on the canvas to the editor drawn
+    anew, the findings included."""
+    editor = os.path.join(os.path.abspath(args.build), "discmenu-editor")
+    tool = os.path.join(os.path.abspath(args.build), "discmenu-tool")
+    what_j = "the editor (build-release/discmenu-editor) on a copy of the demo: exec to the " \
+             "canvas with all nine pictures, against A"
+    what_k = "a keystroke on the editor's canvas (Backspace on a caption one character too " \
+             "long) to the editor drawn anew: canvas, fields and the findings without the " \
+             "caption's warning"
+    if not os.access(editor, os.X_OK) or not os.access(tool, os.X_OK):
+        why = "n/a (no discmenu-editor or discmenu-tool in the build)"
+        return [("J", what_j, why, "J/A <= 1.5", "-"), ("K", what_k, why, "< 50 ms", "-")]
+    table = []
+    j_dir = copy_demo(demo, os.path.join(data, "demo-editor"))
+    j = Program("J", [editor, j_dir], data, env, None, min_size=(MENU_W, MENU_H))
+    k_dir = copy_demo(demo, os.path.join(data, "demo-editor-long"))
+    long_caption(tool, k_dir)
+    k = Program("K", [editor, k_dir], data, env, None, min_size=(MENU_W, MENU_H))
+    for p in (j, k):
+        path = os.path.join(data, f"reference-{p.name}.ppm")
+        p.watch(tools, ["-s", path], timeout_ms=60000)
+        img = read_ppm(path)
+        dx, dy = find_menu(img, a.probes)
+        p.probes = [pick(img, box, mode) for box, mode in menu_regions(dx, dy)]
+        p.offset = (dx, dy)
+    if "J" in rows:
+        for _ in range(args.warmup):
+            j.run(tools)
+        results = {}
+        log(f"row J: {args.runs} rounds")
+        interleave([(a, j)], args.runs, tools, results, extra=())
+        runs = results[(a.name, j.name)]
+        ratio = median([y["paint_ms"] / x["paint_ms"] for x, y in runs])
+        table.append(("J", what_j, f"{median([y['paint_ms'] for _, y in runs]):.1f} ms against "
+                      f"A's {median([x['paint_ms'] for x, _ in runs]):.1f} ms; "
+                      f"**J/A = {ratio:.2f}**", "J/A <= 1.5", "yes" if ratio <= 1.5 else "**no**"))
+        details.append(("J: editor to its drawn canvas", [y["paint_ms"] for _, y in runs]))
+        details.append(("A beside J", [x["paint_ms"] for x, _ in runs]))
+    if "K" in rows:
+        dx, dy = k.offset
+        click = ["-c", f"{200 + dx},{110 + dy}", "-k", "BackSpace"]  # on Label1
+        before, after = (os.path.join(data, f"reference-K-{w}.ppm") for w in ("before", "after"))
+        k.watch(tools, [*k.probe_args(), *click, "-s", os.path.join(data, "reference-K.ppm"),
+                        "-B", before, "-S", after], timeout_ms=60000)
+        k.after_probes = changed_probes(read_ppm(before), read_ppm(after))
+        if not k.after_probes:
+            raise RuntimeError("row K: the key changed nothing on the screen")
+        log(f"row K: {len(k.after_probes)} probes of the change; {args.runs} keystrokes")
+        for _ in range(args.warmup):
+            k.run(tools, click)
+        keys = [k.run(tools, click)["key_ms"] for _ in range(args.runs)]
+        table.append(("K", what_k, f"{median(keys):.1f} ms (median of {len(keys)})", "< 50 ms",
+                      "yes" if median(keys) < 50 else "**no**"))
+        details.append(("K: keystroke to the editor drawn anew", keys))
+        notes.append(f"Row K's {len(k.after_probes)} probes are the pixels that changed most, "
+                     "one per 32-pixel cell, between the editor's settled pictures before and "
+                     "after the key: the canvas's label, the caption field and the findings.")
+    return table
 
 
 # --- row H: the medium's menu in bare systems -------------------------------------

@@ -7,7 +7,7 @@
 .PHONY: bench bench-build
 
 BENCH_RUNS ?= 15
-BENCH_ROWS ?= ABCDEFGHI
+BENCH_ROWS ?= ABCDEFGHIJK
 BENCH_TOOLS := build-release/bench-tools
 
 # Only the executable and the demo folder are built: the benchmark needs no
@@ -15,7 +15,7 @@ BENCH_TOOLS := build-release/bench-tools
 bench-build:
 	@scripts/install-deps.sh base bench
 	cmake --preset release
-	cmake --build --preset release --target demo
+	cmake --build --preset release --target demo discmenu-editor discmenu-tool discmenu-tool-render
 	cmake -S bench -B $(BENCH_TOOLS) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BENCH_TOOLS)
 	@# The Windows row needs the Windows build: made here when the Makefile

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace discmenu::posix {
 
@@ -87,6 +88,14 @@ bool RegularFile::ReadAt(uint64_t offset, void* out, size_t n) {
     done += static_cast<size_t>(got);
   }
   return true;
+}
+
+std::string FileIdentity(const std::string& native_path) {
+  struct stat st;
+  if (stat(native_path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::string();
+  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+         std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+         std::to_string(st.st_mtim.tv_nsec) + ":" + std::to_string(st.st_ctim.tv_nsec);
 }
 
 }  // namespace discmenu::posix

@@ -16,6 +16,11 @@ namespace discmenu::posix {
 Error OpenForInput(const std::string& native_path, const std::string& shown_path,
                    std::unique_ptr<ByteSource>* file);
 
+// The device, inode, size and change times of the regular file
+// `native_path`, as one text: it differs once the file is replaced or
+// written. Empty when there is no regular file there.
+std::string FileIdentity(const std::string& native_path);
+
 // A regular file read at any offset. Opening never blocks: a FIFO or
 // device is not opened at all, and is, like a missing file, not ok().
 class RegularFile {

@@ -42,26 +42,13 @@ Error QtRuntime::OpenForInput(const std::string& path, std::unique_ptr<ByteSourc
   return posix::OpenForInput(posix::ResolvePath(path), ShownName(path), file);
 }
 
-namespace {
-
-// What tells one file from another, and from itself changed: "" for none.
-std::string Identity(const std::string& native) {
-  struct stat st;
-  if (stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::string();
-  return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
-         std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
-         std::to_string(st.st_mtim.tv_nsec) + ":" + std::to_string(st.st_ctim.tv_nsec);
-}
-
-}  // namespace
-
 Error QtRuntime::LoadPicture(const std::string& path, Area area, bool with_twin,
                              PictureRef* picture) {
   const std::string native = posix::ResolvePath(path);
   if (auto it = preloaded_.find(path); it != preloaded_.end()) {
     const Preloaded found = std::move(it->second);
     preloaded_.erase(it);
-    if (!with_twin && found.area == area && found.identity == Identity(native)) {
+    if (!with_twin && found.area == area && found.identity == posix::FileIdentity(native)) {
       *picture = found.picture;
       return Error();
     }
@@ -72,10 +59,10 @@ Error QtRuntime::LoadPicture(const std::string& path, Area area, bool with_twin,
 void QtRuntime::Preload(const std::vector<PictureToLoad>& pictures) {
   for (const PictureToLoad& p : pictures) {
     const std::string native = posix::ResolvePath(p.path);
-    Preloaded loaded{p.area, Identity(native), nullptr};
+    Preloaded loaded{p.area, posix::FileIdentity(native), nullptr};
     if (loaded.identity.empty() || preloaded_.count(p.path)) continue;
     if (LoadQtPicture(native, ShownName(p.path), p.area, false, &loaded.picture, false).ok() &&
-        loaded.identity == Identity(native))
+        loaded.identity == posix::FileIdentity(native))
       preloaded_.emplace(p.path, std::move(loaded));
   }
 }

@@ -8,15 +8,17 @@
 
 #include "config/install_ini.h"
 #include "menu/form1.h"
+#include "platform/posix/native_path.h"
 #include "tools/discmenu-tool/folder_runtime.h"
+#include "tools/editor/picture_cache.h"
 
 namespace discmenu::editor {
 
 class DocumentRuntime : public tool::FolderRuntime {
  public:
-  // `bytes` must outlive the runtime.
-  DocumentRuntime(const std::string& folder, const std::string& bytes)
-      : FolderRuntime(folder), bytes_(bytes) {}
+  // `bytes` and `pictures` must outlive the runtime.
+  DocumentRuntime(const std::string& folder, const std::string& bytes, PictureCache& pictures)
+      : FolderRuntime(folder), bytes_(bytes), pictures_(pictures) {}
 
   Error OpenForInput(const std::string& path, std::unique_ptr<ByteSource>* file) override {
     if (path != AppPath() + kConfigFileName) return FolderRuntime::OpenForInput(path, file);
@@ -24,8 +26,19 @@ class DocumentRuntime : public tool::FolderRuntime {
     return Error();
   }
 
+  Error LoadPicture(const std::string& path, Area area, bool with_twin,
+                    PictureRef* picture) override {
+    return pictures_.Load(
+        posix::ResolvePath(path), area, with_twin,
+        [&](PictureRef* loaded) {
+          return FolderRuntime::LoadPicture(path, area, with_twin, loaded);
+        },
+        picture);
+  }
+
  private:
   const std::string& bytes_;
+  PictureCache& pictures_;
 };
 
 }  // namespace discmenu::editor

@@ -13,6 +13,7 @@
 
 #include "config/ini_document.h"
 #include "platform/posix/legacy_text.h"
+#include "tools/editor/picture_cache.h"
 
 namespace discmenu::editor {
 
@@ -41,6 +42,8 @@ class EditorDocument : public QObject {
   // Item `n` as its text: what an edit field shows.
   const std::string& Text(int n) const { return ini_.item(n).text; }
   QUndoStack* undo_stack() { return &undo_; }
+  // The folder's pictures as the canvas and the checks loaded them.
+  PictureCache& pictures() { return pictures_; }
   bool modified() const { return !undo_.isClean(); }
 
   // Edits item `n` to read `text` through an undo command; typing into one
@@ -81,6 +84,7 @@ class EditorDocument : public QObject {
   posix::DetectingDecoder decoder_;
   IniDocument ini_;
   QUndoStack undo_;
+  PictureCache pictures_;
 };
 
 // Reads the whole of `path` into `*bytes`; false when it cannot be read.

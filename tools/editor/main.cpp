@@ -1,12 +1,17 @@
 // discmenu-editor: makes and changes a menu folder on the menu's own window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QThread>
 #include <cstdio>
+#include <optional>
+#include <thread>
 
 #include "config/texts.h"
 #include "platform/posix/locale.h"
 #include "tools/editor/editor_translator.h"
+#include "tools/editor/editor_document.h"
 #include "tools/editor/main_window.h"
+#include "tools/editor/picture_cache.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -29,10 +34,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "discmenu-editor: --zoom takes 100, 125, 150 or 200\n");
     return 2;
   }
-  discmenu::editor::MainWindow window;
   const QStringList folders = parser.positionalArguments();
-  if (!folders.isEmpty() && !window.OpenFolder(folders.first())) return 1;
+  // Where the machine has a second core, it decodes the menu's pictures
+  // while this one builds the window.
+  discmenu::editor::PictureCache pictures;
+  std::optional<std::jthread> prefetch;
+  if (!folders.isEmpty() && QThread::idealThreadCount() > 1)
+    prefetch.emplace([&pictures, folder = folders.first().toStdString(), percent] {
+      pictures = discmenu::editor::Prefetch(folder, percent / 100.0);
+    });
+  discmenu::editor::MainWindow window;
   window.SetZoom(percent / 100.0);
+  prefetch.reset();  // joins
+  window.document()->pictures().Merge(std::move(pictures));
+  if (!folders.isEmpty() && !window.OpenFolder(folders.first())) return 1;
   window.show();
   return app.exec();
 }

@@ -37,8 +37,9 @@ namespace discmenu::editor {
 
 namespace {
 
-// Long enough to take a burst of keystrokes as one change.
-constexpr int kCheckDelayMs = 150;
+// The checks run once the canvas has shown a change (keystrokes that
+// arrive together are checked once), or after this long if it is not drawn.
+constexpr int kCheckDelayMs = 200;
 constexpr int kDiskDelayMs = 200;
 
 // The menus built beside the editor: the Linux one, and the Windows one
@@ -107,8 +108,11 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   run->addAction(tr("&Test run"), QKeySequence(Qt::Key_F5), this, [this] { StartTestRun(false); });
   QAction* under_wine =
       run->addAction(tr("Test run under &Wine"), this, [this] { StartTestRun(true); });
-  under_wine->setEnabled(!QStandardPaths::findExecutable("wine").isEmpty() &&
-                         QFileInfo::exists(WindowsMenu()));
+  // Looked for when the menu opens, not while the editor starts.
+  connect(run, &QMenu::aboutToShow, under_wine, [under_wine] {
+    under_wine->setEnabled(!QStandardPaths::findExecutable("wine").isEmpty() &&
+                           QFileInfo::exists(WindowsMenu()));
+  });
   run->addAction(tr("&Build images..."), this, &MainWindow::BuildDialog);
 
   view->addSeparator();
@@ -126,8 +130,10 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
           [this](bool clean) { setWindowModified(!clean); });
 
   check_timer_.setSingleShot(true);
-  check_timer_.setInterval(kCheckDelayMs);
   connect(&check_timer_, &QTimer::timeout, this, &MainWindow::RunChecks);
+  connect(canvas_, &MenuCanvas::drawn, this, [this] {
+    if (check_timer_.isActive()) check_timer_.start(0);
+  });
   disk_timer_.setSingleShot(true);
   disk_timer_.setInterval(kDiskDelayMs);
   connect(&watcher_, &QFileSystemWatcher::fileChanged, &disk_timer_, qOverload<>(&QTimer::start));
@@ -177,6 +183,7 @@ bool MainWindow::OpenFolder(const QString& folder) {
   WatchFile();
   Select({});
   canvas_->setFocus();
+  FitWindow();
   return true;
 }
 
@@ -184,6 +191,10 @@ void MainWindow::SetZoom(double zoom) {
   for (QAction* action : zooms_->actions())
     action->setChecked(action->data().toInt() == qRound(zoom * 100));
   canvas_->SetZoom(zoom);
+  FitWindow();
+}
+
+void MainWindow::FitWindow() {
   canvas_->adjustSize();
   // Room for the whole window beside the panels, as far as the screen has.
   const QSize wanted = canvas_->sizeHint() + QSize(420, 240);
@@ -341,12 +352,12 @@ void MainWindow::OnChanged() {
   canvas_->Refresh();
   canvas_->adjustSize();
   properties_->Refresh();
-  check_timer_.start();
+  check_timer_.start(kCheckDelayMs);
 }
 
 void MainWindow::RunChecks() {
   if (!document_->is_open()) return;
-  DocumentRuntime runtime(document_->folder(), document_->bytes());
+  DocumentRuntime runtime(document_->folder(), document_->bytes(), document_->pictures());
   findings_->SetFindings("install.ini", tool::CheckMenu(runtime));
 }
 

@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow {
   bool MayDropEdits();
   void Select(Selection selection);
   void OnChanged();
+  // Grows the window to show the whole canvas beside the panels.
+  void FitWindow();
   void RunChecks();
   void WatchFile();
   void BuildDialog();
@@ -71,7 +73,7 @@ class MainWindow : public QMainWindow {
   FindingsDock* findings_;
   QActionGroup* zooms_;
   QFileSystemWatcher watcher_;
-  QTimer check_timer_;  // findings, a moment after the last change
+  QTimer check_timer_;  // findings, once the canvas shows the last change
   QTimer disk_timer_;   // the file on disk, once a burst of writes is over
 };
 

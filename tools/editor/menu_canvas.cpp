@@ -31,6 +31,7 @@ MenuCanvas::MenuCanvas(EditorDocument* document, QWidget* parent)
 MenuCanvas::~MenuCanvas() = default;
 
 void MenuCanvas::SetZoom(double zoom) {
+  if (zoom == zoom_ && window_) return;  // drawn so already
   zoom_ = zoom;
   Refresh();
 }
@@ -61,7 +62,7 @@ void MenuCanvas::Refresh() {
   // does, so no state of an earlier load lingers.
   window_ = std::make_unique<qt::Form1Window>();
   window_->SetPictureScale(zoom_);
-  DocumentRuntime runtime(document_->folder(), document_->bytes());
+  DocumentRuntime runtime(document_->folder(), document_->bytes(), document_->pictures());
   qt::QtShell shell;  // nothing is clicked
   Form1 form(runtime, *window_, shell);
   if (Error e = form.Form_Load(); !e.ok()) load_error_ = QString::fromStdString(e.ToString());
@@ -105,6 +106,11 @@ const QWidget* MenuCanvas::ControlOf(Selection selection) const {
 }
 
 void MenuCanvas::paintEvent(QPaintEvent*) {
+  Paint();
+  emit drawn();
+}
+
+void MenuCanvas::Paint() {
   QPainter p(this);
   if (image_.isNull()) {
     p.drawText(rect(), Qt::AlignCenter, tr("Open a menu folder (File > Open)"));

@@ -55,6 +55,8 @@ class MenuCanvas : public QWidget {
   void textTyped(int item, const QString& text);
   // Files from the file manager were dropped on `on` (local paths).
   void filesDropped(Selection on, const QStringList& paths);
+  // The canvas has been drawn on the screen.
+  void drawn();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,6 +68,8 @@ class MenuCanvas : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void Paint();
+
   EditorDocument* document_;
   std::unique_ptr<qt::Form1Window> window_;
   QImage image_;
