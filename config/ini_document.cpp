@@ -1,5 +1,7 @@
 #include "config/ini_document.h"
 
+#include <algorithm>
+
 namespace discmenu {
 
 namespace {
@@ -33,10 +35,14 @@ bool SameItems(const std::vector<Item>& a, const std::vector<Item>& b) {
 }  // namespace
 
 Error IniDocument::Open(std::string bytes, std::string path, const LegacyDecoder& legacy,
-                        IniDocument* out) {
+                        IniDocument* out, bool take_short) {
   StringSource source(bytes);
   ItemsRead read;
-  if (Error e = ReadItems(source, path, legacy, ReadScope::kMenu, &read); !e.ok()) return e;
+  if (Error e = ReadItems(source, path, legacy, ReadScope::kMenu, &read);
+      !e.ok() && !(take_short && e.number() == Error::kInputPastEndOfFile))
+    return e;
+  out->held_ = static_cast<int>(read.items.size());
+  read.items.resize(kItemCount);  // the missing ones read as empty
   out->bytes_ = std::move(bytes);
   out->path_ = std::move(path);
   out->legacy_ = &legacy;
@@ -74,10 +80,12 @@ bool IniDocument::Adopt(std::string bytes, const std::vector<Item>& expected) {
   if (!SameItems(read.items, expected)) return false;
   bytes_ = std::move(bytes);
   read_ = std::move(read);
+  held_ = kItemCount;
   return true;
 }
 
 EditOutcome IniDocument::SetText(int n, std::string_view text) {
+  if (n > held_) return EditOutcome::kMissing;
   const Item& old = item(n);
   if (old.text == text) return EditOutcome::kUnchanged;
   // Keep the item's own way of writing where the text allows it.
@@ -112,6 +120,30 @@ EditOutcome IniDocument::ConvertToUtf8() {
   const std::string text = DecodeAs(bytes_, encoding(), true, *legacy_);
   const std::vector<Item> expected = read_.items;
   return Adopt("\xEF\xBB\xBF" + text, expected) ? EditOutcome::kDone : EditOutcome::kNeedsUtf8;
+}
+
+EditOutcome IniDocument::Complete() {
+  if (held_ == kItemCount) return EditOutcome::kUnchanged;
+  const std::string text = DecodeAs(bytes_, encoding(), true, *legacy_);
+  const size_t first_end = text.find_first_of("\r\n");
+  const std::string end = first_end == std::string::npos || text.compare(first_end, 2, "\r\n") == 0
+                              ? "\r\n"
+                              : text.substr(first_end, 1);
+  std::string added = text.empty() || text.back() == '\r' || text.back() == '\n' ? "" : end;
+  std::vector<Item> expected = read_.items;
+  for (int n = held_ + 1; n <= kItemCount; ++n) {
+    if (kShowFlags.Holds(n)) expected[n - 1].text = "0";
+    added += expected[n - 1].text + end;
+  }
+  const int held = held_;
+  std::string encoded;
+  if (!EncodeAs(added, encoding(), *legacy_, &encoded) || !Adopt(bytes_ + encoded, expected))
+    return EditOutcome::kNotWritable;
+  for (int n = std::max(held + 1, kButtonPictures.first_item + 1); n <= kItemCount; ++n) {
+    const std::string before = item(n - 1).text;
+    SetText(n, before);  // empty stays empty; a picture that will not go stays empty
+  }
+  return EditOutcome::kDone;
 }
 
 }  // namespace discmenu

@@ -27,14 +27,18 @@ enum class EditOutcome {
   kNeedsUtf8,     // written in place, the file would not read back as
                   // meant (its encoding would be taken for another, or its
                   // bytes do not map back to its text): convert it first
+  kMissing,       // the file ends before the item: Complete() adds it
 };
 
 class IniDocument {
  public:
   // Reads `bytes`, the whole of install.ini, as the menu reads it. `path`
-  // names the file in errors; `legacy` must outlive the document.
+  // names the file in errors; `legacy` must outlive the document. With
+  // `take_short`, a file whose one fault is that it ends before item 34
+  // opens too: held() says how many items it holds; the others read as
+  // empty and are not edited (kMissing) until Complete() adds them.
   static Error Open(std::string bytes, std::string path, const LegacyDecoder& legacy,
-                    IniDocument* out);
+                    IniDocument* out, bool take_short = false);
 
   const std::string& bytes() const { return bytes_; }
   const std::string& path() const { return path_; }
@@ -42,6 +46,7 @@ class IniDocument {
 
   // Item `n` (1-34) as the menu reads it, and the value it gives its field.
   const Item& item(int n) const { return read_.items[n - 1]; }
+  int held() const { return held_; }
   Variant Value(int n) const { return ItemValue(item(n), n); }
   MenuSettings Settings() const { return ToMenuSettings(read_.items); }
 
@@ -58,6 +63,15 @@ class IniDocument {
   // already.
   EditOutcome ConvertToUtf8();
 
+  // Adds the items a short file lacks after its end, one a line, in the
+  // file's encoding and line ends (CR LF where it has none): show flags 0,
+  // so the new entries are hidden; a button picture as the one before it
+  // (the menu loads pictures even for hidden entries; with none before, it
+  // stays empty, as do the other texts). The bytes before stay as they
+  // were. kUnchanged when the file has all 34 items; kNotWritable when
+  // they would not read as added (a quote left open at its end).
+  EditOutcome Complete();
+
  private:
   // The bytes of item `n` as [*first, *last) of bytes_, or false when the
   // file's text up to there does not encode back to its own bytes.
@@ -69,6 +83,7 @@ class IniDocument {
   std::string path_;
   const LegacyDecoder* legacy_ = nullptr;
   ItemsRead read_;
+  int held_ = kItemCount;
 };
 
 }  // namespace discmenu

@@ -114,6 +114,60 @@ TEST(IniDocumentTest, AnEditThatWouldChangeTheEncodingIsRefused) {
   EXPECT_EQ(doc.bytes(), Menu("\n", "Café"));
 }
 
+// Items `first` to `last` as a short file gets them: show flags 0, the rest
+// `text`, one a line.
+std::string Added(int first, int last, const std::string& end, const std::string& text = "") {
+  std::string s;
+  for (int n = first; n <= last; ++n) s += (kShowFlags.Holds(n) ? "0" : text) + end;
+  return s;
+}
+
+// A file that ends early gets the missing items after its end, in its own
+// encoding and line ends; its bytes before stay as they were.
+TEST(IniDocumentTest, AShortFileIsCompletedAfterItsEndOnly) {
+  std::string thirty;
+  for (const char* item :
+       {"1",     "1",          "1",        "1",        "1",        "1",
+        "1",     "1",          "A",        "B",        "C",        "D",
+        "E",     "F",          "G",        "H",        "\\t",      "\\t",
+        "\\t",   "\\t",        "\\t",      "\\t",      "\\t",      "\\t",
+        "Title", "\\back.jpg", "\\b1.png", "\\b2.png", "\\b3.png", "\"\\b 4.png\""})
+    thirty += std::string(item) + "\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int held;
+    EditOutcome outcome;
+    std::string added;
+  } cases[] = {
+      {"empty", "", 0, EditOutcome::kDone, Added(1, 34, "\r\n")},
+      {"a mark only", "\xEF\xBB\xBF", 0, EditOutcome::kDone, Added(1, 34, "\r\n")},
+      {"LF, no end", "1\n1", 2, EditOutcome::kDone, "\n" + Added(3, 34, "\n")},
+      {"CR LF, pictures", thirty, 30, EditOutcome::kDone, Added(31, 34, "\r\n", "\\b 4.png")},
+      {"windows-1252, CR", "1\r0\r0\r0\r0\r0\r0\r0\rMen\xFC", 9, EditOutcome::kDone,
+       "\r" + Added(10, 34, "\r")},
+      {"UTF-16LE", Utf16("1\r\nÜber\r\n", Encoding::kUtf16Le), 2, EditOutcome::kDone,
+       Utf16(Added(3, 34, "\r\n"), Encoding::kUtf16Le).substr(2)},
+      {"open quote", "1\n\"Open", 2, EditOutcome::kNotWritable, ""},
+      {"whole", Menu("\n"), 34, EditOutcome::kUnchanged, ""},
+  };
+  for (const Case& c : cases) {
+    IniDocument doc;
+    ASSERT_TRUE(IniDocument::Open(c.bytes, "install.ini", kLegacy, &doc, true).ok()) << c.name;
+    EXPECT_EQ(doc.held(), c.held) << c.name;
+    const Encoding encoding = doc.encoding().kind;
+    const std::string last = doc.item(34).text;
+    EXPECT_EQ(doc.SetText(34, last) == EditOutcome::kMissing, c.held < kItemCount) << c.name;
+    EXPECT_EQ(doc.Complete(), c.outcome) << c.name;
+    EXPECT_EQ(doc.bytes(), c.bytes + c.added) << c.name;
+    EXPECT_EQ(doc.encoding().kind, encoding) << c.name;
+    if (c.outcome == EditOutcome::kNotWritable) continue;
+    IniDocument strict;
+    EXPECT_TRUE(IniDocument::Open(doc.bytes(), "install.ini", kLegacy, &strict).ok()) << c.name;
+    EXPECT_EQ(doc.held(), kItemCount) << c.name;
+  }
+}
+
 // Every file of the reader's corpora: each item set to another text and back
 // gives the file's own bytes again, and the other items never move.
 TEST(IniDocumentTest, CorporaRoundTripItemByItem) {

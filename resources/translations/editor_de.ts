@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>Fehlende Einträge ergänzen</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
         <source>No images</source>
         <translation>Keine Abbilder</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Umwandeln</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>Fehlende Einträge ergänzen?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 enthält %2 der 34 Einträge, die das Menü liest; das Menü bricht ab, wo sie enden.
+
+Die fehlenden Einträge am Ende der Datei ergänzen? Ergänzte Anzeige-Flags sind 0, sodass ihre Schaltflächen verborgen sind; ein ergänztes Schaltflächenbild wiederholt das vorige; andere ergänzte Einträge bleiben leer, und die Befunde nennen, was noch einen Wert braucht. Davor ändert sich nichts, und die Datei wird erst beim Speichern geschrieben.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>&amp;Ergänzen</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>Nicht geändert: install.ini endet vor Eintrag %1.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>Nicht gesetzt: install.ini endet vor den Einträgen dieser Schaltfläche.</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Die ganze Datei in UTF-8 mit Byte-Order-Mark umwandeln? Das Menü liest sie gena
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>Einen Menüordner öffnen (Datei &gt; Öffnen)</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>Im Menü verborgen</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Beschriftung %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Schaltfläche %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>Añadir los elementos que faltan</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No images</source>
         <translation>Sin imágenes</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>¿Añadir los elementos que faltan?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 contiene %2 de los 34 elementos que lee el menú; el menú se detiene donde terminan.
+
+¿Añadir los elementos que faltan al final del archivo? Los indicadores de visibilidad añadidos valen 0, lo que oculta sus entradas; una imagen de botón añadida repite la anterior; los demás elementos añadidos quedan vacíos, y los hallazgos indican qué necesita todavía un valor. Nada de lo anterior cambia, y el archivo solo se escribe cuando usted guarda.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>Sin cambios: install.ini termina antes del elemento %1.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>No establecido: install.ini termina antes de los elementos de esta entrada.</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>Abra una carpeta de menú (Archivo &gt; Abrir)</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>Oculto en el menú</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Etiqueta %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Botón %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>Ajouter les éléments manquants</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -99,7 +117,7 @@
 Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the same; every other text stays as it is.</source>
         <translation>install.ini est écrit en %1, qui ne peut pas contenir ce texte.
 
-Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu le lit de la même façon ; tous les autres textes restent tels quels.</translation>
+Convertir tout le fichier en UTF-8 avec une marque d&apos;ordre des octets ? Le menu le lit de la même façon ; tous les autres textes restent tels quels.</translation>
     </message>
     <message>
         <source>Not changed: %1 cannot hold this text.</source>
@@ -111,7 +129,7 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>Not set: the background takes a picture, not %1.</source>
-        <translation>Non défini : l'arrière-plan accepte une image, pas %1.</translation>
+        <translation>Non défini : l&apos;arrière-plan accepte une image, pas %1.</translation>
     </message>
     <message>
         <source>Not set: drop one picture and one other file at most.</source>
@@ -139,23 +157,23 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>Not set: %1 is outside the menu folder and was not copied in.</source>
-        <translation>Non défini : %1 est hors du dossier du menu et n'y a pas été copié.</translation>
+        <translation>Non défini : %1 est hors du dossier du menu et n&apos;y a pas été copié.</translation>
     </message>
     <message>
         <source>Drop on the background</source>
-        <translation>Dépôt sur l'arrière-plan</translation>
+        <translation>Dépôt sur l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Drop on entry %1</source>
-        <translation>Dépôt sur l'entrée %1</translation>
+        <translation>Dépôt sur l&apos;entrée %1</translation>
     </message>
     <message>
         <source>Unchanged: the entry names these files already.</source>
-        <translation>Inchangé : l'entrée désigne déjà ces fichiers.</translation>
+        <translation>Inchangé : l&apos;entrée désigne déjà ces fichiers.</translation>
     </message>
     <message>
         <source>Not set: install.ini cannot hold these names in its encoding.</source>
-        <translation>Non défini : l'encodage de install.ini ne peut pas contenir ces noms.</translation>
+        <translation>Non défini : l&apos;encodage de install.ini ne peut pas contenir ces noms.</translation>
     </message>
     <message>
         <source>Copied in: %1</source>
@@ -207,11 +225,11 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>No test run: %1</source>
-        <translation>Pas d'essai : %1</translation>
+        <translation>Pas d&apos;essai : %1</translation>
     </message>
     <message>
         <source>The test run ended (status %1).</source>
-        <translation>L'essai est terminé (état %1).</translation>
+        <translation>L&apos;essai est terminé (état %1).</translation>
     </message>
     <message>
         <source>Test run of %1 started.</source>
@@ -219,7 +237,7 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>Save install.ini first: the images hold the saved folder.</source>
-        <translation>Enregistrez d'abord install.ini : les images contiennent le dossier enregistré.</translation>
+        <translation>Enregistrez d&apos;abord install.ini : les images contiennent le dossier enregistré.</translation>
     </message>
     <message>
         <source>Where to write the disc and stick images</source>
@@ -233,6 +251,42 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
         <source>No images</source>
         <translation>Aucune image</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>Ajouter les éléments manquants ?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 contient %2 des 34 éléments que lit le menu ; le menu s&apos;arrête là où ils s&apos;arrêtent.
+
+Ajouter les éléments manquants à la fin du fichier ? Les indicateurs d&apos;affichage ajoutés valent 0, ce qui masque leurs entrées ; une image de bouton ajoutée reprend la précédente ; les autres éléments ajoutés sont vides, et les constats indiquent ce qui attend encore une valeur. Rien de ce qui précède ne change, et le fichier n&apos;est écrit que lorsque vous enregistrez.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>Non modifié : install.ini se termine avant l&apos;élément %1.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>Non défini : install.ini se termine avant les éléments de cette entrée.</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -242,11 +296,23 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>Click a button, a label or the background to select it; type to change the selected entry&apos;s caption</source>
-        <translation>Cliquez sur un bouton, un libellé ou l'arrière-plan pour le sélectionner ; tapez pour modifier le libellé de l'entrée sélectionnée</translation>
+        <translation>Cliquez sur un bouton, un libellé ou l&apos;arrière-plan pour le sélectionner ; tapez pour modifier le libellé de l&apos;entrée sélectionnée</translation>
     </message>
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>Ouvrez un dossier de menu (Fichier &gt; Ouvrir)</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>Masqué dans le menu</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>Libellé %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Bouton %1</translation>
     </message>
 </context>
 <context>
@@ -317,7 +383,7 @@ Convertir tout le fichier en UTF-8 avec une marque d'ordre des octets ? Le menu 
     </message>
     <message>
         <source>Background picture</source>
-        <translation>Image d'arrière-plan</translation>
+        <translation>Image d&apos;arrière-plan</translation>
     </message>
 </context>
 <context>

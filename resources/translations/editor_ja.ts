@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>不足している項目を追加</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No images</source>
         <translation>イメージは作成されませんでした</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>変換(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>保存しない(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>不足している項目を追加しますか?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 には、メニューが読む 34 項目のうち %2 項目しかありません。メニューは項目が尽きたところで停止します。
+
+不足している項目をファイルの末尾に追加しますか? 追加される表示フラグは 0 で、対応するボタンは非表示になります。追加されるボタンの画像は直前のものと同じになります。その他の追加項目は空で、まだ値が必要なものは検出事項に示されます。それより前の内容は変わらず、ファイルは保存したときにだけ書き込まれます。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>変更なし: install.ini は項目 %1 より前で終わっています。</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>設定されません: install.ini はこのボタンの項目より前で終わっています。</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>メニューフォルダーを開いてください (ファイル &gt; 開く)</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>メニューでは非表示</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>ラベル %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>ボタン %1</translation>
     </message>
 </context>
 <context>

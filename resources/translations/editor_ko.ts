@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>빠진 항목 추가</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No images</source>
         <translation>이미지 없음</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>변환(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>저장 안 함(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>빠진 항목을 추가할까요?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1에는 메뉴가 읽는 34개 항목 중 %2개만 있습니다. 메뉴는 항목이 끝나는 곳에서 멈춥니다.
+
+빠진 항목을 파일 끝에 추가할까요? 추가되는 표시 플래그는 0이라 해당 버튼이 숨겨집니다. 추가되는 버튼 그림은 바로 앞의 그림과 같습니다. 그 밖의 추가 항목은 비어 있으며, 아직 값이 필요한 항목은 발견 사항에 표시됩니다. 그 앞의 내용은 바뀌지 않으며, 파일은 저장할 때에만 기록됩니다.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>추가(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>변경 안 됨: install.ini는 항목 %1 앞에서 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>설정 안 됨: install.ini가 이 버튼의 항목들보다 앞에서 끝납니다.</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>메뉴 폴더를 여세요 (파일 &gt; 열기)</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>메뉴에서 숨겨짐</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>레이블 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>버튼 %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>添加缺少的项</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No images</source>
         <translation>未生成映像</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>转换(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>不保存(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>添加缺少的项？</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 只有菜单读取的 34 项中的 %2 项；菜单在项结束处停止。
+
+在文件末尾添加缺少的项吗？添加的显示标志为 0，对应的按钮将被隐藏；添加的按钮图片沿用前一个；其他添加的项为空，仍需填写的值会在检查结果中列出。前面的内容不会改变，文件只在您保存时写入。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>未更改：install.ini 在第 %1 项之前就结束了。</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>未设置：install.ini 在此条目的各项之前就结束了。</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>打开菜单文件夹（文件 &gt; 打开）</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>在菜单中隐藏</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>标签 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按钮 %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Ask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>EditorDocument</name>
+    <message>
+        <source>Add the missing items</source>
+        <translation>新增缺少的項目</translation>
+    </message>
+</context>
+<context>
     <name>FileChangedBar</name>
     <message>
         <source>install.ini was changed on disk by another program.</source>
@@ -233,6 +251,42 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
         <source>No images</source>
         <translation>未建立映像檔</translation>
     </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>轉換(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>複製(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>不儲存(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add the missing items?</source>
+        <translation>新增缺少的項目？</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 34 items the menu reads; the menu stops where they end.
+
+Add the missing items at the end of the file? Added show flags are 0, which hides their entries; an added button picture repeats the one before it; other added items are empty, and the findings say what still needs a value. Nothing before them changes, and the file is written only when you save.</source>
+        <translation>%1 只有選單讀取的 34 個項目中的 %2 個；選單會在項目結束處停止。
+
+要在檔案末尾新增缺少的項目嗎？新增的顯示旗標為 0，對應的按鈕會隱藏；新增的按鈕圖片沿用前一個；其他新增的項目為空白，仍需填寫的值會列在檢查結果中。前面的內容不會改變，檔案只會在您儲存時寫入。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Items</source>
+        <translation>新增(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Not changed: install.ini ends before item %1.</source>
+        <translation>未變更：install.ini 在第 %1 個項目之前就結束了。</translation>
+    </message>
+    <message>
+        <source>Not set: install.ini ends before this entry&apos;s items.</source>
+        <translation>未設定：install.ini 在此項目的各個值之前就結束了。</translation>
+    </message>
 </context>
 <context>
     <name>MenuCanvas</name>
@@ -247,6 +301,18 @@ Convert the whole file to UTF-8 with a byte-order mark? The menu reads it the sa
     <message>
         <source>Open a menu folder (File &gt; Open)</source>
         <translation>開啟選單資料夾（檔案 &gt; 開啟）</translation>
+    </message>
+    <message>
+        <source>Hidden in the menu</source>
+        <translation>在選單中隱藏</translation>
+    </message>
+    <message>
+        <source>Label %1</source>
+        <translation>標籤 %1</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按鈕 %1</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,7 @@ click selects a button on the menu's window, typing changes its caption,
 Ctrl+S writes exactly that item's bytes, one Ctrl+Z takes back the whole
 word typed, the title marks unsaved changes and closing with changes asks.
 Where things are is learnt over AT-SPI, which also has to name every
-control that takes the focus."""
+control that takes the focus, the menu's own controls on the canvas too."""
 
 import json
 import os
@@ -16,14 +16,17 @@ from xsession import DEMO, OUT, XTestCase, wait_until
 
 EDITOR = os.environ.get("DISCMENU_EDITOR", "build/discmenu-editor")
 PROBE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_probe.py")
-# The centre of Command1 on the window at 100 %, in the design's pixels.
-COMMAND1 = (57, 96)
 
 
 def nodes(tree):
     yield tree
     for child in tree["children"]:
         yield from nodes(child)
+
+
+def centre(node):
+    x, y, w, h = node["extents"]
+    return str(x + w // 2), str(y + h // 2)
 
 
 class EditorTest(XTestCase):
@@ -56,6 +59,11 @@ class EditorTest(XTestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         return json.loads(result.stdout.strip().splitlines()[-1])
 
+    def command1(self, tree):
+        """Command1 as the canvas tells a screen reader of it."""
+        canvas = next(n for n in nodes(tree) if n["name"] == "Menu window")
+        return canvas["children"][1]
+
     def title(self):
         return self.x.name(self.window)
 
@@ -73,9 +81,15 @@ class EditorTest(XTestCase):
         focusable = [n for n in nodes(tree) if n["focusable"] and n["showing"]]
         self.assertGreater(len(focusable), 5)
         self.assertEqual([n["role"] for n in focusable if not n["name"]], [])
+        # The window, then each entry's button and label, as the menu names them.
         canvas = next(n for n in nodes(tree) if n["name"] == "Menu window")
-        x, y = canvas["extents"][0] + COMMAND1[0], canvas["extents"][1] + COMMAND1[1]
-        self.x.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        self.assertEqual([(n["role"], n["name"]) for n in canvas["children"][:3]],
+                         [("image", "Aurora Studio 5 Setup"), ("push button", "Install Aurora Studio"),
+                          ("label", "Install Aurora Studio")])
+        self.assertEqual(len(canvas["children"]), 17)
+        self.assertEqual([n["showing"] for n in canvas["children"][1::2]],
+                         [True, True, True, False, True, True, False, False])
+        self.x.run("xdotool", "mousemove", *centre(self.command1(tree)), "click", "1")
         self.wait_title(False)
         self.x.run("xdotool", "type", "--delay", "60", " now")
         self.wait_title(True)
@@ -105,7 +119,7 @@ class EditorTest(XTestCase):
 
     def test_a_file_changed_on_disk_is_noticed_and_reloaded(self):
         self.start()
-        canvas = next(n for n in nodes(self.probe()) if n["name"] == "Menu window")
+        command1 = self.command1(self.probe())
         theirs = self.original.replace(b"Install Aurora Studio\n", b"Theirs\n", 1)
         # Written as another editor writes: a new file renamed into place.
         with open(self.ini + ".new", "wb") as f:
@@ -114,10 +128,8 @@ class EditorTest(XTestCase):
         reload = wait_until(lambda: [n for n in nodes(self.probe())
                                      if n["name"] == "Reload the file from disk" and n["showing"]])
         self.assertTrue(reload, "no bar for the changed file")
-        x, y, w, h = reload[0]["extents"]
-        self.x.run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
-        x, y = canvas["extents"][0] + COMMAND1[0], canvas["extents"][1] + COMMAND1[1]
-        self.x.run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        self.x.run("xdotool", "mousemove", *centre(reload[0]), "click", "1")
+        self.x.run("xdotool", "mousemove", *centre(command1), "click", "1")
         self.x.run("xdotool", "type", "--delay", "60", "!")
         self.wait_title(True)
         self.x.key("ctrl+s")

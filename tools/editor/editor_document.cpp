@@ -26,18 +26,24 @@ bool ReadWholeFile(const std::string& path, std::string* bytes) {
 
 EditorDocument::EditorDocument(QObject* parent) : QObject(parent) {}
 
-std::string EditorDocument::Open(const std::string& folder) {
+std::string EditorDocument::Open(const std::string& folder, const AddMissing& add_missing) {
   const std::string dir = tool::MenuFolderPath(folder);
   const std::string file = posix::ResolvePath(dir + kConfigFileName);
   std::string bytes;
   if (!ReadWholeFile(file, &bytes)) return file + ": cannot be read";
   IniDocument ini;
-  if (Error e = IniDocument::Open(bytes, file, decoder_, &ini); !e.ok()) return e.ToString();
+  if (Error e = IniDocument::Open(bytes, file, decoder_, &ini, true); !e.ok()) return e.ToString();
+  IniDocument completed = ini;
+  if (ini.held() < kItemCount &&
+      !(add_missing && completed.Complete() == EditOutcome::kDone && add_missing(file, ini.held())))
+    return IniDocument::Open(bytes, file, decoder_, &ini).ToString();  // the reader's word
   folder_ = dir;
   file_ = file;
   on_disk_ = std::move(bytes);
   ini_ = std::move(ini);
   undo_.clear();
+  if (completed.bytes() != ini_.bytes())
+    undo_.push(new SetItems(this, tr("Add the missing items"), ini_.bytes(), completed.bytes()));
   emit changed();
   return "";
 }
@@ -84,8 +90,9 @@ EditOutcome EditorDocument::ConvertToUtf8() {
 
 void EditorDocument::SetBytes(const std::string& bytes) {
   IniDocument ini;
-  // The bytes come from this document's own states, which all read.
-  if (!IniDocument::Open(bytes, file_, decoder_, &ini).ok()) return;
+  // The bytes come from this document's own states, which all read (the
+  // first may end early).
+  if (!IniDocument::Open(bytes, file_, decoder_, &ini, true).ok()) return;
   ini_ = std::move(ini);
   emit changed();
 }

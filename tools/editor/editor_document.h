@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,10 +23,16 @@ class EditorDocument : public QObject {
  public:
   explicit EditorDocument(QObject* parent = nullptr);
 
+  // Asked when the one fault of install.ini is that it ends before item
+  // 34: the file and how many items it holds; true to add the missing ones.
+  using AddMissing = std::function<bool(const std::string& file, int held)>;
+
   // Reads install.ini of the menu folder `folder` (found as the menu finds
   // it, letter case aside). "" on success; otherwise the document is as it
-  // was and the message names the file and what is wrong.
-  std::string Open(const std::string& folder);
+  // was and the message names the file and what is wrong. A file that ends
+  // early opens when `add_missing` agrees, with the missing items added as
+  // the first undo step: the file on disk is unchanged until saved.
+  std::string Open(const std::string& folder, const AddMissing& add_missing = {});
 
   bool is_open() const { return !folder_.empty(); }
   const std::string& folder() const { return folder_; }

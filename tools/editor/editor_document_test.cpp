@@ -141,5 +141,36 @@ TEST(SelectionTest, ItemsBelongToTheirEntryOrTheWindow) {
   }
 }
 
+TEST_F(DocumentTest, AShortFileOpensCompletedAsAnUnsavedStepOnlyWhenTheAuthorAgrees) {
+  const std::string short_file = "1\r\n\"One\"";
+  const std::string folder = Folder(short_file);
+  int asked_held = -1;
+  const auto answer = [&asked_held](bool yes) -> EditorDocument::AddMissing {
+    return [&asked_held, yes](const std::string&, int held) {
+      asked_held = held;
+      return yes;
+    };
+  };
+  // Never asked, or declined: the reader's word, naming the file.
+  for (const EditorDocument::AddMissing& add : {EditorDocument::AddMissing(), answer(false)}) {
+    const std::string problem = document_.Open(folder, add);
+    EXPECT_NE(problem.find("install.ini"), std::string::npos) << problem;
+    EXPECT_FALSE(document_.is_open());
+  }
+  EXPECT_EQ(asked_held, 2);
+  ASSERT_EQ(document_.Open(folder, answer(true)), "");
+  EXPECT_TRUE(document_.modified());
+  EXPECT_EQ(document_.bytes().substr(0, short_file.size()), short_file);
+  EXPECT_EQ(document_.Text(3), "0");
+  EXPECT_EQ(OnDisk(), short_file);
+  document_.undo_stack()->undo();
+  EXPECT_EQ(document_.bytes(), short_file);
+  EXPECT_FALSE(document_.modified());
+  EXPECT_EQ(document_.SetText(5, "1"), EditOutcome::kMissing);
+  document_.undo_stack()->redo();
+  ASSERT_EQ(document_.Save(), "");
+  EXPECT_EQ(OnDisk(), document_.bytes());
+}
+
 }  // namespace
 }  // namespace discmenu::editor

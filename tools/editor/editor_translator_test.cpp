@@ -1,7 +1,11 @@
 #include "tools/editor/editor_translator.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +33,40 @@ TEST(EditorTranslatorTest, EveryLanguageTranslatesTheClassesInTheirNamespace) {
   }
   EXPECT_EQ(seen.size(), 7);  // no language shows another's
   EXPECT_TRUE(EditorTranslator(Language::kEnglish).isEmpty());
+}
+
+// What a translation must keep of its source: the arguments, and a
+// keyboard mnemonic where the source has one.
+QStringList Kept(const QString& text) {
+  QStringList kept;
+  for (const QRegularExpressionMatch& m : QRegularExpression("%\\d|&[^&\\s]").globalMatch(text))
+    kept << (m.captured().startsWith('&') ? "&" : m.captured());
+  kept.sort();
+  return kept;
+}
+
+TEST(EditorTranslatorTest, EveryTextIsTranslatedInEveryLanguageKeepingArgumentsAndMnemonics) {
+  const QStringList files = QDir(DISCMENU_TRANSLATIONS_DIR).entryList({"editor_*.ts"}, QDir::Files);
+  EXPECT_EQ(files.size(), 7);
+  for (const QString& name : files) {
+    QFile file(QDir(DISCMENU_TRANSLATIONS_DIR).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+      if (xml.name() == u"source") source = xml.readElementText();
+      if (xml.name() != u"translation") continue;
+      const QStringView type = xml.attributes().value("type");
+      if (type == u"vanished" || type == u"obsolete") continue;
+      const bool unfinished = type == u"unfinished";
+      const QString translation = xml.readElementText();
+      const std::string where = (name + ": " + source).toStdString();
+      EXPECT_FALSE(unfinished || translation.isEmpty()) << where;
+      EXPECT_EQ(Kept(translation), Kept(source)) << where;
+    }
+    EXPECT_FALSE(xml.hasError()) << name.toStdString();
+  }
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include "config/texts.h"
 #include "platform/posix/locale.h"
-#include "tools/editor/editor_translator.h"
 #include "tools/editor/editor_document.h"
+#include "tools/editor/editor_translator.h"
 #include "tools/editor/main_window.h"
 #include "tools/editor/picture_cache.h"
 

@@ -23,6 +23,7 @@
 #include "tools/discmenu-tool/image.h"
 #include "tools/discmenu-tool/medium_programs.h"
 #include "tools/discmenu-tool/scaffold.h"
+#include "tools/editor/ask.h"
 #include "tools/editor/document_runtime.h"
 #include "tools/editor/dropped_file.h"
 #include "tools/editor/editor_document.h"
@@ -142,7 +143,7 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
   });
   connect(changed_bar_, &FileChangedBar::reload, this, [this] {
     if (std::string problem = document_->Reload(); !problem.empty())
-      QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem));
+      Tell(this, QMessageBox::Warning, windowTitle(), QString::fromStdString(problem));
     else
       changed_bar_->hide();
   });
@@ -158,13 +159,27 @@ MainWindow::MainWindow() : document_(new EditorDocument(this)) {
 }
 
 bool MainWindow::OpenFolder(const QString& folder) {
-  if (std::string problem = document_->Open(folder.toStdString()); !problem.empty()) {
-    QMessageBox::warning(this, tr("discmenu-editor"), QString::fromStdString(problem));
+  bool declined = false;
+  const auto add_missing = [this, &declined](const std::string& file, int held) {
+    declined = Ask(this, tr("Add the missing items?"),
+                   tr("%1 holds %2 of the 34 items the menu reads; the menu stops where they "
+                      "end.\n\nAdd the missing items at the end of the file? Added show flags "
+                      "are 0, which hides their entries; an added button picture repeats the "
+                      "one before it; other added items are empty, and the findings say what "
+                      "still needs a value. Nothing before them changes, and the file is "
+                      "written only when you save.")
+                       .arg(QString::fromStdString(file), QString::number(held)),
+                   {{tr("&Add Items"), QMessageBox::AcceptRole}}) != QMessageBox::AcceptRole;
+    return !declined;
+  };
+  if (std::string problem = document_->Open(folder.toStdString(), add_missing); !problem.empty()) {
+    if (!declined)
+      Tell(this, QMessageBox::Warning, tr("discmenu-editor"), QString::fromStdString(problem));
     return false;
   }
   changed_bar_->hide();
   setWindowTitle(tr("%1[*] - discmenu-editor").arg(QString::fromStdString(document_->file())));
-  setWindowModified(false);
+  setWindowModified(document_->modified());  // items added to a short file are not saved yet
   WatchFile();
   Select({});
   canvas_->setFocus();
@@ -199,6 +214,9 @@ bool MainWindow::ApplyText(int item, const QString& text) {
     case EditOutcome::kDone:
     case EditOutcome::kUnchanged:
       return true;
+    case EditOutcome::kMissing:
+      statusBar()->showMessage(tr("Not changed: install.ini ends before item %1.").arg(item));
+      break;
     case EditOutcome::kNotWritable:
       statusBar()->showMessage(
           tr("No item of install.ini can hold this text: a double quote may not stand here."));
@@ -206,13 +224,14 @@ bool MainWindow::ApplyText(int item, const QString& text) {
     case EditOutcome::kNotEncodable:
     case EditOutcome::kNeedsUtf8: {
       const QString encoding = QString::fromStdString(document_->ini().encoding().name);
-      const auto answer = QMessageBox::question(
-          this, tr("Convert install.ini to UTF-8?"),
-          tr("install.ini is written in %1, which cannot hold this text.\n\n"
-             "Convert the whole file to UTF-8 with a byte-order mark? The menu reads it "
-             "the same; every other text stays as it is.")
-              .arg(encoding));
-      if (answer != QMessageBox::Yes) {
+      const auto answer =
+          Ask(this, tr("Convert install.ini to UTF-8?"),
+              tr("install.ini is written in %1, which cannot hold this text.\n\n"
+                 "Convert the whole file to UTF-8 with a byte-order mark? The menu reads it "
+                 "the same; every other text stays as it is.")
+                  .arg(encoding),
+              {{tr("&Convert"), QMessageBox::AcceptRole}});
+      if (answer != QMessageBox::AcceptRole) {
         statusBar()->showMessage(tr("Not changed: %1 cannot hold this text.").arg(encoding));
         break;
       }
@@ -259,11 +278,11 @@ bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
   }
   // One question for all the files from outside, copied only on yes.
   if (!copies.empty()) {
-    const auto answer = QMessageBox::question(
-        this, tr("Copy into the menu folder?"),
-        tr("The menu finds only files inside its folder. Copy into it:\n\n%1?")
-            .arg(said.join("\n")));
-    if (answer != QMessageBox::Yes)
+    const auto answer = Ask(this, tr("Copy into the menu folder?"),
+                            tr("The menu finds only files inside its folder. Copy into it:\n\n%1?")
+                                .arg(said.join("\n")),
+                            {{tr("&Copy"), QMessageBox::AcceptRole}});
+    if (answer != QMessageBox::AcceptRole)
       return refuse(tr("Not set: %1 is outside the menu folder and was not copied in.")
                         .arg(copies.front().first));
     for (const auto& [path, placed] : copies)
@@ -275,6 +294,8 @@ bool MainWindow::DropFiles(Selection on, const QStringList& paths) {
   if (outcome != EditOutcome::kDone)
     return refuse(outcome == EditOutcome::kUnchanged
                       ? tr("Unchanged: the entry names these files already.")
+                  : outcome == EditOutcome::kMissing
+                      ? tr("Not set: install.ini ends before this entry's items.")
                       : tr("Not set: install.ini cannot hold these names in its encoding."));
   if (!said.isEmpty()) statusBar()->showMessage(tr("Copied in: %1").arg(said.join("; ")));
   return true;
@@ -319,7 +340,7 @@ void MainWindow::BuildDialog() {
   if (problem.isEmpty())
     statusBar()->showMessage(tr("Images written to %1").arg(out_dir));
   else
-    QMessageBox::warning(this, tr("No images"), problem);
+    Tell(this, QMessageBox::Warning, tr("No images"), problem);
 }
 
 void MainWindow::Select(Selection selection) {
@@ -343,7 +364,7 @@ void MainWindow::RunChecks() {
 bool MainWindow::Save() {
   if (!document_->is_open()) return false;
   if (std::string problem = document_->Save(); !problem.empty()) {
-    QMessageBox::critical(this, tr("Not saved"), QString::fromStdString(problem));
+    Tell(this, QMessageBox::Critical, tr("Not saved"), QString::fromStdString(problem));
     return false;
   }
   changed_bar_->hide();
@@ -353,11 +374,11 @@ bool MainWindow::Save() {
 
 bool MainWindow::MayDropEdits() {
   if (!document_->modified()) return true;
-  const auto answer = QMessageBox::question(
+  const auto answer = Ask(
       this, tr("Unsaved changes"), tr("install.ini has changes that are not saved. Save them?"),
-      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-  if (answer == QMessageBox::Save) return Save();
-  return answer == QMessageBox::Discard;
+      {{tr("&Save"), QMessageBox::AcceptRole}, {tr("Do&n't Save"), QMessageBox::DestructiveRole}});
+  if (answer == QMessageBox::AcceptRole) return Save();
+  return answer == QMessageBox::DestructiveRole;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -382,7 +403,7 @@ void MainWindow::NewFolder() {
   const std::string programs =
       tool::FindMediumPrograms(QCoreApplication::applicationDirPath().toStdString());
   if (tool::RunInit(folder.toStdString(), false, programs, out, err) != 0) {
-    QMessageBox::warning(this, tr("No new menu"), QString::fromStdString(err.str()));
+    Tell(this, QMessageBox::Warning, tr("No new menu"), QString::fromStdString(err.str()));
     return;
   }
   OpenFolder(folder);

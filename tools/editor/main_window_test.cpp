@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 
 #include "menu/layout.h"
 #include "tools/editor/editor_document.h"
+#include "tools/editor/editor_translator.h"
 #include "tools/editor/findings_dock.h"
 #include "tools/editor/menu_canvas.h"
 
@@ -50,12 +52,22 @@ TEST(MainWindowTest, FindingsFollowTheEditsAndChoosingOneSelectsItsEntry) {
   EXPECT_FALSE(window.isWindowModified());
 }
 
-// Answers the next message box with `button`, as the author would.
-void AnswerNextBox(QMessageBox::StandardButton button) {
-  QTimer::singleShot(100, [button] {
+// Answers the next message box with its button of `role`, as the author
+// would; Escape for RejectRole. `texts` gets the words on its buttons.
+void AnswerNextBox(QMessageBox::ButtonRole role, QStringList* texts = nullptr) {
+  QTimer::singleShot(100, [role, texts] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    box->button(button)->click();
+    for (QAbstractButton* button : box->buttons())
+      if (texts) *texts << button->text();
+    if (role == QMessageBox::RejectRole) {
+      QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(box, &escape);
+      return;
+    }
+    for (QAbstractButton* button : box->buttons())
+      if (box->buttonRole(button) == role) return button->click();
+    ADD_FAILURE() << "no button of role " << role;
   });
 }
 
@@ -72,12 +84,12 @@ TEST(MainWindowTest, TextTheEncodingCannotHoldIsConvertedOnlyWhenTheAuthorAgrees
   ASSERT_TRUE(window.OpenFolder(dir.path()));
   const QString text = QString::fromUtf8("Caf\u00e9\u4e2d");
 
-  AnswerNextBox(QMessageBox::No);
+  AnswerNextBox(QMessageBox::RejectRole);
   EXPECT_FALSE(window.ApplyText(kCaptions.Item(1), text));
   EXPECT_EQ(window.document()->bytes(), ini);
   EXPECT_FALSE(window.isWindowModified());
 
-  AnswerNextBox(QMessageBox::Yes);
+  AnswerNextBox(QMessageBox::AcceptRole);
   EXPECT_TRUE(window.ApplyText(kCaptions.Item(1), text));
   std::string utf8 = ini;
   utf8.replace(utf8.find("Caf\xe9"), 4, text.toStdString());
@@ -115,29 +127,29 @@ TEST(MainWindowTest, DroppedFilesSetTargetAndPictureInOneStepCopiedInOnlyWhenThe
   struct Case {
     QPoint at;
     QStringList paths;
-    QMessageBox::StandardButton answer;              // NoButton: no question is asked
+    QMessageBox::ButtonRole answer;                  // InvalidRole: no question is asked
     std::vector<std::pair<int, std::string>> items;  // what they read after
   } cases[] = {
       {on_button2,
        {dir.path() + "/extras/theme.txt"},
-       QMessageBox::NoButton,
+       QMessageBox::InvalidRole,
        {{kTargets.Item(2), "\\extras\\theme.txt"}}},
       {on_background,
        {outside_picture},
-       QMessageBox::No,
+       QMessageBox::RejectRole,
        {{kBackground.first_item, "\\menu\\background.jpg"}}},
       {on_background,
        {dir.path() + "/docs/manual.html"},
-       QMessageBox::NoButton,
+       QMessageBox::InvalidRole,
        {{kBackground.first_item, "\\menu\\background.jpg"}}},
-      {on_background, {away.path()}, QMessageBox::NoButton, {}},
+      {on_background, {away.path()}, QMessageBox::InvalidRole, {}},
       {on_button2,
        {outside_picture, outside_file},
-       QMessageBox::Yes,
+       QMessageBox::AcceptRole,
        {{kButtonPictures.Item(2), "\\menu\\face.png"}, {kTargets.Item(2), "\\files\\go.exe"}}},
   };
   for (const Case& c : cases) {
-    if (c.answer != QMessageBox::NoButton) AnswerNextBox(c.answer);
+    if (c.answer != QMessageBox::InvalidRole) AnswerNextBox(c.answer);
     Drop(window.canvas(), c.at, c.paths);
     for (const auto& [item, text] : c.items)
       EXPECT_EQ(window.document()->Text(item), text) << c.paths.join(",").toStdString();
@@ -151,6 +163,34 @@ TEST(MainWindowTest, DroppedFilesSetTargetAndPictureInOneStepCopiedInOnlyWhenThe
   EXPECT_EQ(window.document()->Text(kTargets.Item(2)), "\\extras\\theme.txt");
   window.document()->undo_stack()->undo();
   EXPECT_EQ(window.document()->bytes(), ini);
+}
+
+TEST(MainWindowTest, QuestionsAskInTheEditorsLanguageAndEscapeCancels) {
+  QTemporaryDir dir;
+  std::filesystem::copy(DISCMENU_DEMO_DIR, dir.path().toStdString(),
+                        std::filesystem::copy_options::recursive);
+  EditorTranslator german(Language::kGerman);
+  QApplication::installTranslator(&german);
+  MainWindow window;
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  ASSERT_TRUE(window.ApplyText(kCaptions.Item(1), "Unsaved"));
+  QStringList buttons;
+  AnswerNextBox(QMessageBox::RejectRole, &buttons);
+  EXPECT_FALSE(window.close());
+  QApplication::removeTranslator(&german);
+  buttons.sort();
+  EXPECT_EQ(buttons.join(" | ").toStdString(), "&Nicht speichern | &Speichern | Abbrechen");
+  EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST(MainWindowTest, AShortFileOpensWithTheMissingItemsAddedAndUnsaved) {
+  QTemporaryDir dir;
+  std::ofstream(dir.path().toStdString() + "/install.ini") << "1\n";
+  MainWindow window;
+  AnswerNextBox(QMessageBox::AcceptRole);
+  ASSERT_TRUE(window.OpenFolder(dir.path()));
+  EXPECT_TRUE(window.isWindowModified());
+  EXPECT_EQ(window.document()->ini().held(), kItemCount);
 }
 
 TEST(MainWindowTest, BuildWritesBothImagesOfTheSavedFolderOnly) {

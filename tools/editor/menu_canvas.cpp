@@ -5,10 +5,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <utility>
 
 #include "menu/form1.h"
 #include "platform/qt/form1_window.h"
 #include "platform/qt/qt_services.h"
+#include "tools/editor/canvas_accessible.h"
 #include "tools/editor/document_runtime.h"
 #include "tools/editor/editor_document.h"
 
@@ -16,6 +19,7 @@ namespace discmenu::editor {
 
 MenuCanvas::MenuCanvas(EditorDocument* document, QWidget* parent)
     : QWidget(parent), document_(document) {
+  InstallCanvasAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   setAcceptDrops(true);
   setAccessibleName(tr("Menu window"));
@@ -33,8 +37,16 @@ void MenuCanvas::SetZoom(double zoom) {
 }
 
 void MenuCanvas::Select(Selection selection) {
-  selection_ = selection;
+  if (selection != selection_)
+    AnnounceSelection(this, std::exchange(selection_, selection), selection);
   update();
+}
+
+void MenuCanvas::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Once the toolkit has told of the canvas taking the focus, the control
+  // selected on it has the focus within.
+  QTimer::singleShot(0, this, [this] { AnnounceSelection(this, selection_, selection_); });
 }
 
 void MenuCanvas::Refresh() {
@@ -78,17 +90,19 @@ Selection MenuCanvas::SelectionAt(QPoint point) const {
   return {};
 }
 
-QRectF MenuCanvas::OnCanvas(const QWidget* control) const {
+QRectF MenuCanvas::RectOf(Selection selection) const {
+  const QWidget* control = ControlOf(selection);
+  if (!control) return {};
   const QRect r(control->mapTo(window_.get(), QPoint(0, 0)), control->size());
   return QRectF(r.topLeft() * zoom_ / devicePixelRatioF(),
                 QSizeF(r.size()) * zoom_ / devicePixelRatioF());
 }
 
-const QWidget* MenuCanvas::Selected() const {
+const QWidget* MenuCanvas::ControlOf(Selection selection) const {
   if (!window_) return nullptr;
-  if (selection_.entry == 0) return window_->picture1();
-  if (selection_.label) return window_->label(selection_.entry);
-  return window_->command(selection_.entry);
+  if (selection.entry == 0) return window_->picture1();
+  if (selection.label) return window_->label(selection.entry);
+  return window_->command(selection.entry);
 }
 
 void MenuCanvas::paintEvent(QPaintEvent*) {
@@ -112,9 +126,8 @@ void MenuCanvas::Paint() {
     p.setPen(Qt::black);
     p.drawText(band.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::TextWordWrap, load_error_);
   }
-  const QWidget* control = Selected();
-  if (!control) return;
-  QRectF r = OnCanvas(control);
+  if (!window_) return;
+  const QRectF r = RectOf(selection_);
   // A hidden entry is still marked where it would stand. The mark goes
   // around a button or a label, so that it hides none of its caption; the
   // window's is inside its edge.
@@ -126,8 +139,7 @@ void MenuCanvas::Paint() {
 
 void MenuCanvas::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  selection_ = SelectionAt(event->position().toPoint());
-  update();
+  Select(SelectionAt(event->position().toPoint()));
   emit selected(selection_);
 }
 

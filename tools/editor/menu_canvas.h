@@ -1,6 +1,7 @@
 // The centre of the editor: the menu's own window (platform/qt's
 // Form1Window, loaded by Form1 from the document) drawn at a chosen scale,
-// with the selection marked. A click selects the control under it, the
+// with the selection marked (and told to a screen reader, which learns the
+// controls from canvas_accessible.h). A click selects the control under it, the
 // arrow keys walk the window and the entries; typing with an entry selected
 // edits its caption. Files dropped on a control are handed on.
 #pragma once
@@ -39,6 +40,12 @@ class MenuCanvas : public QWidget {
   // The window as drawn, in device pixels; the menu's error if it stopped.
   const QImage& image() const { return image_; }
   const QString& load_error() const { return load_error_; }
+  // The menu's window as loaded, none before a folder is open.
+  const qt::Form1Window* menu() const { return window_.get(); }
+  // The control that stands for `selection`: Picture1 for the window.
+  const QWidget* ControlOf(Selection selection) const;
+  // Where that control is drawn, in the canvas's coordinates.
+  QRectF RectOf(Selection selection) const;
 
   QSize sizeHint() const override;
 
@@ -55,15 +62,13 @@ class MenuCanvas : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   void Paint();
-  // The rectangle of a control of the window in the canvas's coordinates.
-  QRectF OnCanvas(const QWidget* control) const;
-  const QWidget* Selected() const;
 
   EditorDocument* document_;
   std::unique_ptr<qt::Form1Window> window_;

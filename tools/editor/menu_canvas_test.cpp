@@ -1,5 +1,6 @@
 #include "tools/editor/menu_canvas.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -88,6 +89,53 @@ TEST(MenuCanvasTest, KeysWalkTheEntriesAndTypeIntoTheSelectedCaption) {
   const std::vector<std::pair<int, QString>> expected = {
       {kCaptions.Item(1), "Install Aurora Studioa"}, {kCaptions.Item(1), "Install Aurora Studi"}};
   EXPECT_EQ(typed, expected);
+}
+
+TEST(MenuCanvasTest, AScreenReaderFindsEachControlWhereItIsDrawnAndAsSelected) {
+  EditorDocument document;
+  ASSERT_EQ(document.Open(DISCMENU_DEMO_DIR), "");
+  ASSERT_EQ(document.SetText(kCaptions.Item(2), ""), EditOutcome::kDone);
+  MenuCanvas canvas(&document);
+  QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&canvas);
+  ASSERT_NE(shown, nullptr);
+  for (double zoom : {1.0, 2.0}) {
+    canvas.SetZoom(zoom);
+    canvas.resize(canvas.sizeHint());
+    canvas.Select({4, true});
+    ASSERT_EQ(shown->childCount(), 17);
+    struct Case {
+      int child;
+      QAccessible::Role role;
+      QString name;
+      const layout::Control& control;
+      bool hidden;
+    } cases[] = {{0, QAccessible::Graphic, "Aurora Studio 5 Setup", layout::Picture1(), false},
+                 {1, QAccessible::Button, "Install Aurora Studio", layout::CommandN(1), false},
+                 {2, QAccessible::StaticText, "Install Aurora Studio", layout::LabelN(1), false},
+                 {3, QAccessible::Button, "Button 2", layout::CommandN(2), false},
+                 {4, QAccessible::StaticText, "Label 2", layout::LabelN(2), false},
+                 {8, QAccessible::StaticText, "Visit the website", layout::LabelN(4), true},
+                 {16, QAccessible::StaticText, "Advanced options", layout::LabelN(8), true}};
+    for (const Case& c : cases) {
+      QAccessibleInterface* child = shown->child(c.child);
+      ASSERT_NE(child, nullptr) << c.child;
+      EXPECT_EQ(shown->indexOfChild(child), c.child);
+      EXPECT_EQ(child->role(), c.role) << c.child;
+      EXPECT_EQ(child->text(QAccessible::Name), c.name) << c.child;
+      const layout::PixelRect r = layout::ToPixels(c.control, 96);
+      EXPECT_EQ(child->rect().size(), QSize(r.width, r.height) * zoom) << c.child << " " << zoom;
+      EXPECT_EQ(child->state().invisible, c.hidden) << c.child;
+      EXPECT_EQ(child->text(QAccessible::Description).isEmpty(), !c.hidden && c.child);
+      EXPECT_EQ(child->state().selected, c.child == 8) << c.child;
+      const QPoint centre = child->rect().center();
+      if (!c.hidden) {
+        EXPECT_EQ(shown->childAt(centre.x(), centre.y()), child) << c.child;
+      }
+    }
+  }
+  ASSERT_EQ(document.SetText(kWindowCaption.first_item, ""), EditOutcome::kDone);
+  canvas.Refresh();
+  EXPECT_EQ(shown->child(0)->text(QAccessible::Name), "Background picture");
 }
 
 TEST(MenuCanvasTest, TwinsShowFrom150PercentAsOnSuchAScreen) {
