@@ -1,5 +1,8 @@
 #include "platform/posix/child_environment.h"
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,18 @@ void KeepEnvironmentForChildren() {
 
 char* const* ChildEnvironment() {
   return g_kept ? g_kept->pointers.data() : environ;
+}
+
+void NeverStartASessionBus() {
+  const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (address && *address) return;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  struct stat st;
+  if (runtime && *runtime && stat((std::string(runtime) + "/bus").c_str(), &st) == 0 &&
+      S_ISSOCK(st.st_mode))
+    return;
+  KeepEnvironmentForChildren();
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 }  // namespace discmenu::posix

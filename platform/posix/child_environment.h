@@ -13,4 +13,14 @@ void KeepEnvironmentForChildren();
 // The kept environment; the current one when none was kept.
 char* const* ChildEnvironment();
 
+// In a session without a bus the D-Bus library would start one for the
+// display (dbus-launch, where it is installed): a daemon that outlives the
+// program and writes in /tmp. The menu and the editor need a bus only for
+// screen readers, which have none in such a session either: they go
+// without (DBUS_SESSION_BUS_ADDRESS=disabled: for themselves). The user's
+// bus at $XDG_RUNTIME_DIR/bus, which the library looks for first, is used
+// as before, and what they start gets the environment as it was. Called
+// while the program has one thread.
+void NeverStartASessionBus();
+
 }  // namespace discmenu::posix

@@ -1,5 +1,4 @@
 #include <sched.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -58,23 +57,6 @@ void FatalToExit(QtMsgType type, const QMessageLogContext& context, const QStrin
   if (g_toolkit_handler && DiagnosticsWanted()) g_toolkit_handler(type, context, message);
 }
 
-// In a session without a bus the D-Bus library would start one for the
-// display (dbus-launch, where it is installed): a daemon that outlives the
-// menu and writes in /tmp. The menu needs a bus only for screen readers,
-// which have none in such a session either: it goes without. The user's
-// bus at $XDG_RUNTIME_DIR/bus, which the library looks for first, is used
-// as before, and what the menu starts gets the environment as it was.
-void NeverStartABus() {
-  if (IsSet("DBUS_SESSION_BUS_ADDRESS")) return;
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  struct stat st;
-  if (runtime && *runtime && stat((std::string(runtime) + "/bus").c_str(), &st) == 0 &&
-      S_ISSOCK(st.st_mode))
-    return;
-  posix::KeepEnvironmentForChildren();
-  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-}
-
 bool HaveDisplay() {
 #if defined(__APPLE__)
   return true;
@@ -109,7 +91,7 @@ int RunMenu() {
   // Started through the Linux medium's runtime, the menu's code lies in it.
   const posix::ProgramFiles program = posix::RunningProgram();
   std::string bundled = program.started != program.image ? posix::DirectoryOf(program.image) : "";
-  NeverStartABus();
+  posix::NeverStartASessionBus();
   if (!bundled.empty()) bundled = qt::PrepareBundledRuntime(bundled, program.started);
   // The command line is not the menu's: Qt gets none of it either.
   static char name[] = "discmenu";

@@ -136,6 +136,28 @@ class EditorTest(XTestCase):
         expected = theirs.replace(b"Theirs\n", b"Theirs!\n", 1)
         self.assertTrue(wait_until(lambda: self.on_disk() == expected), self.on_disk()[:200])
 
+    def test_starts_no_session_bus_of_its_own(self):
+        """With no bus in the session the D-Bus library would start one for
+        the display (dbus-launch), which outlives the editor."""
+        def launchers():
+            return set(subprocess.run(["pgrep", "-x", "dbus-launch"], capture_output=True,
+                                      text=True).stdout.split())
+        before = launchers()
+        runtime = tempfile.mkdtemp(prefix="discmenu-editor-rt-")
+        self.addCleanup(shutil.rmtree, runtime)
+        env = dict(self.x.env, XDG_RUNTIME_DIR=runtime)
+        env.pop("DBUS_SESSION_BUS_ADDRESS")
+        editor = subprocess.Popen([EDITOR, DEMO], env=env, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+        self.addCleanup(editor.wait, 10)
+        self.addCleanup(editor.kill)
+        self.x.close_window(self.x.wait_window("--name", "discmenu-editor"))
+        self.assertEqual(editor.wait(timeout=20), 0)
+        started = launchers() - before
+        for pid in started:
+            subprocess.run(["kill", pid])
+        self.assertEqual(started, set())
+
 
 if __name__ == "__main__":
     import unittest

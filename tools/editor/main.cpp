@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "config/texts.h"
+#include "platform/posix/child_environment.h"
 #include "platform/posix/locale.h"
 #include "tools/editor/editor_document.h"
 #include "tools/editor/editor_translator.h"
@@ -14,6 +15,7 @@
 #include "tools/editor/picture_cache.h"
 
 int main(int argc, char** argv) {
+  discmenu::posix::NeverStartASessionBus();
   QApplication app(argc, argv);
   QApplication::setApplicationName("discmenu-editor");
   // The user's language, found as the menu finds it.
