@@ -4,7 +4,7 @@
 set -eu
 
 base="cmake ninja-build g++ pkg-config make python3 qt6-base-dev qt6-image-formats-plugins
-  qt6-l10n-tools qt6-tools-dev fonts-wqy-zenhei
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-zenhei
   libgl-dev libgtest-dev libgmock-dev libuchardet-dev libjpeg62-turbo-dev fonts-liberation fonts-liberation2 fontconfig
   xvfb xauth xdotool x11-utils x11-apps imagemagick procps strace fonts-dejavu-core clang-format
   dbus dbus-x11 at-spi2-core python3-pyatspi"

@@ -33,6 +33,9 @@ TEST(EditorTranslatorTest, EveryLanguageTranslatesTheClassesInTheirNamespace) {
   }
   EXPECT_EQ(seen.size(), 7);  // no language shows another's
   EXPECT_TRUE(EditorTranslator(Language::kEnglish).isEmpty());
+  // The toolkit's own dialogs speak the language too.
+  EXPECT_EQ(EditorTranslator(Language::kGerman).translate("QFileDialog", "Look in:"),
+            QString::fromUtf8("Suchen in:"));
 }
 
 // What a translation must keep of its source: the arguments, and a
