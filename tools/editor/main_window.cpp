@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -331,8 +332,8 @@ QString MainWindow::BuildImages(const QString& out_dir) {
 
 void MainWindow::BuildDialog() {
   if (!document_->is_open()) return;
-  const QString out_dir =
-      QFileDialog::getExistingDirectory(this, tr("Where to write the disc and stick images"));
+  const QString out_dir = QFileDialog::getExistingDirectory(
+      this, tr("Where to write the disc and stick images"), StartingFolder());
   if (out_dir.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const QString problem = BuildImages(out_dir);
@@ -388,16 +389,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+QString MainWindow::StartingFolder() const {
+  // Beside the folder that is open: where its neighbours and its images go.
+  if (document_->is_open())
+    return QFileInfo(QString::fromStdString(document_->folder())).absolutePath();
+  return QDir::homePath();
+}
+
 void MainWindow::OpenDialog() {
   if (!MayDropEdits()) return;
-  const QString folder = QFileDialog::getExistingDirectory(this, tr("Open a menu folder"));
+  const QString folder =
+      QFileDialog::getExistingDirectory(this, tr("Open a menu folder"), StartingFolder());
   if (!folder.isEmpty()) OpenFolder(folder);
 }
 
 void MainWindow::NewFolder() {
   if (!MayDropEdits()) return;
-  const QString folder =
-      QFileDialog::getExistingDirectory(this, tr("Choose or create an empty folder for the menu"));
+  const QString folder = QFileDialog::getExistingDirectory(
+      this, tr("Choose or create an empty folder for the menu"), StartingFolder());
   if (folder.isEmpty()) return;
   std::ostringstream out, err;
   const std::string programs =

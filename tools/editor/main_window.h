@@ -65,6 +65,8 @@ class MainWindow : public QMainWindow {
   void RunChecks();
   void WatchFile();
   void BuildDialog();
+  // Where the folder choosers start.
+  QString StartingFolder() const;
 
   EditorDocument* document_;
   MenuCanvas* canvas_;
