@@ -123,7 +123,6 @@ int RunMenu() {
   QGuiApplication::setDesktopFileName("discmenu");
   if (!bundled.empty()) qt::AddBundledFonts(bundled);
 
-  preload.reset();  // joins
   qt::QtErrorReport report(&translator);
   if (!runtime.app_path_known()) {
     // Looking elsewhere would read another menu's install.ini.
@@ -132,6 +131,9 @@ int RunMenu() {
   }
   qt::Form1Window window(&translator);
   qt::QtShell shell(&window, &translator);
+  // The window's widgets were made while the other core decoded: the load
+  // step needs the runtime now.
+  preload.reset();  // joins
   Form1 form(runtime, window, shell);
   if (!LoadOrReport(form, report)) return 1;
   window.OnCommandClick(
